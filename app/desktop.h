@@ -1,0 +1,57 @@
+#pragma once
+// Everything a window asks of the desktop goes through this interface: dialogs, message boxes,
+// clipboard, printer, beep, mouse pointer and web browser. The program passes QtDesktop; tests pass
+// a fake that answers with prepared file names and records what was shown, so every window path,
+// failures included, runs without a person.
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+
+class QWidget;
+
+namespace marlek {
+
+// The one filter of every save dialog: one entry "All Files (*.txt)" matching "*.txt".
+inline const QString kSaveFilter = QStringLiteral("All Files (*.txt)|*.txt");
+// Title of every message the program shows.
+inline const QString kMessageTitle = QStringLiteral("Marlek's Lotto");
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    // Save-file dialog. `filter` uses the "label|pattern" form of kSaveFilter. No default extension,
+    // no overwrite prompt. Returns the chosen path exactly as chosen, or an empty string on cancel.
+    virtual QString askSaveFileName(QWidget *parent, const QString &filter) = 0;
+
+    // The printer set-up dialog; the printer chosen there is the one printLines uses afterwards.
+    virtual void showPrintSetup(QWidget *parent) = 0;
+
+    // Prints the lines one below another at the given point size, a new page when a page is full,
+    // no header or footer. On failure returns false and says why in *errorText.
+    virtual bool printLines(const QStringList &lines, int pointSize, QString *errorText) = 0;
+
+    // A message box with the buttons Cancel, Try Again and Continue; the answer is not used.
+    virtual void showMessage(QWidget *parent, const QString &text, const QString &title) = 0;
+
+    // Clipboard. Each returns false when the clipboard could not be used.
+    virtual bool clearClipboard() = 0;
+    virtual bool setClipboardText(const QString &text) = 0;
+
+    virtual void beep() = 0;
+
+    // The hourglass over one window while it works, and the standard arrow for the whole program.
+    virtual void setBusyPointer(QWidget *window, bool busy) = 0;
+    virtual void restoreArrowPointer() = 0;
+
+    // Opens a web page in a browser window; `progress` receives the browser's progress texts
+    // ("Navigation begun...", ...) for as long as the caller's `receiver` lives. Returns false when
+    // no browser could be started. Never throws and never shows anything on failure.
+    virtual bool openWebPage(QWidget *receiver, const QUrl &url,
+                             std::function<void(const QString &)> progress) = 0;
+};
+
+} // namespace marlek

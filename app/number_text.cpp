@@ -1,0 +1,48 @@
+#include "number_text.h"
+
+namespace marlek {
+
+std::string plain(std::int64_t value) { return std::to_string(value); }
+
+std::string twoDigits(int value) {
+    if (value >= 0 && value < 10)
+        return std::string(1, '0') + char('0' + value);
+    return std::to_string(value);
+}
+
+std::string grouped(std::int64_t value) {
+    if (value == 0)
+        return {};
+    return groupedOrZero(value);
+}
+
+std::string groupedOrZero(std::int64_t value) {
+    const bool negative = value < 0;
+    std::string digits = std::to_string(value);
+    if (negative)
+        digits.erase(0, 1);
+    std::string out;
+    out.reserve(digits.size() + digits.size() / 3 + 1);
+    const std::size_t lead = digits.size() % 3 == 0 ? 3 : digits.size() % 3;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i >= lead && (i - lead) % 3 == 0)
+            out += ',';
+        out += digits[i];
+    }
+    return negative ? "-" + out : out;
+}
+
+std::int64_t combinations(int n, int k) {
+    if (n < 0 || k < 0 || n < k)
+        return 0;
+    std::int64_t result = 1;
+    for (int i = 1; i <= k; ++i)
+        result = result * (n - k + i) / i; // exact: each partial product is C(n-k+i, i)
+    return result;
+}
+
+std::int64_t filesNeeded(std::int64_t total, std::int64_t perFile) {
+    return total / perFile + (total % perFile != 0 ? 1 : 0);
+}
+
+} // namespace marlek

@@ -1,0 +1,127 @@
+#include "qt_desktop.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace marlek {
+
+QtDesktop::QtDesktop() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+QtDesktop::~QtDesktop() = default;
+
+QPrinter &QtDesktop::printer() { return *m_printer; }
+
+QString qtFileFilter(const QString &filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList qtFilters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString &label = parts[i];
+        const QString &pattern = parts[i + 1];
+        qtFilters << (label.contains(QLatin1Char('(') + pattern + QLatin1Char(')'))
+                          ? label
+                          : QStringLiteral("%1 (%2)").arg(label, pattern));
+    }
+    return qtFilters.join(QStringLiteral(";;"));
+}
+
+QString QtDesktop::askSaveFileName(QWidget *parent, const QString &filter) {
+    return QFileDialog::getSaveFileName(parent, QString(), QString(), qtFileFilter(filter), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+void QtDesktop::showPrintSetup(QWidget *parent) {
+    QPrintDialog dialog(m_printer.get(), parent);
+    dialog.exec();
+}
+
+bool QtDesktop::printLines(const QStringList &lines, int pointSize, QString *errorText) {
+    QPainter painter;
+    if (!painter.begin(m_printer.get())) {
+        if (errorText) {
+            const QString name = m_printer->outputFileName().isEmpty() ? m_printer->printerName()
+                                                                       : m_printer->outputFileName();
+            *errorText = name.isEmpty() ? QStringLiteral("No printer is available.")
+                                        : QStringLiteral("The printer %1 is not available.").arg(name);
+        }
+        return false;
+    }
+    QFont font = painter.font();
+    font.setPointSize(pointSize);
+    painter.setFont(font);
+    const QFontMetrics metrics(font, m_printer.get());
+    const QRect page = painter.viewport();
+    const int lineHeight = metrics.lineSpacing();
+    int y = metrics.ascent();
+    for (const QString &line : lines) {
+        if (y + metrics.descent() > page.height()) {
+            if (!m_printer->newPage()) {
+                if (errorText)
+                    *errorText = QStringLiteral("The printer could not start a new page.");
+                painter.end();
+                return false;
+            }
+            y = metrics.ascent();
+        }
+        painter.drawText(0, y, line);
+        y += lineHeight;
+    }
+    if (!painter.end()) {
+        if (errorText)
+            *errorText = QStringLiteral("The print job could not be finished.");
+        return false;
+    }
+    return true;
+}
+
+void QtDesktop::showMessage(QWidget *parent, const QString &text, const QString &title) {
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.addButton(QStringLiteral("Try Again"), QMessageBox::AcceptRole);
+    QPushButton *continueButton = box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
+    box.setDefaultButton(continueButton);
+    box.exec();
+}
+
+bool QtDesktop::clearClipboard() {
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->clear();
+    return true;
+}
+
+bool QtDesktop::setClipboardText(const QString &text) {
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setText(text);
+    return clipboard->text() == text;
+}
+
+void QtDesktop::beep() { QApplication::beep(); }
+
+void QtDesktop::setBusyPointer(QWidget *window, bool busy) {
+    if (!window)
+        return;
+    if (busy)
+        window->setCursor(Qt::WaitCursor);
+    else
+        window->unsetCursor();
+}
+
+void QtDesktop::restoreArrowPointer() {
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+}
+
+} // namespace marlek

@@ -1,0 +1,39 @@
+#pragma once
+// The real desktop: Qt's dialogs, message boxes, clipboard, printer and browser.
+
+#include "desktop.h"
+
+#include <memory>
+
+class QPrinter;
+
+namespace marlek {
+
+class QtDesktop : public Desktop {
+public:
+    QtDesktop();
+    ~QtDesktop() override;
+
+    QString askSaveFileName(QWidget *parent, const QString &filter) override;
+    void showPrintSetup(QWidget *parent) override;
+    bool printLines(const QStringList &lines, int pointSize, QString *errorText) override;
+    void showMessage(QWidget *parent, const QString &text, const QString &title) override;
+    bool clearClipboard() override;
+    bool setClipboardText(const QString &text) override;
+    void beep() override;
+    void setBusyPointer(QWidget *window, bool busy) override;
+    void restoreArrowPointer() override;
+    bool openWebPage(QWidget *receiver, const QUrl &url,
+                     std::function<void(const QString &)> progress) override;
+
+    // The printer that Print Setup chooses and Print uses (tests point it at a PDF file).
+    QPrinter &printer();
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+// "All Files (*.txt)|*.txt" -> "All Files (*.txt)": the "label|pattern" filter in Qt's form.
+QString qtFileFilter(const QString &filter);
+
+} // namespace marlek

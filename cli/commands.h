@@ -1,0 +1,54 @@
+#pragma once
+// marlek-lotto-cli: the core of Marlek's Lotto Software for scripts and terminals.
+//
+// Rules every command keeps:
+// - Lines on standard output end with LF; files written with --out are byte-identical to what the
+//   desktop program saves (ASCII, every line ends CR LF).
+// - Bad input (unknown command or option, missing or non-numeric value, value out of range, wrong
+//   count of numbers, a repeated number, an index that names no wheel): throw UsageError before
+//   anything is written: exit 2, one message on standard error, nothing on standard output, no file
+//   created or changed.
+// - I/O failure: throw IoFailure with a message naming the path and the operating system's reason:
+//   exit 1. --out never leaves a half-written file.
+// - Options take their value as the next word (--kind 5); --kind is required by every command but
+//   verify. --help, alone or after a command, prints usage on standard output and exits 0.
+
+#include <iosfwd>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+namespace marlek::cli {
+
+inline constexpr const char *kProgramName = "marlek-lotto-cli";
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct IoFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Where a command writes; errIsTerminal says whether a progress display may go to err.
+struct Io {
+    std::ostream &out;
+    std::ostream &err;
+    bool errIsTerminal = false;
+};
+
+// Each adds one subcommand whose callback does the work (and throws the errors above).
+void addReportCommand(CLI::App &app, Io &io);
+void addVerifyCommand(CLI::App &app, Io &io);
+void addCatalogueCommand(CLI::App &app, Io &io);
+void addCombosCommand(CLI::App &app, Io &io);
+void addOddsCommand(CLI::App &app, Io &io);
+
+// Parses the arguments (without the program name), runs the command and returns the exit status.
+int run(const std::vector<std::string> &args, Io io);
+
+} // namespace marlek::cli

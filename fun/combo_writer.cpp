@@ -1,0 +1,1 @@
+#include "combo_writer.h"

@@ -1,0 +1,1 @@
+#include "odds_rows.h"

@@ -1,0 +1,67 @@
+#pragma once
+// A desktop for tests: answers dialogs from prepared values, records what the windows asked for.
+
+#include "desktop.h"
+#include "navigator.h"
+
+#include <QStringList>
+#include <QUrl>
+
+#include <deque>
+#include <vector>
+
+namespace marlek::test {
+
+struct ShownMessage {
+    QString text;
+    QString title;
+};
+
+class FakeDesktop : public Desktop {
+public:
+    // Answers of the next save dialogs, in order; an empty queue answers "" (cancel).
+    std::deque<QString> saveFileNames;
+    std::vector<QString> saveFilters;      // the filter each save dialog was shown with
+
+    int printSetupCount = 0;
+    bool printerAvailable = true;
+    std::vector<QStringList> printedDocuments;
+    std::vector<int> printedPointSizes;
+
+    std::vector<ShownMessage> messages;
+
+    bool clipboardWorks = true;
+    QString clipboard;                     // what the clipboard holds now
+    int clipboardClears = 0;
+
+    int beeps = 0;
+    std::vector<std::pair<QWidget *, bool>> busyPointers;
+    int arrowRestores = 0;
+
+    bool browserAvailable = true;
+    std::vector<QUrl> openedPages;
+    std::function<void(const QString &)> lastProgress; // the progress callback of the last page
+
+    QString askSaveFileName(QWidget *parent, const QString &filter) override;
+    void showPrintSetup(QWidget *parent) override;
+    bool printLines(const QStringList &lines, int pointSize, QString *errorText) override;
+    void showMessage(QWidget *parent, const QString &text, const QString &title) override;
+    bool clearClipboard() override;
+    bool setClipboardText(const QString &text) override;
+    void beep() override;
+    void setBusyPointer(QWidget *window, bool busy) override;
+    void restoreArrowPointer() override;
+    bool openWebPage(QWidget *receiver, const QUrl &url,
+                     std::function<void(const QString &)> progress) override;
+};
+
+class FakeNavigator : public Navigator {
+public:
+    int wheelDocumentsOpened = 0;
+    std::vector<int> generatorsOpened; // the kind of each generator asked for
+
+    void openWheelDocument() override { ++wheelDocumentsOpened; }
+    void openGeneratorFromCatalogue(int kind) override { generatorsOpened.push_back(kind); }
+};
+
+} // namespace marlek::test
