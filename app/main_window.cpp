@@ -2,7 +2,7 @@
 
 namespace marlek {
 
-MainWindow::MainWindow(SharedState &state, Desktop &desktop, QWidget *parent)
+MainWindow::MainWindow(SharedState &state, Desktop &desktop, UniformRandom &, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_desktop(desktop) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Marlek's Lotto Software"));

@@ -4,6 +4,7 @@
 #include "desktop.h"
 #include "navigator.h"
 #include "shared_state.h"
+#include "uniform_random.h"
 
 #include <QMainWindow>
 
@@ -12,7 +13,7 @@ namespace marlek {
 class MainWindow : public QMainWindow, public Navigator {
     Q_OBJECT
 public:
-    MainWindow(SharedState &state, Desktop &desktop, QWidget *parent = nullptr);
+    MainWindow(SharedState &state, Desktop &desktop, UniformRandom &random, QWidget *parent = nullptr);
 
     void openWheelDocument() override;
     void openGeneratorFromCatalogue(int kind) override;

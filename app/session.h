@@ -4,6 +4,7 @@
 #include "desktop.h"
 #include "navigator.h"
 #include "shared_state.h"
+#include "uniform_random.h"
 
 namespace marlek {
 
@@ -11,6 +12,7 @@ struct Session {
     SharedState &state;
     Desktop &desktop;
     Navigator &navigator;
+    UniformRandom &random; // one generator for the whole run
 };
 
 } // namespace marlek

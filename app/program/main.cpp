@@ -8,12 +8,14 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // the about box's web browser
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marlek's Lotto Software"));
 
     marlek::SharedState state;
     marlek::QtDesktop desktop;
-    marlek::MainWindow mainForm(state, desktop);
+    marlek::UniformRandom random;
+    marlek::MainWindow mainForm(state, desktop, random);
     mainForm.show();
     state.setStartupPicks();
 
