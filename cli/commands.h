@@ -16,6 +16,7 @@
 #include <iosfwd>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace CLI {
@@ -39,7 +40,16 @@ struct Io {
     std::ostream &out;
     std::ostream &err;
     bool errIsTerminal = false;
+    // A command that ran to its end but found something wrong (verify: a wheel that fails) sets 1.
+    int exitStatus = 0;
 };
+
+// One line on standard output, ending in LF. Throws IoFailure when standard output cannot be
+// written (a full disk behind a redirection), so a long output stops at the first failure.
+void writeOutputLine(Io &io, std::string_view line);
+
+// Shared helpers: cli/options.h (--kind, whole numbers, number lists) and cli/output_file.h
+// (buffered and all-or-nothing files).
 
 // Each adds one subcommand whose callback does the work (and throws the errors above).
 void addReportCommand(CLI::App &app, Io &io);

@@ -1,0 +1,244 @@
+// The rules every command keeps: help, usage errors, I/O failures, and the files behind --out.
+
+#include "output_file.h"
+#include "run_cli.h"
+#include "temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace marlek {
+namespace {
+
+using test::runCli;
+using test::TempDir;
+
+std::vector<std::string> filesIn(const std::filesystem::path &folder) {
+    std::vector<std::string> names;
+    for (const auto &entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(CliHelp, PrintsUsageOnStandardOutputAloneOrAfterACommand) {
+    struct Case {
+        std::vector<std::string> args;
+        const char *shows;
+    };
+    for (const Case &c : {Case{{"--help"}, "report"}, Case{{"-h"}, "verify"},
+                          Case{{"report", "--help"}, "--numbers"},
+                          Case{{"report", "--kind", "9", "--help"}, "--numbers"},
+                          Case{{"verify", "-h"}, "verify --kind 6"}}) {
+        const auto result = runCli(c.args);
+        EXPECT_EQ(result.status, 0) << c.args.front();
+        EXPECT_NE(result.out.find(c.shows), std::string::npos) << result.out;
+        EXPECT_NE(result.out.find("xample"), std::string::npos) << result.out;
+        EXPECT_EQ(result.err, "");
+    }
+}
+
+TEST(CliUsageErrors, ExitWithTwoAndOneMessageAndWriteNothing) {
+    TempDir dir;
+    const std::string out = (dir / "report.txt").string();
+    struct Case {
+        std::vector<std::string> args;
+        const char *says;
+    };
+    const std::vector<Case> cases = {
+        {{}, "no command given"},
+        {{"frob"}, "unknown command \"frob\""},
+        {{"-x"}, "unknown option \"-x\""},
+        {{"report", "--kind", "5", "--wheel", "0", "--bogus", "--out", out}, "--bogus"},
+        {{"report", "--wheel", "0", "--out", out}, "--kind is required"},
+        {{"report", "--kind", "--wheel", "0", "--out", out}, "--kind"},
+        {{"report", "--kind", "7", "--wheel", "0", "--out", out}, "5 (Pick 5) or 6 (Pick 6)"},
+        {{"report", "--kind", "five", "--wheel", "0", "--out", out}, "not \"five\""},
+        {{"report", "--kind", "5", "--out", out}, "--wheel I"},
+        {{"report", "--kind", "5", "--wheel", "x1", "--out", out}, "--wheel: must be a whole"},
+        {{"report", "--kind", "5", "--wheel", "99999999999999999999", "--out", out}, "--wheel"},
+        {{"report", "--kind", "5", "--wheel", "15", "--out", out}, "Pick 5 has no wheel 15"},
+        {{"report", "--kind", "5", "--wheel", "34", "--out", out}, "Pick 5 has no wheel 34"},
+        {{"report", "--kind", "6", "--wheel", "-1", "--out", out}, "--wheel"},
+        {{"report", "--kind", "5", "--wheel", "0", "--full", "7", "--out", out}, "excludes"},
+        {{"report", "--kind", "6", "--full", "5", "--out", out}, "6 to 60 numbers, not 5"},
+        {{"report", "--kind", "5", "--full", "61", "--out", out}, "from 5 to 60"},
+        {{"report", "--kind", "5", "--wheel", "0", "--numbers", "1,2,3", "--out", out},
+         "7 numbers needed, 3 given"},
+        {{"report", "--kind", "5", "--wheel", "0", "--numbers", "1,2,3,4,5,6,3", "--out", out},
+         "3 is given twice"},
+        {{"report", "--kind", "5", "--wheel", "0", "--numbers", "1,2,3,4,5,6,100", "--out", out},
+         "100 is not a number from 1 to 99"},
+        {{"report", "--kind", "5", "--wheel", "0", "--numbers", "1,2,,4,5,6,7", "--out", out},
+         "\"\" is not a whole number"},
+        {{"report", "--kind", "5", "--wheel", "0", "--numbers", "0,2,3,4,5,6,7", "--out", out},
+         "0 is not a number"},
+        {{"report", "--kind", "5", "--wheel", "0", "--out", ""}, "--out: the file name is empty"},
+        {{"verify", "--kind", "4"}, "--kind"},
+        {{"verify", "extra"}, "extra"},
+    };
+    for (const Case &c : cases) {
+        const auto result = runCli(c.args);
+        const std::string shown = c.args.empty() ? "(none)" : c.args.back();
+        EXPECT_EQ(result.status, 2) << c.says;
+        EXPECT_EQ(result.out, "") << c.says;
+        EXPECT_TRUE(result.err.starts_with("marlek-lotto-cli: ")) << result.err;
+        EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+        EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    }
+    EXPECT_TRUE(filesIn(dir.path()).empty());
+}
+
+struct IoCase {
+    const char *name;
+    std::string path;
+    const char *reason;
+};
+
+TEST(CliIoFailures, ExitWithOneNamingThePathAndTheReason) {
+    TempDir dir;
+    test::writeFileBytes(dir / "plain-file", "x");
+    const std::vector<IoCase> cases = {
+        {"missing folder", (dir / "no-such-folder" / "r.txt").string(),
+         "No such file or directory"},
+        {"parent is a file", (dir / "plain-file" / "r.txt").string(), "Not a directory"},
+        {"a folder", dir.path().string(), "Is a directory"},
+        {"full device", "/dev/full", "No space left on device"},
+    };
+    for (const IoCase &c : cases) {
+        const auto result = runCli({"report", "--kind", "6", "--wheel", "14", "--out", c.path});
+        EXPECT_EQ(result.status, 1) << c.name;
+        EXPECT_EQ(result.out, "") << c.name;
+        EXPECT_EQ(
+            result.err,
+            "marlek-lotto-cli: cannot " +
+                std::string(c.path == "/dev/full" || c.path == dir.path() ? "write" : "create") +
+                " \"" + c.path + "\": " + c.reason + "\n")
+            << c.name;
+    }
+    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"plain-file"});
+    EXPECT_EQ(test::readFileBytes(dir / "plain-file"), "x");
+}
+
+// Runs the command in a child whose file size limit stops the write part-way.
+int runWithFileSizeLimit(const std::vector<std::string> &args, rlim_t limit) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        std::_Exit(test::runCli(args).status);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(CliIoFailures, LeaveAnExistingFileAsItWasWhenTheNewOneCannotBeWritten) {
+    TempDir dir;
+    const auto target = dir / "report.txt";
+    test::writeFileBytes(target, "the report saved yesterday\r\n");
+    // A full wheel of 27,132 lines is far beyond 1 MiB: the buffer is written out and fails.
+    EXPECT_EQ(runWithFileSizeLimit(
+                  {"report", "--kind", "6", "--full", "19", "--out", target.string()}, 4096),
+              1);
+    EXPECT_EQ(test::readFileBytes(target), "the report saved yesterday\r\n");
+    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"report.txt"}); // no temporary left
+}
+
+// A standard output that refuses every byte, as a full disk behind a redirection would.
+struct RefusingBuffer : std::streambuf {
+    int overflow(int) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char *, std::streamsize) override { return 0; }
+};
+
+TEST(CliIoFailures, StopAtTheFirstLineStandardOutputRefuses) {
+    RefusingBuffer refusing;
+    std::ostream out(&refusing);
+    std::ostringstream err;
+    const int status = cli::run({"report", "--kind", "6", "--full", "60"}, {out, err, false});
+    EXPECT_EQ(status, 1); // at once, not after 50 million lines
+    EXPECT_EQ(err.str(), "marlek-lotto-cli: cannot write to standard output\n");
+}
+
+TEST(AtomicOutputFile, ReplacesTheTargetOnlyOnCommit) {
+    TempDir dir;
+    const auto target = dir / "out.txt";
+    test::writeFileBytes(target, "old");
+    {
+        cli::AtomicOutputFile file(target);
+        file.writeLine("new");
+    } // dropped without commit: as after an error
+    EXPECT_EQ(test::readFileBytes(target), "old");
+    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"out.txt"});
+
+    cli::AtomicOutputFile file(target);
+    file.writeLine("new");
+    file.writeLine("");
+    file.commit();
+    EXPECT_EQ(test::readFileBytes(target), "new\r\n\r\n");
+    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"out.txt"});
+}
+
+TEST(AtomicOutputFile, WritesEveryByteAroundTheBuffersEdges) {
+    TempDir dir;
+    constexpr std::size_t kBuffer = 1 << 20;
+    for (const std::size_t size : {kBuffer - 1, kBuffer, kBuffer + 1, 3 * kBuffer + 7}) {
+        std::string bytes(size, 'a');
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>('a' + i % 26);
+        const auto target = dir / ("edge-" + std::to_string(size));
+        cli::AtomicOutputFile file(target);
+        file.write("<"); // a small write first, so the big one straddles the buffer
+        file.write(bytes);
+        file.write(">");
+        file.commit();
+        EXPECT_EQ(test::readFileBytes(target), "<" + bytes + ">") << size;
+    }
+}
+
+TEST(AtomicOutputFile, KeepsLinksAndModes) {
+    TempDir dir;
+    const auto real = dir / "real.txt";
+    const auto link = dir / "link.txt";
+    test::writeFileBytes(real, "old");
+    ::chmod(real.c_str(), 0640);
+    std::filesystem::create_symlink(real, link);
+
+    cli::AtomicOutputFile file(link);
+    file.writeLine("new");
+    file.commit();
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(test::readFileBytes(real), "new\r\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(real.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+    const mode_t oldMask = ::umask(022);
+    cli::AtomicOutputFile fresh(dir / "fresh.txt");
+    fresh.commit();
+    ::umask(oldMask);
+    ASSERT_EQ(::stat((dir / "fresh.txt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u); // as a plain new file, not a private temporary
+}
+
+TEST(FileWriter, ThrowsNamingThePathWhenTheDeviceIsFull) {
+    cli::FileWriter file("/dev/full");
+    file.writeLine("a line");
+    try {
+        file.close();
+        FAIL() << "the write to /dev/full succeeded";
+    } catch (const cli::IoFailure &failure) {
+        EXPECT_STREQ(failure.what(), "cannot write \"/dev/full\": No space left on device");
+    }
+}
+
+} // namespace
+} // namespace marlek

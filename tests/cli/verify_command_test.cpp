@@ -1,0 +1,79 @@
+// marlek-lotto-cli verify: the proof of every catalogued wheel, and a wheel that fails it.
+
+#include "run_cli.h"
+#include "verify_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+namespace marlek {
+namespace {
+
+using test::runCli;
+
+std::vector<std::string> linesOf(const std::string &text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+TEST(VerifyCommand, ProvesEveryCataloguedWheelKind5First) {
+    const auto result = runCli({"verify"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    const auto lines = linesOf(result.out);
+    ASSERT_EQ(lines.size(), 1u + 24 + 28);
+    EXPECT_EQ(lines[0], "kind\tindex\tnumbers\ttickets\tclaimed\tproven\tstatus");
+    EXPECT_EQ(lines[1], "5\t0\t7\t5\t4\t4\tok");
+    EXPECT_EQ(lines[15], "5\t14\t26\t150\t3\t3\tok");
+    EXPECT_EQ(lines[22], "5\t31\t5\t1\t3\t5\tok");
+    EXPECT_EQ(lines[25], "6\t0\t14\t5\t3\t3\tok");
+    EXPECT_EQ(lines[35], "6\t10\t23\t30\t3\t3\tok");
+    EXPECT_EQ(lines[43], "6\t28\t7\t2\t3\t5\tok");
+    EXPECT_EQ(lines[52], "6\t37\t11\t6\t3\t4\tok");
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].ends_with("\tok")) << lines[i];
+}
+
+TEST(VerifyCommand, TakesOneKindWhenAsked) {
+    const auto result = runCli({"verify", "--kind", "6"});
+    EXPECT_EQ(result.status, 0);
+    const auto lines = linesOf(result.out);
+    ASSERT_EQ(lines.size(), 1u + 28);
+    for (std::size_t i = 1; i < lines.size(); ++i)
+        EXPECT_TRUE(lines[i].starts_with("6\t")) << lines[i];
+}
+
+TEST(VerifyCommand, ReportsFailForABrokenWheel) {
+    std::vector<Wheel> wheels = cli::cataloguedWheels(5);
+    ASSERT_EQ(wheels.size(), 24u);
+    const Wheel &wheel0 = wheels.front();
+    // Wheel 0 with its third ticket (1 3 4 6 7) written as a copy of the first: it still claims
+    // 4 of 5, but 1 3 4 6 7 itself now meets no ticket in more than 3.
+    std::vector<std::int16_t> positions(wheel0.positions.begin(), wheel0.positions.end());
+    std::copy_n(positions.begin(), 5, positions.begin() + 10);
+    Wheel broken = wheel0;
+    broken.positions = positions;
+    wheels.insert(wheels.begin() + 1, broken);
+
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::Io io{out, err, false};
+    EXPECT_FALSE(cli::writeVerifyTable(wheels, io));
+    const auto lines = linesOf(out.str());
+    ASSERT_EQ(lines.size(), 26u);
+    EXPECT_EQ(lines[1], "5\t0\t7\t5\t4\t4\tok");
+    EXPECT_EQ(lines[2], "5\t0\t7\t5\t4\t3\tFAIL");
+    EXPECT_EQ(lines[3], "5\t1\t11\t5\t3\t3\tok");
+
+    std::ostringstream fine;
+    cli::Io good{fine, err, false};
+    EXPECT_TRUE(cli::writeVerifyTable(cli::cataloguedWheels(5), good));
+}
+
+} // namespace
+} // namespace marlek
