@@ -1,1 +1,370 @@
 #include "catalogue_rows.h"
+
+namespace marlek {
+namespace {
+
+// The rows exactly as each order lists them. Some rows carry other spacing in some orders, so every
+// order holds its own texts.
+constexpr CatalogueRow kPick5Initial[] = {
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers        3 of 5"},
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers        4 of 5"},
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers                5"},
+    {32, 6, 2, "    $     2          2    Tickets      6  Numbers        3 of 5"},
+    {33, 7, 2, "    $     2          2    Tickets      7  Numbers        3 of 5"},
+    {30, 8, 2, "    $     2          2    Tickets      8  Numbers        3 of 5"},
+    {29, 9, 3, "    $     3          3    Tickets      9  Numbers        3 of 5"},
+    {28, 10, 4, "    $     4          4    Tickets    10  Numbers        3 of 5"},
+    {0, 7, 5, "    $     5          5    Tickets      7  Numbers        4 of 5"},
+    {1, 11, 5, "    $     5          5    Tickets    11  Numbers        3 of 5"},
+    {2, 6, 6, "    $     6          6    Tickets      6  Numbers                5"},
+    {3, 8, 7, "    $     7          7    Tickets      8  Numbers        4 of 5"},
+    {4, 12, 8, "    $     8          8    Tickets    12  Numbers        3 of 5"},
+    {5, 9, 9, "    $     9          9    Tickets      9  Numbers        4 of 5"},
+    {6, 10, 14, "    $   14        14    Tickets   10  Numbers        4 of 5"},
+    {7, 15, 17, "    $   17        17    Tickets   15  Numbers        3 of 5"},
+    {8, 7, 21, "    $   21        21    Tickets     7  Numbers                5"},
+    {25, 11, 26, "    $   26        26    Tickets   11  Numbers        4 of 5"},
+    {26, 17, 26, "    $   26        26    Tickets   17  Numbers        3 of 5"},
+    {9, 18, 35, "    $   35        35    Tickets   18  Numbers        3 of 5"},
+    {27, 20, 36, "    $   36        36    Tickets   20  Numbers        3 of 5"},
+    {10, 12, 49, "    $   49        49    Tickets   12  Numbers        4 of 5"},
+    {11, 8, 56, "    $   56        56    Tickets     8  Numbers                5"},
+    {12, 14, 102, "    $ 102     102    Tickets   14  Numbers        4 of 5"},
+    {13, 9, 126, "    $ 126     126    Tickets     9  Numbers                5"},
+    {14, 26, 150, "    $ 150     150    Tickets   26  Numbers        3 of 5"},
+    {15, 10, 252, "    $ 252     252    Tickets   10  Numbers                5"},
+    {16, 11, 462, "    $ 462     462    Tickets   11  Numbers                5"},
+    {17, 12, 792, "    $ 792      792    Tickets   12  Numbers                5"},
+    {18, 13, 1287, "    $1287   1287   Tickets   13  Numbers                5"},
+    {19, 14, 2002, "    $2002   2002   Tickets   14  Numbers                5"},
+    {21, 0, 0, "Play More Numbers Click Here"},
+};
+
+constexpr CatalogueRow kPick5ByCost[] = {
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers        3 of 5"},
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers        4 of 5"},
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers                5"},
+    {32, 6, 2, "    $     2          2    Tickets      6  Numbers        3 of 5"},
+    {32, 6, 2, "    $     2          2    Tickets      6  Numbers        4 of 5"},
+    {33, 7, 2, "    $     2          2    Tickets      7  Numbers        3 of 5"},
+    {30, 8, 2, "    $     2          2    Tickets      8  Numbers        3 of 5"},
+    {29, 9, 3, "    $     3          3    Tickets      9  Numbers        3 of 5"},
+    {28, 10, 4, "    $     4          4    Tickets    10  Numbers        3 of 5"},
+    {0, 7, 5, "    $     5          5    Tickets      7  Numbers        4 of 5"},
+    {1, 11, 5, "    $     5          5    Tickets    11  Numbers        3 of 5"},
+    {2, 6, 6, "    $     6          6    Tickets      6  Numbers                5"},
+    {3, 8, 7, "    $     7          7    Tickets      8  Numbers        4 of 5"},
+    {4, 12, 8, "    $     8          8    Tickets    12  Numbers        3 of 5"},
+    {5, 9, 9, "    $     9          9    Tickets      9  Numbers        4 of 5"},
+    {6, 10, 14, "    $   14        14    Tickets   10  Numbers        4 of 5"},
+    {7, 15, 17, "    $   17        17    Tickets   15  Numbers        3 of 5"},
+    {8, 7, 21, "    $   21        21    Tickets     7  Numbers                5"},
+    {25, 11, 26, "    $   26        26    Tickets   11  Numbers        4 of 5"},
+    {26, 17, 26, "    $   26        26    Tickets   17  Numbers        3 of 5"},
+    {9, 18, 35, "    $   35        35    Tickets   18  Numbers        3 of 5"},
+    {27, 20, 36, "    $   36        36    Tickets   20  Numbers        3 of 5"},
+    {10, 12, 49, "    $   49        49    Tickets   12  Numbers        4 of 5"},
+    {11, 8, 56, "    $   56        56    Tickets     8  Numbers                5"},
+    {12, 14, 102, "    $ 102     102    Tickets   14  Numbers        4 of 5"},
+    {13, 9, 126, "    $ 126     126    Tickets     9  Numbers                5"},
+    {14, 26, 150, "    $ 150     150    Tickets   26  Numbers        3 of 5"},
+    {15, 10, 252, "    $ 252     252    Tickets   10  Numbers                5"},
+    {16, 11, 462, "    $ 462     462    Tickets   11  Numbers                5"},
+    {17, 12, 792, "    $ 792      792    Tickets   12  Numbers                5"},
+    {18, 13, 1287, "    $1287   1287   Tickets   13  Numbers                5"},
+    {19, 14, 2002, "    $2002   2002   Tickets   14  Numbers                5"},
+    {21, 0, 0, "Play More Numbers Click Here"},
+};
+
+constexpr CatalogueRow kPick5ByNumbers[] = {
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers        3 of 5"},
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers        4 of 5"},
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers                5"},
+    {32, 6, 2, "    $     2          2    Tickets      6  Numbers        3 of 5"},
+    {2, 6, 6, "    $     6          6    Tickets      6  Numbers                5"},
+    {33, 7, 2, "    $     2          2    Tickets      7  Numbers        3 of 5"},
+    {0, 7, 5, "    $     5          5    Tickets      7  Numbers        4 of 5"},
+    {8, 7, 21, "    $   21        21    Tickets     7  Numbers                5"},
+    {30, 8, 2, "    $     2          2    Tickets      8  Numbers        3 of 5"},
+    {3, 8, 7, "    $     7          7    Tickets      8  Numbers        4 of 5"},
+    {11, 8, 56, "    $   56        56    Tickets     8  Numbers                5"},
+    {29, 9, 3, "    $     3          3    Tickets      9  Numbers        3 of 5"},
+    {5, 9, 9, "    $     9          9    Tickets      9  Numbers        4 of 5"},
+    {13, 9, 126, "    $ 126     126    Tickets      9  Numbers                5"},
+    {28, 10, 4, "    $     4          4    Tickets    10  Numbers        3 of 5"},
+    {6, 10, 14, "    $   14        14    Tickets    10 Numbers        4 of 5"},
+    {15, 10, 252, "    $ 252     252    Tickets    10  Numbers                5"},
+    {1, 11, 5, "    $     5          5    Tickets    11  Numbers        3 of 5"},
+    {25, 11, 26, "    $   26        26    Tickets   11  Numbers        4 of 5"},
+    {16, 11, 462, "    $ 462     462    Tickets    11  Numbers                5"},
+    {4, 12, 8, "    $     8          8    Tickets    12  Numbers        3 of 5"},
+    {10, 12, 49, "    $   49        49    Tickets   12  Numbers        4 of 5"},
+    {17, 12, 792, "    $ 792      792    Tickets   12  Numbers                5"},
+    {18, 13, 1287, "    $1287   1287   Tickets   13  Numbers                5"},
+    {12, 14, 102, "    $ 102     102    Tickets   14  Numbers        4 of 5"},
+    {19, 14, 2002, "    $2002   2002   Tickets   14  Numbers                5"},
+    {7, 15, 17, "    $   17        17    Tickets   15  Numbers        3 of 5"},
+    {26, 17, 26, "    $   26        26    Tickets   17  Numbers        3 of 5"},
+    {9, 18, 35, "    $   35        35    Tickets   18  Numbers        3 of 5"},
+    {27, 20, 36, "    $   36        36    Tickets   20  Numbers        3 of 5"},
+    {14, 26, 150, "    $ 150     150    Tickets   26  Numbers        3 of 5"},
+    {21, 0, 0, "Play More Numbers Click Here"},
+};
+
+constexpr CatalogueRow kPick5ByGuarantee[] = {
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers        3 of 5"},
+    {32, 6, 2, "    $     2          2    Tickets      6  Numbers        3 of 5"},
+    {33, 7, 2, "    $     2          2    Tickets      7  Numbers        3 of 5"},
+    {30, 8, 2, "    $     2          2    Tickets      8  Numbers        3 of 5"},
+    {29, 9, 3, "    $     3          3    Tickets      9  Numbers        3 of 5"},
+    {28, 10, 4, "    $     4          4    Tickets    10  Numbers        3 of 5"},
+    {1, 11, 5, "    $     5          5    Tickets    11  Numbers        3 of 5"},
+    {4, 12, 8, "    $     8          8    Tickets    12  Numbers        3 of 5"},
+    {7, 15, 17, "    $   17        17    Tickets   15  Numbers        3 of 5"},
+    {26, 17, 26, "    $   26        26    Tickets   17  Numbers        3 of 5"},
+    {9, 18, 35, "    $   35        35    Tickets   18  Numbers        3 of 5"},
+    {27, 20, 36, "    $   36        36    Tickets   20  Numbers        3 of 5"},
+    {14, 26, 150, "    $ 150      150    Tickets   26  Numbers        3 of 5"},
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers        4 of 5"},
+    {32, 6, 2, "    $     2          2    Tickets      6  Numbers        4 of 5"},
+    {0, 7, 5, "    $     5          5    Tickets      7  Numbers        4 of 5"},
+    {3, 8, 7, "    $     7          7    Tickets      8  Numbers        4 of 5"},
+    {5, 9, 9, "    $     9          9    Tickets      9  Numbers        4 of 5"},
+    {6, 10, 14, "    $   14        14    Tickets   10  Numbers        4 of 5"},
+    {25, 11, 26, "    $   26        26    Tickets   11  Numbers        4 of 5"},
+    {10, 12, 49, "    $   49        49    Tickets   12  Numbers        4 of 5"},
+    {12, 14, 102, "    $ 102      102    Tickets   14  Numbers        4 of 5"},
+    {31, 5, 1, "    $     1          1    Ticket        5  Numbers                5"},
+    {2, 6, 6, "    $     6          6    Tickets      6  Numbers                5"},
+    {8, 7, 21, "    $   21        21    Tickets     7  Numbers                 5"},
+    {11, 8, 56, "    $   56        56    Tickets     8  Numbers                 5"},
+    {13, 9, 126, "    $ 126      126    Tickets     9  Numbers                5"},
+    {15, 10, 252, "    $ 252      252    Tickets   10  Numbers                5"},
+    {16, 11, 462, "    $ 462      462    Tickets   11  Numbers                5"},
+    {17, 12, 792, "    $ 792      792    Tickets   12  Numbers                5"},
+    {18, 13, 1287, "    $1287   1287   Tickets   13  Numbers                5"},
+    {19, 14, 2002, "    $2002   2002   Tickets   14  Numbers                5"},
+    {21, 0, 0, "Play More Numbers Click Here"},
+};
+
+constexpr CatalogueRow kPick6ByCost[] = {
+    {19, 6, 1, "    $      1        1    Ticket       6  Numbers         3 of 6"},
+    {19, 6, 1, "    $      1        1    Ticket       6  Numbers         4 of 6"},
+    {19, 6, 1, "    $      1        1    Ticket       6  Numbers         5 of 6"},
+    {19, 6, 1, "    $      1        1    Ticket       6  Numbers                 6"},
+    {28, 7, 2, "    $      2        2    Tickets     7  Numbers         3 of 6"},
+    {27, 7, 3, "    $      3        3    Tickets     7  Numbers         4 of 6"},
+    {32, 9, 4, "    $      4        4    Tickets     9  Numbers         3 of 6"},
+    {26, 7, 4, "    $      4        4    Tickets     7  Numbers         5 of 6"},
+    {30, 8, 4, "    $      4        4    Tickets     8  Numbers         3 of 6"},
+    {29, 8, 5, "    $      5        5    Tickets     8  Numbers         4 of 6"},
+    {35, 10, 5, "    $      5        5    Tickets   10  Numbers         3 of 6"},
+    {0, 14, 5, "    $      5        5    Tickets   14  Numbers         3 of 6"},
+    {31, 9, 6, "    $      6        6    Tickets     9  Numbers         4 of 6"},
+    {37, 11, 6, "    $      6        6    Tickets   11  Numbers         3 of 6"},
+    {1, 7, 7, "    $      7        7    Tickets     7  Numbers                 6"},
+    {34, 10, 7, "    $      7        7   Tickets    10  Numbers         4 of 6"},
+    {2, 8, 8, "    $      8        8    Tickets     8  Numbers          5 of 6"},
+    {3, 17, 8, "    $      8        8    Tickets  17  Numbers           3 of 6"},
+    {4, 12, 9, "    $      9        9    Tickets  12  Numbers           4 of 6"},
+    {5, 9, 10, "    $    10      10    Tickets    9  Numbers          5 of 6"},
+    {36, 11, 10, "    $    10      10    Tickets   11  Numbers         4 of 6"},
+    {6, 10, 14, "    $    14      14    Tickets  10  Numbers          5 of 6"},
+    {7, 20, 17, "    $    17      17    Tickets  20  Numbers          3 of 6"},
+    {8, 14, 20, "    $    20      20    Tickets  14  Numbers          4 of 6"},
+    {25, 11, 26, "    $    26      26    Tickets  11  Numbers          5 of 6"},
+    {9, 8, 28, "    $    28      28    Tickets    8  Numbers                  6"},
+    {10, 23, 30, "    $    30      30    Tickets  23  Numbers          3 of 6"},
+    {11, 16, 35, "    $    35      35    Tickets  16  Numbers          4 of 6"},
+    {12, 17, 40, "    $    40      40    Tickets  17  Numbers          4 of 6"},
+    {33, 18, 42, "    $    42      42    Tickets  18  Numbers          4 of 6"},
+    {13, 9, 84, "    $    84      84    Tickets    9  Numbers                  6"},
+    {14, 10, 210, "    $  210    210    Tickets 10  Numbers                  6"},
+    {15, 11, 462, "    $  462    462    Tickets 11  Numbers                  6"},
+    {16, 12, 924, "    $  924    924    Tickets 12  Numbers                  6"},
+    {17, 13, 1716, "    $1716  1716    Tickets 13  Numbers                  6"},
+    {18, 14, 3003, "    $3003  3003    Tickets 14  Numbers                  6"},
+    {21, 0, 0, "Play More Numbers Click Here"},
+};
+
+constexpr CatalogueRow kPick6ByNumbers[] = {
+    {19, 6, 1, "    $      1        1    Ticket       6  Numbers         3 of 6"},
+    {19, 6, 1, "    $      1        1    Ticket       6  Numbers         4 of 6"},
+    {19, 6, 1, "    $      1        1    Ticket       6  Numbers         5 of 6"},
+    {19, 6, 1, "    $      1        1    Ticket       6  Numbers                 6"},
+    {28, 7, 2, "    $      2        2    Tickets     7  Numbers         3 of 6"},
+    {27, 7, 3, "    $      3        3    Tickets     7  Numbers         4 of 6"},
+    {26, 7, 4, "    $      4        4    Tickets     7  Numbers         5 of 6"},
+    {1, 7, 7, "    $      7        7    Tickets     7  Numbers                 6"},
+    {30, 8, 4, "    $      4        4    Tickets     8  Numbers         3 of 6"},
+    {29, 8, 5, "    $      5        5    Tickets     8  Numbers         4 of 6"},
+    {2, 8, 8, "    $      8        8    Tickets     8  Numbers          5 of 6"},
+    {9, 8, 28, "    $    28      28    Tickets    8  Numbers                  6"},
+    {32, 9, 4, "    $      4        4    Tickets     9  Numbers         3 of 6"},
+    {31, 9, 6, "    $      6        6    Tickets     9  Numbers         4 of 6"},
+    {5, 9, 10, "    $    10      10    Tickets    9  Numbers          5 of 6"},
+    {13, 9, 84, "    $    84      84    Tickets    9  Numbers                  6"},
+    {35, 10, 5, "    $      5        5    Tickets  10  Numbers          3 of 6"},
+    {34, 10, 7, "    $      7        7    Tickets  10  Numbers          4 of 6"},
+    {6, 10, 14, "    $    14      14    Tickets  10  Numbers          5 of 6"},
+    {14, 10, 210, "    $  210    210    Tickets 10  Numbers                  6"},
+    {37, 11, 6, "    $      6         6    Tickets  11  Numbers          3 of 6"},
+    {36, 11, 10, "    $    10       10    Tickets  11  Numbers          4 of 6"},
+    {25, 11, 26, "    $    26      26    Tickets  11  Numbers          5 of 6"},
+    {15, 11, 462, "    $  462    462    Tickets 11  Numbers                  6"},
+    {4, 12, 9, "    $      9        9    Tickets  12  Numbers           4 of 6"},
+    {16, 12, 924, "    $  924    924    Tickets 12  Numbers                  6"},
+    {17, 13, 1716, "    $1716  1716    Tickets 13  Numbers                  6"},
+    {0, 14, 5, "    $      5        5    Tickets   14  Numbers         3 of 6"},
+    {8, 14, 20, "    $    20      20    Tickets  14  Numbers          4 of 6"},
+    {18, 14, 3003, "    $3003  3003    Tickets 14  Numbers                  6"},
+    {11, 16, 35, "    $    35      35    Tickets  16  Numbers          4 of 6"},
+    {3, 17, 8, "    $      8        8    Tickets  17  Numbers           3 of 6"},
+    {12, 17, 40, "    $    40      40    Tickets  17  Numbers          4 of 6"},
+    {33, 18, 42, "    $    42      42    Tickets  18  Numbers          4 of 6"},
+    {7, 20, 17, "    $    17      17    Tickets  20  Numbers          3 of 6"},
+    {10, 23, 30, "    $    30      30    Tickets  23  Numbers          3 of 6"},
+    {21, 0, 0, "Play More Numbers Click Here"},
+};
+
+constexpr CatalogueRow kPick6ByGuarantee[] = {
+    {19, 6, 1, "    $      1        1    Ticket        6  Numbers          3 of 6"},
+    {28, 7, 2, "    $      2        2    Tickets      7  Numbers         3 of 6"},
+    {30, 8, 4, "    $      4        4    Tickets      8  Numbers         3 of 6"},
+    {32, 9, 4, "    $      4        4    Tickets      9  Numbers         3 of 6"},
+    {35, 10, 5, "    $      5        5    Tickets    10  Numbers         3 of 6"},
+    {37, 11, 6, "    $      6        6    Tickets    11  Numbers         3 of 6"},
+    {0, 14, 5, "    $      5        5    Tickets   14  Numbers          3 of 6"},
+    {3, 17, 8, "    $      8        8    Tickets  17   Numbers          3 of 6"},
+    {7, 20, 17, "    $    17      17    Tickets  20  Numbers          3 of 6"},
+    {10, 23, 30, "    $    30      30    Tickets  23  Numbers          3 of 6"},
+    {19, 6, 1, "    $      1        1    Ticket       6  Numbers          4 of 6"},
+    {27, 7, 3, "    $      3        3    Tickets     7  Numbers          4 of 6"},
+    {29, 8, 5, "    $      5        5    Tickets     8  Numbers          4 of 6"},
+    {31, 9, 6, "    $      6        6    Tickets     9  Numbers          4 of 6"},
+    {34, 10, 7, "    $      7        7    Tickets   10  Numbers         4 of 6"},
+    {36, 11, 10, "    $     10     10    Tickets  11  Numbers          4 of 6"},
+    {4, 12, 9, "    $      9        9    Tickets  12  Numbers           4 of 6"},
+    {8, 14, 20, "    $    20      20    Tickets  14  Numbers          4 of 6"},
+    {11, 16, 35, "    $    35      35    Tickets  16  Numbers          4 of 6"},
+    {12, 17, 40, "    $    40      40    Tickets  17  Numbers          4 of 6"},
+    {33, 18, 42, "    $    42      42    Tickets  18  Numbers          4 of 6"},
+    {19, 6, 1, "    $      1        1    Ticket       6  Numbers          5 of 6"},
+    {26, 7, 4, "    $      4        4    Tickets     7  Numbers          5 of 6"},
+    {2, 8, 8, "    $      8        8    Tickets     8  Numbers          5 of 6"},
+    {5, 9, 10, "    $    10      10    Tickets    9  Numbers          5 of 6"},
+    {6, 10, 14, "    $    14      14    Tickets  10  Numbers          5 of 6"},
+    {25, 11, 26, "    $    26      26    Tickets  11  Numbers          5 of 6"},
+    {19, 6, 1, "    $      1        1    Ticket       6  Numbers                 6"},
+    {1, 7, 7, "    $      7        7    Tickets     7  Numbers                 6"},
+    {9, 8, 28, "    $    28      28    Tickets    8  Numbers                  6"},
+    {13, 9, 84, "    $    84      84    Tickets    9  Numbers                  6"},
+    {14, 10, 210, "    $  210    210    Tickets 10  Numbers                  6"},
+    {15, 11, 462, "    $  462    462    Tickets 11  Numbers                  6"},
+    {16, 12, 924, "    $  924    924    Tickets 12  Numbers                  6"},
+    {17, 13, 1716, "    $1716  1716    Tickets 13  Numbers                  6"},
+    {18, 14, 3003, "    $3003  3003    Tickets 14  Numbers                  6"},
+    {21, 0, 0, "Play More Numbers Click Here"},
+};
+
+// The first row of the kind's catalogue that carries the code: every row of one code states the
+// same N and T.
+const CatalogueRow *rowOfCode(int kind, int code) {
+    for (const CatalogueRow &row : catalogueRows(kind, CatalogueOrder::CostTickets))
+        if (row.itemData == code)
+            return &row;
+    return nullptr;
+}
+
+bool isTableWheelCode(int kind, int code) {
+    const int last = kind == 5 ? 33 : 37;
+    return (code >= 0 && code <= 14) || (code >= 25 && code <= last);
+}
+
+// Wheels of every combination of N numbers that the report builds instead of the tables.
+bool isFullWheelCode(int code) {
+    return code >= 15 && code <= 19;
+}
+
+} // namespace
+
+std::span<const CatalogueRow> catalogueRows(int kind, CatalogueOrder order) {
+    if (kind == 5) {
+        switch (order) {
+        case CatalogueOrder::Initial:
+            return kPick5Initial;
+        case CatalogueOrder::CostTickets:
+            return kPick5ByCost;
+        case CatalogueOrder::Numbers:
+            return kPick5ByNumbers;
+        case CatalogueOrder::Guarantee:
+            return kPick5ByGuarantee;
+        }
+    }
+    if (kind == 6) {
+        switch (order) {
+        case CatalogueOrder::Initial:
+        case CatalogueOrder::CostTickets:
+            return kPick6ByCost;
+        case CatalogueOrder::Numbers:
+            return kPick6ByNumbers;
+        case CatalogueOrder::Guarantee:
+            return kPick6ByGuarantee;
+        }
+    }
+    return {};
+}
+
+std::optional<CatalogueOrder> orderOfOption(int index) {
+    switch (index) {
+    case 0:
+        return CatalogueOrder::CostTickets;
+    case 1:
+        return CatalogueOrder::Numbers;
+    case 2:
+        return CatalogueOrder::Guarantee;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<CatalogueOrder> orderOfName(std::string_view name) {
+    if (name == "initial")
+        return CatalogueOrder::Initial;
+    if (name == "cost")
+        return CatalogueOrder::CostTickets;
+    if (name == "numbers")
+        return CatalogueOrder::Numbers;
+    if (name == "guarantee")
+        return CatalogueOrder::Guarantee;
+    return std::nullopt;
+}
+
+NextWindow chooseWheel(SharedState &state, int kind, int code) {
+    if (kind != 5 && kind != 6)
+        return NextWindow::None;
+    if (code == kGeneratorCode)
+        return NextWindow::Generator;
+    const CatalogueRow *row = rowOfCode(kind, code);
+    if (!row)
+        return NextWindow::None;
+    if (isTableWheelCode(kind, code)) {
+        state.wheelIndex = static_cast<std::int16_t>(code);
+    } else if (isFullWheelCode(code)) {
+        // A full Pick 5 wheel leaves wheelIndex as it was; a full Pick 6 wheel records N there.
+        state.wheelMode = kind == 5 ? 7 : 8;
+        if (kind == 6)
+            state.wheelIndex = row->numbers;
+    } else {
+        return NextWindow::None;
+    }
+    state.pickCount = row->numbers;
+    state.ticketCount = row->tickets;
+    return NextWindow::NumberPicker;
+}
+
+std::string_view catalogueCaption(int kind) {
+    return kind == 5 ? "Pick 5 Lotto" : kind == 6 ? "Pick 6 Lotto" : "";
+}
+
+} // namespace marlek

@@ -1,9 +1,177 @@
 #include "number_picker.h"
 
-namespace marlek {
+#include "number_draw.h"
+#include "picker_texts.h"
+#include "window_units.h"
 
-NumberPicker::NumberPicker(Session &session, QWidget *parent) : QDialog(parent), m_session(session) {
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace marlek {
+namespace {
+
+QString qText(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+// The grid of boxes: 6 columns of 10, column c holding 10c + 1 to 10c + 10 from the top.
+constexpr std::array<int, 6> kColumnLeft = {1320, 2040, 2880, 3720, 4560, 5424};
+constexpr int kFirstRowTop = 600;
+constexpr int kRowStep = 300;
+
+} // namespace
+
+NumberPicker::NumberPicker(Session &session, QWidget *parent)
+    : QDialog(parent), m_session(session) {
     setObjectName(QStringLiteral("Form3"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    createWidgets();
+    layOutInTwips();
+    connectSignals();
+    Form_Load();
+}
+
+void NumberPicker::createWidgets() {
+    m_surface = new QLabel(this);
+    m_surface->setObjectName(QStringLiteral("drawingSurface"));
+    m_surface->setTextFormat(Qt::PlainText);
+    m_surface->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_surface->setAccessibleName(tr("Drawn numbers"));
+
+    Command1 = new QPushButton(tr("Yes"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    command3 = new QPushButton(tr("Random"), this);
+    command3->setObjectName(QStringLiteral("command3"));
+    Command2 = new QPushButton(tr("Reset"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+
+    for (int i = 0; i < 60; ++i) {
+        Check1[i] = new QCheckBox(QString::number(i + 1), this);
+        Check1[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        Check1[i]->setEnabled(false);
+    }
+
+    Lblpick = new QLabel(QString::fromLatin1(kFieldLabelAtStart), this);
+    Lblpick->setObjectName(QStringLiteral("Lblpick"));
+    Label1 = new QLabel(tr("Lotto Numbers"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+
+    hsbpick = new QScrollBar(Qt::Horizontal, this);
+    hsbpick->setObjectName(QStringLiteral("hsbpick"));
+    hsbpick->setRange(0, 60);
+    hsbpick->setSingleStep(1);
+    hsbpick->setPageStep(1);
+    hsbpick->setValue(49);
+    // A drag reports every thumb position as it moves and the change only where it ends.
+    hsbpick->setTracking(false);
+    hsbpick->setFocusPolicy(Qt::StrongFocus);
+    hsbpick->setAccessibleName(tr("Lotto Numbers"));
+    Label1->setBuddy(hsbpick);
+
+    setTabOrder(command3, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, hsbpick);
+    // Enter draws first; "Yes" is one Tab away.
+    command3->setFocus();
+}
+
+void NumberPicker::layOutInTwips() {
+    const auto x = [this](int twips) { return twipsToPixelsX(this, twips); };
+    const auto y = [this](int twips) { return twipsToPixelsY(this, twips); };
+
+    setClientSizeTwips(this, 7665, 4275);
+    setFixedSize(size());
+    m_surface->setGeometry(x(60), 0, x(7545), y(kFirstRowTop));
+    Command1->setGeometry(x(120), y(720), x(804), y(408));
+    command3->setGeometry(x(120), y(1320), x(804), y(408));
+    Command2->setGeometry(x(120), y(1920), x(804), y(408));
+    for (int i = 0; i < 60; ++i)
+        Check1[i]->setGeometry(x(kColumnLeft[i / 10]), y(kFirstRowTop + (i % 10) * kRowStep),
+                               x(600), y(300));
+    Lblpick->setGeometry(x(120), y(3720), x(804), y(240));
+    Label1->setGeometry(x(960), y(3720), x(1500), y(240));
+    // Wider than the buttons above it, so the thumb stays visible in today's styles.
+    hsbpick->setGeometry(x(120), y(3960), x(2400), y(240));
+}
+
+void NumberPicker::connectSignals() {
+    connect(hsbpick, &QScrollBar::sliderMoved, this, &NumberPicker::hsbpick_Scroll);
+    connect(hsbpick, &QScrollBar::valueChanged, this, &NumberPicker::hsbpick_Change);
+    connect(command3, &QPushButton::clicked, this, &NumberPicker::command3_Click);
+    connect(Command2, &QPushButton::clicked, this, &NumberPicker::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &NumberPicker::Command1_Click);
+}
+
+void NumberPicker::Form_Load() {
+    const SharedState &state = m_session.state;
+    for (QCheckBox *box : Check1)
+        box->setChecked(false);
+    clearSurface();
+    placeWindow(this, 1.2);
+    setWindowTitle(qText(pickerCaption(state)));
+    command3->setToolTip(qText(randomToolTip(state.pickCount)));
+    Command1->setToolTip(qText(yesToolTip(state.pickCount)));
+}
+
+void NumberPicker::hsbpick_Scroll(int value) {
+    Lblpick->setText(QString::number(value));
+}
+
+void NumberPicker::hsbpick_Change(int value) {
+    if (fieldLabelFollowsChange(value, m_session.state.pickCount))
+        Lblpick->setText(QString::number(value));
+}
+
+void NumberPicker::command3_Click() {
+    SharedState &state = m_session.state;
+    const int count = state.pickCount;
+    clearBoxes();
+    clearSurface();
+    m_session.desktop.beep();
+    if (!canDraw(count)) {
+        m_session.desktop.showMessage(this, qText(tooManyNumbersMessage(count)), kMessageTitle);
+        return;
+    }
+
+    const int fieldSize = drawFieldSize(hsbpick->value(), count);
+    state.fieldSize = static_cast<std::int16_t>(fieldSize);
+    const std::vector<std::int16_t> drawn =
+        drawNumbers(count, fieldSize, [this] { return m_session.random.next(); });
+    std::copy(drawn.begin(), drawn.end(), state.picks.begin());
+
+    const std::span<const std::int16_t> played(state.picks.data() + 1, count);
+    writeOnSurface(qText(drawHeading(count)) + QLatin1Char('\n') + qText(drawnNumbersLine(played)));
+    for (std::int16_t number : played) {
+        Check1[number - 1]->setEnabled(true);
+        Check1[number - 1]->setChecked(true);
+    }
+}
+
+void NumberPicker::Command2_Click() {
+    clearBoxes();
+    clearSurface();
+}
+
+void NumberPicker::Command1_Click() {
+    close();
+    m_session.navigator.openWheelDocument();
+}
+
+void NumberPicker::clearBoxes() {
+    for (QCheckBox *box : Check1) {
+        box->setChecked(false);
+        box->setEnabled(false);
+    }
+}
+
+void NumberPicker::clearSurface() {
+    m_surface->clear();
+}
+
+void NumberPicker::writeOnSurface(const QString &text) {
+    m_surface->setText(text);
 }
 
 } // namespace marlek

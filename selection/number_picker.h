@@ -1,9 +1,18 @@
 #pragma once
-// Form3: the number picker, between choosing a wheel and reading its report.
+// Form3: the number picker, between choosing a wheel and reading its report. The player sets the
+// lotto's field size, lets the program draw the wheel's N numbers ("Random"), and plays them
+// ("Yes"), which opens the report document.
 
 #include "session.h"
 
 #include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
 
 namespace marlek {
 
@@ -12,8 +21,32 @@ class NumberPicker : public QDialog {
 public:
     explicit NumberPicker(Session &session, QWidget *parent = nullptr);
 
+    void hsbpick_Scroll(int value);
+    void hsbpick_Change(int value);
+    void command3_Click();
+    void Command2_Click();
+    void Command1_Click();
+
 private:
+    void createWidgets();
+    void layOutInTwips();
+    void connectSignals();
+    void Form_Load();
+
+    void clearBoxes();
+    void clearSurface();
+    void writeOnSurface(const QString &text);
+
     Session &m_session;
+
+    QScrollBar *hsbpick = nullptr;
+    QLabel *Lblpick = nullptr;
+    QLabel *Label1 = nullptr;
+    std::array<QCheckBox *, 60> Check1{};
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *command3 = nullptr;
+    QLabel *m_surface = nullptr; // the band above the buttons where the draw is written
 };
 
 } // namespace marlek

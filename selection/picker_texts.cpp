@@ -1,0 +1,51 @@
+#include "picker_texts.h"
+
+#include "number_draw.h"
+#include "number_text.h"
+
+namespace marlek {
+namespace {
+
+// A number as the drawing surface writes it: a space, the digits, a space.
+std::string spaced(std::int64_t value) {
+    return ' ' + plain(value) + ' ';
+}
+
+} // namespace
+
+std::string pickerCaption(const SharedState &state) {
+    const int kind = lottoKindOfMode(state.wheelMode);
+    return "Pick " + (kind ? plain(kind) : std::string()) + " Wheels        Pick " +
+           plain(state.pickCount) + "  Numbers " + plain(state.ticketCount) + " Tickets";
+}
+
+std::string randomToolTip(int count) {
+    return "Play " + plain(count) + " Random Numbers";
+}
+
+std::string yesToolTip(int count) {
+    return "Play these " + plain(count) + " Numbers";
+}
+
+std::string drawHeading(int count) {
+    return "                Play these " + spaced(count) + " Numbers?";
+}
+
+std::string drawnNumbersLine(std::span<const std::int16_t> numbers) {
+    std::string line;
+    for (std::int16_t number : numbers)
+        line += spaced(number);
+    return line;
+}
+
+bool fieldLabelFollowsChange(int value, int count) {
+    return value >= count + 2;
+}
+
+std::string tooManyNumbersMessage(int count) {
+    return "Cannot draw " + plain(count) + " numbers: a lotto has at most " + plain(kLargestField) +
+           " numbers, and the draw needs two of them to spare. Choose a " + "wheel of at most " +
+           plain(kLargestDrawCount) + " numbers.";
+}
+
+} // namespace marlek

@@ -1,0 +1,33 @@
+#pragma once
+// Texts of the number picker, built from the shared state and the draw.
+
+#include "shared_state.h"
+
+#include <span>
+#include <string>
+
+namespace marlek {
+
+// "Pick 5 Wheels        Pick 10  Numbers 4 Tickets"; the kind is left out for an unknown mode.
+std::string pickerCaption(const SharedState &state);
+
+// Tool tips of "Random" and "Yes".
+std::string randomToolTip(int count);
+std::string yesToolTip(int count);
+
+// The first line written above the draw: "                Play these  10  Numbers?".
+std::string drawHeading(int count);
+
+// The drawn numbers on one line, each written as a space, its digits and a space.
+std::string drawnNumbersLine(std::span<const std::int16_t> numbers);
+
+// What the scroll bar's label shows at start and after a change to `value` for a wheel of N
+// numbers: the value only when it leaves two numbers to spare, otherwise nothing (the label keeps
+// its text). While the thumb is dragged the label shows any value.
+inline constexpr const char *kFieldLabelAtStart = "49 ";
+bool fieldLabelFollowsChange(int value, int count);
+
+// The message when a wheel has more numbers than a draw can serve.
+std::string tooManyNumbersMessage(int count);
+
+} // namespace marlek

@@ -1,0 +1,213 @@
+// Form3, the number picker: the scroll bar and its label, the draw shown in the boxes and on the
+// surface, Reset, Yes and the close box.
+
+#include "number_draw.h"
+#include "number_picker.h"
+#include "window_fixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <algorithm>
+#include <set>
+
+namespace marlek::test {
+namespace {
+
+class NumberPickerTest : public WindowFixture {
+protected:
+    // As a catalogue opens it after the choice of a wheel.
+    NumberPicker *open(int mode, int count, int tickets) {
+        state.wheelMode = static_cast<std::int16_t>(mode);
+        state.pickCount = static_cast<std::int16_t>(count);
+        state.ticketCount = tickets;
+        auto *picker = new NumberPicker(session, nullptr);
+        picker->setWindowModality(Qt::ApplicationModal);
+        picker->show();
+        return picker;
+    }
+
+    template <typename T> static T *child(QWidget *window, const QString &name) {
+        T *found = window->findChild<T *>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    static QCheckBox *box(QWidget *picker, int index) {
+        return child<QCheckBox>(picker, QStringLiteral("Check1_%1").arg(index));
+    }
+    static QString surface(QWidget *picker) {
+        return child<QLabel>(picker, QStringLiteral("drawingSurface"))->text();
+    }
+    static QString label(QWidget *picker) {
+        return child<QLabel>(picker, QStringLiteral("Lblpick"))->text();
+    }
+    static QScrollBar *scrollBar(QWidget *picker) {
+        return child<QScrollBar>(picker, QStringLiteral("hsbpick"));
+    }
+    static void press(QWidget *picker, const char *button) {
+        QTest::mouseClick(child<QPushButton>(picker, QString::fromLatin1(button)), Qt::LeftButton);
+    }
+
+    std::vector<int> played() const {
+        return std::vector<int>(state.picks.begin() + 1, state.picks.begin() + 1 + state.pickCount);
+    }
+
+    // The boxes show exactly the numbers played: those enabled and checked, all others neither.
+    void expectBoxesShow(QWidget *picker, const std::set<int> &numbers) {
+        for (int i = 0; i < 60; ++i) {
+            const bool drawn = numbers.count(i + 1) > 0;
+            EXPECT_EQ(box(picker, i)->isEnabled(), drawn) << "box " << i + 1;
+            EXPECT_EQ(box(picker, i)->isChecked(), drawn) << "box " << i + 1;
+        }
+    }
+};
+
+TEST_F(NumberPickerTest, OpensEmptyWithCaptionToolTipsAndFieldOf49) {
+    NumberPicker *picker = open(5, 10, 4);
+    EXPECT_EQ(picker->windowTitle(), "Pick 5 Wheels        Pick 10  Numbers 4 Tickets");
+    EXPECT_EQ(child<QPushButton>(picker, "command3")->text(), "Random");
+    EXPECT_EQ(child<QPushButton>(picker, "command3")->toolTip(), "Play 10 Random Numbers");
+    EXPECT_EQ(child<QPushButton>(picker, "Command1")->text(), "Yes");
+    EXPECT_EQ(child<QPushButton>(picker, "Command1")->toolTip(), "Play these 10 Numbers");
+    EXPECT_EQ(child<QPushButton>(picker, "Command2")->text(), "Reset");
+    EXPECT_EQ(child<QLabel>(picker, "Label1")->text(), "Lotto Numbers");
+    EXPECT_EQ(scrollBar(picker)->minimum(), 0);
+    EXPECT_EQ(scrollBar(picker)->maximum(), 60);
+    EXPECT_EQ(scrollBar(picker)->value(), 49);
+    EXPECT_EQ(label(picker), "49 ");
+    EXPECT_EQ(surface(picker), "");
+    expectBoxesShow(picker, {});
+}
+
+// Six columns of ten: 1-10 down the first column, 51-60 down the last.
+TEST_F(NumberPickerTest, BoxesStandInSixColumnsOfTen) {
+    NumberPicker *picker = open(6, 14, 5);
+    for (int i = 0; i < 60; ++i) {
+        EXPECT_EQ(box(picker, i)->text(), QString::number(i + 1));
+        const QRect here = box(picker, i)->geometry();
+        if (i % 10 != 0) {
+            const QRect above = box(picker, i - 1)->geometry();
+            EXPECT_EQ(here.left(), above.left()) << i + 1;
+            EXPECT_GE(here.top(), above.bottom()) << i + 1;
+        }
+        if (i >= 10) {
+            const QRect left = box(picker, i - 10)->geometry();
+            EXPECT_EQ(here.top(), left.top()) << i + 1;
+            EXPECT_GT(here.left(), left.right() - 2) << i + 1;
+        }
+    }
+}
+
+TEST_F(NumberPickerTest, RandomDrawsFromTheSessionGeneratorAndShowsTheDraw) {
+    NumberPicker *picker = open(5, 10, 4);
+    press(picker, "command3");
+    EXPECT_EQ(desktop.beeps, 1);
+    EXPECT_EQ(state.fieldSize, 49);
+
+    UniformRandom sameSeed;
+    const auto expected = drawNumbers(10, 49, [&] { return sameSeed.next(); });
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), state.picks.begin()));
+
+    QString numbersLine;
+    for (int number : played())
+        numbersLine += QStringLiteral(" %1 ").arg(number);
+    EXPECT_EQ(surface(picker), "                Play these  10  Numbers?\n" + numbersLine);
+    expectBoxesShow(picker, std::set<int>(expected.begin() + 1, expected.end()));
+}
+
+// The second draw clears the first completely and comes from the same run of the generator.
+TEST_F(NumberPickerTest, SecondDrawReplacesTheFirst) {
+    NumberPicker *picker = open(6, 6, 1);
+    press(picker, "command3");
+    const std::vector<int> first = played();
+    press(picker, "command3");
+    const std::vector<int> second = played();
+    EXPECT_NE(first, second);
+    expectBoxesShow(picker, std::set<int>(second.begin(), second.end()));
+    EXPECT_EQ(desktop.beeps, 2);
+}
+
+// Dragging shows any value; a change shows only values that leave two numbers to spare.
+TEST_F(NumberPickerTest, LabelFollowsDragAlwaysAndChangeFromNPlusTwo) {
+    NumberPicker *picker = open(5, 5, 1);
+    QScrollBar *bar = scrollBar(picker);
+    bar->triggerAction(QAbstractSlider::SliderToMinimum);
+    EXPECT_EQ(label(picker), "49 "); // 0 is below 7
+    bar->setValue(7);
+    EXPECT_EQ(label(picker), "7");
+    bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(bar->value(), 6);
+    EXPECT_EQ(label(picker), "7");
+
+    bar->setSliderDown(true);
+    bar->setSliderPosition(3);
+    EXPECT_EQ(label(picker), "3");
+    bar->setSliderDown(false); // the change where the drag ends keeps the dragged value shown
+    EXPECT_EQ(bar->value(), 3);
+    EXPECT_EQ(label(picker), "3");
+
+    // The draw then uses N + 2 = 7 numbers.
+    press(picker, "command3");
+    EXPECT_EQ(state.fieldSize, 7);
+    for (int number : played()) {
+        EXPECT_GE(number, 1);
+        EXPECT_LE(number, 7);
+    }
+    EXPECT_GE(state.picks[0], 1);
+    EXPECT_LE(state.picks[0], 7);
+}
+
+TEST_F(NumberPickerTest, ResetClearsTheShownDrawButYesPlaysIt) {
+    NumberPicker *picker = open(5, 7, 5);
+    press(picker, "command3");
+    const auto picks = state.picks;
+    press(picker, "Command2");
+    expectBoxesShow(picker, {});
+    EXPECT_EQ(surface(picker), "");
+    EXPECT_EQ(state.picks, picks);
+
+    press(picker, "Command1");
+    EXPECT_EQ(openWindow("Form3"), nullptr);
+    EXPECT_EQ(navigator.wheelDocumentsOpened, 1);
+    EXPECT_EQ(state.picks, picks);
+}
+
+TEST_F(NumberPickerTest, YesRightAfterOpeningPlaysOneToN) {
+    NumberPicker *picker = open(6, 14, 5);
+    press(picker, "Command1");
+    EXPECT_EQ(navigator.wheelDocumentsOpened, 1);
+    EXPECT_EQ(played(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+    EXPECT_EQ(openWindow("Form3"), nullptr);
+}
+
+TEST_F(NumberPickerTest, CloseBoxAndEscapeOpenNoReport) {
+    open(5, 7, 5)->close();
+    QTest::keyClick(open(5, 7, 5), Qt::Key_Escape);
+    EXPECT_EQ(openWindow("Form3"), nullptr);
+    EXPECT_EQ(navigator.wheelDocumentsOpened, 0);
+}
+
+// More numbers than a field of 60 can supply with two to spare: the draw is refused.
+TEST_F(NumberPickerTest, DrawOfMoreThan58NumbersIsRefusedWithAMessage) {
+    NumberPicker *picker = open(8, 59, 1);
+    const auto picks = state.picks;
+    press(picker, "command3");
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
+    EXPECT_TRUE(desktop.messages[0].text.contains("59")) << desktop.messages[0].text.toStdString();
+    EXPECT_EQ(state.picks, picks);
+    expectBoxesShow(picker, {});
+    EXPECT_NE(openWindow("Form3"), nullptr);
+
+    NumberPicker *largest = open(8, 58, 1);
+    press(largest, "command3");
+    EXPECT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(state.fieldSize, 60);
+    expectBoxesShow(largest, std::set<int>(state.picks.begin() + 1, state.picks.begin() + 59));
+}
+
+} // namespace
+} // namespace marlek::test

@@ -1,0 +1,46 @@
+// The number picker's texts.
+
+#include "picker_texts.h"
+
+#include <gtest/gtest.h>
+
+namespace marlek {
+namespace {
+
+SharedState wheel(int mode, int count, int tickets) {
+    SharedState state;
+    state.wheelMode = static_cast<std::int16_t>(mode);
+    state.pickCount = static_cast<std::int16_t>(count);
+    state.ticketCount = tickets;
+    return state;
+}
+
+TEST(PickerTexts, CaptionNamesKindNumbersAndTickets) {
+    EXPECT_EQ(pickerCaption(wheel(5, 10, 4)), "Pick 5 Wheels        Pick 10  Numbers 4 Tickets");
+    EXPECT_EQ(pickerCaption(wheel(7, 14, 2002)),
+              "Pick 5 Wheels        Pick 14  Numbers 2002 Tickets");
+    EXPECT_EQ(pickerCaption(wheel(6, 7, 7)), "Pick 6 Wheels        Pick 7  Numbers 7 Tickets");
+    EXPECT_EQ(pickerCaption(wheel(8, 6, 1)), "Pick 6 Wheels        Pick 6  Numbers 1 Tickets");
+    EXPECT_EQ(pickerCaption(wheel(0, 5, 1)), "Pick  Wheels        Pick 5  Numbers 1 Tickets");
+}
+
+TEST(PickerTexts, ToolTipsAndTheLinesOfADraw) {
+    EXPECT_EQ(randomToolTip(26), "Play 26 Random Numbers");
+    EXPECT_EQ(yesToolTip(7), "Play these 7 Numbers");
+    EXPECT_EQ(drawHeading(10), "                Play these  10  Numbers?");
+    EXPECT_EQ(drawHeading(5), "                Play these  5  Numbers?");
+    const std::int16_t numbers[] = {3, 17, 49};
+    EXPECT_EQ(drawnNumbersLine(numbers), " 3  17  49 ");
+    EXPECT_EQ(drawnNumbersLine({}), "");
+}
+
+TEST(PickerTexts, LabelFollowsAChangeOnlyWithTwoNumbersToSpare) {
+    EXPECT_TRUE(fieldLabelFollowsChange(7, 5));
+    EXPECT_TRUE(fieldLabelFollowsChange(60, 5));
+    EXPECT_FALSE(fieldLabelFollowsChange(6, 5));
+    EXPECT_TRUE(fieldLabelFollowsChange(2, 0));
+    EXPECT_FALSE(fieldLabelFollowsChange(1, 0));
+}
+
+} // namespace
+} // namespace marlek
