@@ -1,11 +1,37 @@
 #include "qt_desktop.h"
+#include "web_browser_window.h"
 
 #include <QDesktopServices>
 
 namespace marlek {
 
-bool QtDesktop::openWebPage(QWidget *, const QUrl &url, std::function<void(const QString &)>) {
-    return QDesktopServices::openUrl(url);
+#ifdef MARLEK_HAVE_WEBENGINE
+
+// A browser window of our own, whose progress the asking window can show. It is not owned by the
+// asking window, so it stays open when that one closes.
+bool QtDesktop::openWebPage(QWidget *receiver, const QUrl &url,
+                            std::function<void(const QString &)> progress) {
+    if (!url.isValid())
+        return false;
+    try {
+        auto *browser = new WebBrowserWindow(receiver, std::move(progress));
+        browser->move(kBrowserLeft, kBrowserTop);
+        browser->resize(kBrowserWidth, kBrowserHeight);
+        browser->show();
+        browser->navigate(url);
+        return true;
+    } catch (...) {
+        return false; // the page is a courtesy: never let it disturb the caller
+    }
 }
+
+#else
+
+// The desktop's default browser; it reports no progress.
+bool QtDesktop::openWebPage(QWidget *, const QUrl &url, std::function<void(const QString &)>) {
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+#endif
 
 } // namespace marlek

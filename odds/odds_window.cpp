@@ -1,9 +1,127 @@
 #include "odds_window.h"
 
-namespace marlek {
+#include "odds_rows.h"
+#include "window_units.h"
 
-OddsWindow::OddsWindow(int kind, QWidget *parent) : QWidget(parent), m_kind(kind) {
-    setObjectName(kind == 5 ? QStringLiteral("Form8") : QStringLiteral("Form7"));
+#include <QEvent>
+#include <QFontDatabase>
+#include <QKeySequence>
+#include <QLabel>
+#include <QListWidget>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace marlek {
+namespace {
+
+constexpr int kLabelLeftTwips = 120;
+constexpr int kLabelTopTwips = 120;
+constexpr int kLabelWidthTwips = 2772;
+constexpr int kLabelHeightTwips = 252;
+constexpr int kListTopTwips = 360;
+
+struct DesignSize {
+    int widthTwips;
+    int heightTwips;
+};
+
+DesignSize designSizeOf(int kind) {
+    return kind == 5 ? DesignSize{5160, 5895} : DesignSize{5085, 5925};
+}
+
+// The rows line their columns up with runs of spaces, which works in a proportional font whose
+// space and comma are half as wide as a digit (as in these families). The system's size is kept.
+QFont tableFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("Helvetica"), font.family()});
+    return font;
+}
+
+} // namespace
+
+OddsWindow::OddsWindow(int kind, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_kind(kind == 5 ? 5 : 6) {
+    setObjectName(m_kind == 5 ? QStringLiteral("Form8") : QStringLiteral("Form7"));
+    setWindowTitle(QString::fromStdString(oddsCaption(m_kind)));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A fixed single-line border that still offers minimise and maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    createWidgets();
+    createShortcuts();
+    setDesignSize();
+    Form_Load();
+    Form_Resize();
+    // The two tables open side by side rather than one over the other.
+    placeWindow(this, m_kind == 5 ? 0.7 : 1.3);
+}
+
+void OddsWindow::createWidgets() {
+    setFont(tableFont());
+
+    m_label1 = new QLabel(this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+
+    m_list1 = new QListWidget(this);
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list1->setTextElideMode(Qt::ElideNone);
+    m_list1->setAccessibleName(windowTitle());
+    m_list1->setFocus();
+}
+
+void OddsWindow::createShortcuts() {
+    // A read-only window: Escape closes it, as in a message window.
+    auto *closeShortcut = new QShortcut(QKeySequence::Cancel, this);
+    connect(closeShortcut, &QShortcut::activated, this, &QWidget::close);
+}
+
+void OddsWindow::setDesignSize() {
+    const DesignSize design = designSizeOf(m_kind);
+    setClientSizeTwips(this, design.widthTwips, design.heightTwips);
+    m_designSize = size();
+    fitBorderToWindowState();
+}
+
+void OddsWindow::Form_Load() {
+    m_label1->setText(QString::fromLatin1(kOddsHeader));
+    m_list1->setAccessibleDescription(m_label1->text());
+    // The header stays whole even where the system font is larger than the design's.
+    m_label1->setGeometry(
+        twipsToPixelsX(this, kLabelLeftTwips), twipsToPixelsY(this, kLabelTopTwips),
+        std::max(twipsToPixelsX(this, kLabelWidthTwips), m_label1->sizeHint().width()),
+        twipsToPixelsY(this, kLabelHeightTwips));
+
+    m_list1->clear();
+    for (const std::string &item : oddsListItems(m_kind))
+        m_list1->addItem(QString::fromStdString(item));
+}
+
+void OddsWindow::Form_Resize() {
+    const int top = twipsToPixelsY(this, kListTopTwips);
+    m_list1->setGeometry(0, top, width(), std::max(0, height() - top));
+}
+
+void OddsWindow::fitBorderToWindowState() {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(m_designSize); // the player cannot drag the border
+    }
+}
+
+void OddsWindow::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void OddsWindow::changeEvent(QEvent *event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        fitBorderToWindowState();
 }
 
 } // namespace marlek
