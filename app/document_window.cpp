@@ -1,9 +1,106 @@
 #include "document_window.h"
 
+#include "qt_desktop.h"
+#include "wheel_report.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QListView>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+
 namespace marlek {
 
-DocumentWindow::DocumentWindow(QWidget *parent) : QWidget(parent) {
+ReportLinesModel::ReportLinesModel(std::vector<std::string> lines, QObject *parent)
+    : QAbstractListModel(parent), m_lines(std::move(lines)) {}
+
+int ReportLinesModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
+}
+
+QVariant ReportLinesModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    const std::string &line = m_lines[static_cast<std::size_t>(index.row())];
+    return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+}
+
+DocumentWindow::DocumentWindow(SharedState &state, QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmDocument"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Form_Load(state);
+}
+
+void DocumentWindow::Form_Load(SharedState &state) {
+    std::vector<std::string> lines;
+    writeReport(state, [&lines](std::string_view line) { lines.emplace_back(line); });
+    m_model = new ReportLinesModel(std::move(lines), this);
+
+    List1 = new QListView(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("Report"));
+    // Ticket numbers sit in columns: a fixed-pitch font keeps them lined up.
+    List1->setFont(ticketFont());
+    List1->setUniformItemSizes(true);
+    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setModel(m_model);
+    Form_Resize();
+}
+
+const std::vector<std::string> &DocumentWindow::lines() const {
+    return m_model->lines();
+}
+
+QSize DocumentWindow::sizeHint() const {
+    // Wide enough for the longest report line, and tall enough for a good part of the tickets.
+    const QFontMetrics metrics(List1->font());
+    const int frame = 2 * List1->frameWidth();
+    const int scrollBar = List1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int width = metrics.horizontalAdvance(QString(62, QLatin1Char('0'))) + frame + scrollBar;
+    const int height = metrics.lineSpacing() * 24 + frame;
+    return {width, height};
+}
+
+void DocumentWindow::Form_Resize() {
+    List1->setGeometry(0, 0, width(), height());
+}
+
+void DocumentWindow::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void DocumentWindow::closeEvent(QCloseEvent *event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        m_open = false;
+}
+
+void DocumentWindow::Form_Click() {
+    closeDocument();
+}
+
+void DocumentWindow::mouseReleaseEvent(QMouseEvent *event) {
+    // Only clicks on the window's own surface arrive here; the list takes those on itself.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Form_Click();
+    else
+        QWidget::mouseReleaseEvent(event);
+}
+
+void DocumentWindow::Form_Deactivate() {
+    closeDocument();
+}
+
+void DocumentWindow::closeDocument() {
+    m_open = false;
+    if (auto *frame = qobject_cast<QMdiSubWindow *>(parentWidget()))
+        frame->close();
+    else
+        close();
 }
 
 } // namespace marlek

@@ -1,14 +1,69 @@
 #pragma once
 // frmDocument: one wheel report as a list of lines inside the main window.
 
+#include <QAbstractListModel>
 #include <QWidget>
 
+#include <string>
+#include <vector>
+
+class QListView;
+
 namespace marlek {
+
+struct SharedState;
+
+// The report's lines for the list. A list view asks only for the rows it shows, so a full wheel of
+// tens of thousands of tickets opens at once.
+class ReportLinesModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    explicit ReportLinesModel(std::vector<std::string> lines, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    const std::vector<std::string> &lines() const { return m_lines; }
+
+private:
+    std::vector<std::string> m_lines;
+};
 
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit DocumentWindow(QWidget *parent = nullptr);
+    // Writes the report of the current shared state into the new window's list (Form_Load).
+    explicit DocumentWindow(SharedState &state, QWidget *parent = nullptr);
+
+    // The lines the report wrote, in order.
+    const std::vector<std::string> &lines() const;
+
+    QListView *list() const { return List1; }
+
+    // Wide enough for the longest report line, tall enough for a good part of the tickets.
+    QSize sizeHint() const override;
+
+    // Closes the window, with the frame it sits in inside the main window.
+    void closeDocument();
+    // False from the moment the window closes (it is deleted a moment later).
+    bool isOpen() const { return m_open; }
+
+    // Another document became the active one.
+    void Form_Deactivate();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void Form_Load(SharedState &state);
+    void Form_Resize();
+    void Form_Click();
+
+    QListView *List1 = nullptr;
+    ReportLinesModel *m_model = nullptr;
+    bool m_open = true;
 };
 
 } // namespace marlek

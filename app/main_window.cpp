@@ -1,15 +1,414 @@
 #include "main_window.h"
 
-namespace marlek {
+#include "about_window.h"
+#include "catalogue_window.h"
+#include "document_file.h"
+#include "document_window.h"
+#include "generator_window.h"
+#include "odds_window.h"
+#include "readme_window.h"
+#include "wheel_report.h"
+#include "window_units.h"
 
-MainWindow::MainWindow(SharedState &state, Desktop &desktop, UniformRandom &, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_desktop(desktop) {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Marlek's Lotto Software"));
+#include <QAction>
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QListView>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+
+namespace marlek {
+namespace {
+
+QAction *namedAction(QObject *parent, const char *name, const QString &caption) {
+    auto *action = new QAction(caption, parent);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
 }
 
-void MainWindow::openWheelDocument() {}
+QString latin1(const std::string &text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-void MainWindow::openGeneratorFromCatalogue(int) {}
+} // namespace
+
+MainWindow::MainWindow(SharedState &state, Desktop &desktop, UniformRandom &random, QWidget *parent)
+    : QMainWindow(parent), m_state(state),
+      m_desktop(desktop), m_session{state, desktop, *this, random} {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Marlek's Lotto Software"));
+    createWidgets();
+    createActions();
+    createMenus();
+    createStatusBar();
+    connectSignals();
+    MDIForm_Load();
+}
+
+MainWindow::~MainWindow() {
+    // The documents close as the area goes; their activations must not reach a half-gone window.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+    // Windows without an owner work with this window's session: they cannot outlive the object.
+    for (QPointer<GeneratorWindow> &generator : m_generators)
+        delete generator.data();
+    delete m_odds5.data();
+    delete m_odds6.data();
+}
+
+void MainWindow::createWidgets() {
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    // The desktop's application-workspace colour behind the documents.
+    m_mdiArea->setBackground(palette().brush(QPalette::Dark));
+    setCentralWidget(m_mdiArea);
+}
+
+void MainWindow::createActions() {
+    mnuFileSaveAs = namedAction(this, "mnuFileSaveAs", QStringLiteral("Save &As..."));
+    mnuFileBar2 = namedAction(this, "mnuFileBar2", QStringLiteral("-"));
+    mnuFileBar2->setSeparator(true);
+    mnuFilePageSetup = namedAction(this, "mnuFilePageSetup", QStringLiteral("Print Set&up..."));
+    mnuFilePrint = namedAction(this, "mnuFilePrint", QStringLiteral("&Print..."));
+    mnuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFileExit = namedAction(this, "mnuFileExit", QStringLiteral("E&xit"));
+    mnuEditCopy = namedAction(this, "mnuEditCopy", QStringLiteral("&CopyAll"));
+    mnuEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnu6wheel = namedAction(this, "mnu6wheel", QStringLiteral("&Pick 6 Lotto"));
+    mnu5wheel = namedAction(this, "mnu5wheel", QStringLiteral("&Pick 5 Lotto"));
+    mnureadme = namedAction(this, "mnureadme", QStringLiteral("&Read Me"));
+    mnufunwheel6 = namedAction(this, "mnufunwheel6", QStringLiteral("&Pick 6 Lottos"));
+    mnufunwheel5 = namedAction(this, "mnufunwheel5", QStringLiteral("&Pick 5 Lottos"));
+    mnu6table = namedAction(this, "mnu6table", QStringLiteral("Pick 6 Tables"));
+    mnu5table = namedAction(this, "mnu5table", QStringLiteral("Pick 5 Tables"));
+    mnuHelpAbout = namedAction(this, "mnuHelpAbout", QStringLiteral("&Marlek's Lotto Software"));
+}
+
+void MainWindow::createMenus() {
+    auto addMenu = [this](const char *name, const QString &caption) {
+        QMenu *menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
+        return menu;
+    };
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+
+    mnuFile = addMenu("mnuFile", QStringLiteral("&File"));
+    mnuFile->addActions({mnuFileSaveAs, mnuFileBar2, mnuFilePageSetup, mnuFilePrint, mnuFileExit});
+
+    mnuEdit = addMenu("mnuEdit", QStringLiteral("&Edit"));
+    mnuEdit->addAction(mnuEditCopy);
+
+    // The two catalogues are commands on the menu bar itself.
+    menuBar()->addAction(mnu6wheel);
+    menuBar()->addAction(mnu5wheel);
+
+    mnufun = addMenu("mnufun", QStringLiteral("&Just for Fun"));
+    mnufun->addActions({mnureadme, mnufunwheel6, mnufunwheel5});
+
+    mnuodds = addMenu("mnuodds", QStringLiteral("&Odds"));
+    mnuodds->addActions({mnu6table, mnu5table});
+
+    mnuHelp = addMenu("mnuHelp", QStringLiteral("&About"));
+    mnuHelp->addAction(mnuHelpAbout);
+}
+
+void MainWindow::createStatusBar() {
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    auto addPanel = [bar](const char *name, const QString &accessibleName, int stretch) {
+        auto *panel = new QLabel(bar);
+        panel->setObjectName(QString::fromLatin1(name));
+        panel->setAccessibleName(accessibleName);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setContentsMargins(4, 0, 4, 0);
+        if (stretch > 0)
+            bar->addWidget(panel, stretch);
+        else
+            bar->addPermanentWidget(panel);
+        return panel;
+    };
+    m_statusText = addPanel("sbStatusBarText", QStringLiteral("Status"), 1);
+    m_statusText->setText(QStringLiteral("Status"));
+    m_statusDate = addPanel("sbStatusBarDate", QStringLiteral("Date"), 0);
+    m_statusTime = addPanel("sbStatusBarTime", QStringLiteral("Time"), 0);
+
+    m_clock = new QTimer(this);
+    m_clock->setInterval(1000);
+    updateClock();
+}
+
+void MainWindow::connectSignals() {
+    connect(mnuFileSaveAs, &QAction::triggered, this, &MainWindow::mnuFileSaveAs_Click);
+    connect(mnuFilePageSetup, &QAction::triggered, this, &MainWindow::mnuFilePageSetup_Click);
+    connect(mnuFilePrint, &QAction::triggered, this, &MainWindow::mnuFilePrint_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+    connect(mnuEditCopy, &QAction::triggered, this, &MainWindow::mnuEditCopy_Click);
+    connect(mnu6wheel, &QAction::triggered, this, &MainWindow::mnu6wheel_Click);
+    connect(mnu5wheel, &QAction::triggered, this, &MainWindow::mnu5wheel_Click);
+    connect(mnureadme, &QAction::triggered, this, &MainWindow::mnureadme_Click);
+    connect(mnufunwheel6, &QAction::triggered, this, &MainWindow::mnufunwheel6_Click);
+    connect(mnufunwheel5, &QAction::triggered, this, &MainWindow::mnufunwheel5_Click);
+    connect(mnu6table, &QAction::triggered, this, &MainWindow::mnu6table_Click);
+    connect(mnu5table, &QAction::triggered, this, &MainWindow::mnu5table_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::documentActivated);
+    connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
+}
+
+void MainWindow::MDIForm_Load() {
+    setOuterSizeTwips(this, 8500, 7000);
+    placeWindow(this, 0.9);
+    m_statusText->setText(QStringLiteral("Pick Your Pick 6 or Pick 5 Lotto"));
+    m_clock->start();
+}
+
+void MainWindow::MDIForm_Unload() {}
+
+void MainWindow::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    // The frame around the window is known only once it is shown: size and place it again, once.
+    if (!m_framePlaced && frameGeometry().size() != geometry().size()) {
+        m_framePlaced = true;
+        setOuterSizeTwips(this, 8500, 7000);
+        placeWindow(this, 0.9);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    m_mdiArea->closeAllSubWindows();
+    MDIForm_Unload();
+    event->accept();
+}
+
+void MainWindow::updateClock() {
+    const QLocale locale;
+    m_statusDate->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    m_statusTime->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+}
+
+// --- Documents ------------------------------------------------------------------------------
+
+DocumentWindow *MainWindow::document(int position) const {
+    if (position < 1 || position > kDocumentPositions)
+        return nullptr;
+    DocumentWindow *doc = m_docs[static_cast<std::size_t>(position - 1)];
+    return doc && doc->isOpen() ? doc : nullptr;
+}
+
+void MainWindow::openWheelDocument() {
+    // The caption shows the wheel the caller chose; the report may set N and T again.
+    const QString caption = latin1(documentCaption(m_state));
+    ++m_state.docCount;
+    std::array<bool, kDocumentPositions> occupied{};
+    for (std::size_t i = 0; i < occupied.size(); ++i)
+        occupied[i] = m_docs[i] && m_docs[i]->isOpen();
+    const std::optional<int> position = documentPosition(m_state.docCount, occupied);
+    if (!position) {
+        showError(documentsFullMessage());
+        return;
+    }
+    m_docs[static_cast<std::size_t>(*position - 1)] = showDocument(caption);
+}
+
+DocumentWindow *MainWindow::showDocument(const QString &caption) {
+    // A generator window may ask for a report after this window was closed: show it again.
+    if (!isVisible())
+        show();
+    m_desktop.setBusyPointer(this, true);
+    auto *doc = new DocumentWindow(m_state);
+    m_desktop.setBusyPointer(this, false);
+    doc->setWindowTitle(caption);
+
+    QMdiSubWindow *frame = m_mdiArea->addSubWindow(doc);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    const QSize area = m_mdiArea->viewport()->size();
+    const QSize decoration = frame->size() - frame->contentsRect().size();
+    const QSize wanted = doc->sizeHint() + decoration;
+    frame->setGeometry(0, 0, std::min(wanted.width(), area.width()), area.height());
+    frame->show();
+    m_mdiArea->setActiveSubWindow(frame);
+    // The document shown before closes now even where the platform reports no activation.
+    documentActivated(frame);
+    doc->list()->setFocus();
+    return doc;
+}
+
+void MainWindow::documentActivated(QMdiSubWindow *window) {
+    if (!window)
+        return; // the whole main window lost the focus: the document stays
+    for (QMdiSubWindow *other : m_mdiArea->subWindowList()) {
+        if (other == window)
+            continue;
+        if (auto *doc = qobject_cast<DocumentWindow *>(other->widget()); doc && doc->isOpen())
+            doc->Form_Deactivate();
+    }
+}
+
+DocumentWindow *MainWindow::defaultDocument() const {
+    return m_defaultDocument && m_defaultDocument->isOpen() ? m_defaultDocument.data() : nullptr;
+}
+
+DocumentWindow &MainWindow::loadedDefaultDocument() {
+    if (!defaultDocument())
+        m_defaultDocument = showDocument(QString());
+    return *m_defaultDocument;
+}
+
+void MainWindow::showError(const std::string &text) {
+    m_desktop.showMessage(this, QString::fromStdString(text), kMessageTitle);
+}
+
+// --- Document commands ------------------------------------------------------------------------
+
+void MainWindow::mnuEditCopy_Click() {
+    if (!m_desktop.clearClipboard()) {
+        showError(clipboardFailedMessage());
+        return;
+    }
+    if (!copyAllowed(m_state.ticketCount)) {
+        m_desktop.showMessage(this, latin1(copyRefusedMessage()), kMessageTitle);
+        return;
+    }
+    const DocumentWindow &doc = loadedDefaultDocument();
+    m_state.copyText = linesWithCrLf(doc.lines());
+    if (!m_desktop.setClipboardText(latin1(m_state.copyText)))
+        showError(clipboardFailedMessage());
+}
+
+void MainWindow::mnuFileSaveAs_Click() {
+    const QString path = m_desktop.askSaveFileName(this, kSaveFilter);
+    if (path.isEmpty())
+        return;
+    const DocumentWindow &doc = loadedDefaultDocument();
+    QString reason;
+    m_desktop.setBusyPointer(this, true);
+    const bool saved = saveLinesToFile(path, doc.lines(), &reason);
+    m_desktop.setBusyPointer(this, false);
+    if (!saved)
+        showError(
+            saveFailedMessage(QDir::toNativeSeparators(path).toStdString(), reason.toStdString()));
+}
+
+void MainWindow::mnuFilePageSetup_Click() {
+    m_desktop.showPrintSetup(this);
+}
+
+void MainWindow::mnuFilePrint_Click() {
+    const DocumentWindow &doc = loadedDefaultDocument();
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(doc.lines().size()));
+    for (const std::string &line : doc.lines())
+        lines << latin1(line);
+    QString reason;
+    m_desktop.setBusyPointer(this, true);
+    const bool printed = m_desktop.printLines(lines, 12, &reason);
+    m_desktop.setBusyPointer(this, false);
+    if (!printed)
+        showError(printFailedMessage(reason.toStdString()));
+}
+
+void MainWindow::mnuFileExit_Click() {
+    close();
+}
+
+// --- Other windows ----------------------------------------------------------------------------
+
+void MainWindow::showModal(QDialog *window) {
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    // A window may have chosen to block only this window (the about box keeps its browser usable).
+    if (window->windowModality() == Qt::NonModal)
+        window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+}
+
+void MainWindow::openCatalogue(int kind) {
+    m_state.wheelMode = static_cast<std::int16_t>(kind);
+    if (m_catalogue) {
+        m_catalogue->raise();
+        return;
+    }
+    m_catalogue = new CatalogueWindow(kind, m_session, this);
+    showModal(m_catalogue);
+}
+
+void MainWindow::mnu6wheel_Click() {
+    openCatalogue(6);
+}
+
+void MainWindow::mnu5wheel_Click() {
+    openCatalogue(5);
+}
+
+void MainWindow::mnureadme_Click() {
+    if (m_readMe) {
+        m_readMe->raise();
+        return;
+    }
+    m_readMe = new ReadMeWindow(this);
+    showModal(m_readMe);
+}
+
+void MainWindow::showGenerator(int kind, bool modal) {
+    QPointer<GeneratorWindow> &generator = m_generators[kind == 6 ? 1 : 0];
+    if (generator) {
+        generator->show();
+        generator->raise();
+        generator->activateWindow();
+        return;
+    }
+    generator = new GeneratorWindow(kind, m_session, modal ? this : nullptr);
+    if (modal) {
+        showModal(generator);
+    } else {
+        generator->setAttribute(Qt::WA_DeleteOnClose);
+        generator->show();
+    }
+}
+
+void MainWindow::openGeneratorFromCatalogue(int kind) {
+    showGenerator(kind, true);
+}
+
+void MainWindow::mnufunwheel6_Click() {
+    showGenerator(6, false);
+}
+
+void MainWindow::mnufunwheel5_Click() {
+    showGenerator(5, true);
+}
+
+void MainWindow::showOdds(QPointer<OddsWindow> &window, int kind) {
+    if (!window) {
+        window = new OddsWindow(kind, nullptr);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::mnu6table_Click() {
+    showOdds(m_odds6, 6);
+}
+
+void MainWindow::mnu5table_Click() {
+    showOdds(m_odds5, 5);
+}
+
+void MainWindow::mnuHelpAbout_Click() {
+    if (m_about) {
+        m_about->raise();
+        return;
+    }
+    m_about = new AboutWindow(m_desktop, this);
+    showModal(m_about);
+}
 
 } // namespace marlek

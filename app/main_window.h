@@ -2,25 +2,128 @@
 // frmMain: the multiple-document main window with the menus and the status bar.
 
 #include "desktop.h"
+#include "document_text.h"
 #include "navigator.h"
+#include "session.h"
 #include "shared_state.h"
 #include "uniform_random.h"
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QDialog;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTimer;
 
 namespace marlek {
+
+class DocumentWindow;
+class GeneratorWindow;
+class OddsWindow;
 
 class MainWindow : public QMainWindow, public Navigator {
     Q_OBJECT
 public:
-    MainWindow(SharedState &state, Desktop &desktop, UniformRandom &random, QWidget *parent = nullptr);
+    MainWindow(SharedState &state, Desktop &desktop, UniformRandom &random,
+               QWidget *parent = nullptr);
+    ~MainWindow() override;
 
+    // OpenWheelDocument: a new report document of the current shared state.
     void openWheelDocument() override;
     void openGeneratorFromCatalogue(int kind) override;
 
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    // The document the document commands work on, when it is open.
+    DocumentWindow *defaultDocument() const;
+    // Position n (1 to 34) of the run's documents; null when that document has closed.
+    DocumentWindow *document(int position) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // Menu handlers.
+    void mnuFileSaveAs_Click();
+    void mnuFilePageSetup_Click();
+    void mnuFilePrint_Click();
+    void mnuFileExit_Click();
+    void mnuEditCopy_Click();
+    void mnu6wheel_Click();
+    void mnu5wheel_Click();
+    void mnureadme_Click();
+    void mnufunwheel6_Click();
+    void mnufunwheel5_Click();
+    void mnu6table_Click();
+    void mnu5table_Click();
+    void mnuHelpAbout_Click();
+
+    void createWidgets();
+    void createActions();
+    void createMenus();
+    void createStatusBar();
+    void connectSignals();
+    void MDIForm_Load();
+    void MDIForm_Unload();
+
+    void updateClock();
+    DocumentWindow *showDocument(const QString &caption);
+    DocumentWindow &loadedDefaultDocument();
+    void documentActivated(QMdiSubWindow *window);
+    void openCatalogue(int kind);
+    void showModal(QDialog *window);
+    void showGenerator(int kind, bool modal);
+    void showOdds(QPointer<OddsWindow> &window, int kind);
+    void showError(const std::string &text);
+
     SharedState &m_state;
     Desktop &m_desktop;
+    Session m_session;
+
+    QMdiArea *m_mdiArea = nullptr;
+    QLabel *m_statusText = nullptr;
+    QLabel *m_statusDate = nullptr;
+    QLabel *m_statusTime = nullptr;
+    QTimer *m_clock = nullptr;
+    bool m_framePlaced = false;
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileSaveAs = nullptr;
+    QAction *mnuFileBar2 = nullptr;
+    QAction *mnuFilePageSetup = nullptr;
+    QAction *mnuFilePrint = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QMenu *mnuEdit = nullptr;
+    QAction *mnuEditCopy = nullptr;
+    QAction *mnu6wheel = nullptr;
+    QAction *mnu5wheel = nullptr;
+    QMenu *mnufun = nullptr;
+    QAction *mnureadme = nullptr;
+    QAction *mnufunwheel6 = nullptr;
+    QAction *mnufunwheel5 = nullptr;
+    QMenu *mnuodds = nullptr;
+    QAction *mnu6table = nullptr;
+    QAction *mnu5table = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+
+    // docs: the run's report documents at positions 1 to 34.
+    std::array<QPointer<DocumentWindow>, kDocumentPositions> m_docs;
+    QPointer<DocumentWindow> m_defaultDocument;
+
+    // One window of each kind; the generators and odds tables may outlive this window.
+    QPointer<QDialog> m_catalogue;
+    QPointer<QDialog> m_readMe;
+    QPointer<QDialog> m_about;
+    std::array<QPointer<GeneratorWindow>, 2> m_generators; // Pick 5, Pick 6
+    QPointer<OddsWindow> m_odds5;
+    QPointer<OddsWindow> m_odds6;
 };
 
 } // namespace marlek

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -17,7 +18,37 @@ QtDesktop::QtDesktop() : m_printer(std::make_unique<QPrinter>(QPrinter::HighReso
 
 QtDesktop::~QtDesktop() = default;
 
-QPrinter &QtDesktop::printer() { return *m_printer; }
+QPrinter &QtDesktop::printer() {
+    return *m_printer;
+}
+
+namespace {
+
+// True when every character a report uses is as wide as a space, so equal-length lines line up
+// (some monospace families set a few exotic glyphs wider and so do not call themselves fixed).
+bool charactersShareOneWidth(const QFont &font) {
+    const QFontMetricsF metrics(font);
+    const qreal width = metrics.horizontalAdvance(QLatin1Char(' '));
+    for (const QChar c : QStringLiteral("0123456789$LTicketsWM'"))
+        if (!qFuzzyCompare(metrics.horizontalAdvance(c), width))
+            return false;
+    return true;
+}
+
+} // namespace
+
+QFont ticketFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (!charactersShareOneWidth(font)) {
+        const int pointSize = QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSize();
+        font = QFont(QStringLiteral("Monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+        if (pointSize > 0)
+            font.setPointSize(pointSize);
+    }
+    return font;
+}
 
 QString qtFileFilter(const QString &filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -46,14 +77,16 @@ bool QtDesktop::printLines(const QStringList &lines, int pointSize, QString *err
     QPainter painter;
     if (!painter.begin(m_printer.get())) {
         if (errorText) {
-            const QString name = m_printer->outputFileName().isEmpty() ? m_printer->printerName()
-                                                                       : m_printer->outputFileName();
-            *errorText = name.isEmpty() ? QStringLiteral("No printer is available.")
-                                        : QStringLiteral("The printer %1 is not available.").arg(name);
+            const QString name = m_printer->outputFileName().isEmpty()
+                                     ? m_printer->printerName()
+                                     : m_printer->outputFileName();
+            *errorText = name.isEmpty()
+                             ? QStringLiteral("No printer is available.")
+                             : QStringLiteral("The printer %1 is not available.").arg(name);
         }
         return false;
     }
-    QFont font = painter.font();
+    QFont font = ticketFont();
     font.setPointSize(pointSize);
     painter.setFont(font);
     const QFontMetrics metrics(font, m_printer.get());
@@ -84,10 +117,14 @@ bool QtDesktop::printLines(const QStringList &lines, int pointSize, QString *err
 void QtDesktop::showMessage(QWidget *parent, const QString &text, const QString &title) {
     QMessageBox box(parent);
     box.setWindowTitle(title);
-    box.setText(text);
+    // Texts end their lines in CR LF like everything the program writes; a label wants LF alone.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box.setText(shown);
     box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
     box.addButton(QStringLiteral("Try Again"), QMessageBox::AcceptRole);
-    QPushButton *continueButton = box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
+    QPushButton *continueButton =
+        box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
     box.setDefaultButton(continueButton);
     box.exec();
 }
@@ -108,7 +145,9 @@ bool QtDesktop::setClipboardText(const QString &text) {
     return clipboard->text() == text;
 }
 
-void QtDesktop::beep() { QApplication::beep(); }
+void QtDesktop::beep() {
+    QApplication::beep();
+}
 
 void QtDesktop::setBusyPointer(QWidget *window, bool busy) {
     if (!window)

@@ -3,6 +3,8 @@
 
 #include "desktop.h"
 
+#include <QFont>
+
 #include <memory>
 
 class QPrinter;
@@ -32,6 +34,10 @@ public:
 private:
     std::unique_ptr<QPrinter> m_printer;
 };
+
+// The font of reports on screen and on paper: fixed pitch, so the ticket columns line up. The
+// desktop's own fixed font where it names one, else the system's monospace family.
+QFont ticketFont();
 
 // "All Files (*.txt)|*.txt" -> "All Files (*.txt)": the "label|pattern" filter in Qt's form.
 QString qtFileFilter(const QString &filter);

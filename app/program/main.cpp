@@ -1,16 +1,23 @@
-// Start-up (Main): the wheel tables are constant data, ready before any window asks; the main window
-// is created and shown, then the player's numbers are set to 1 to 50.
+// Start-up (Main): the wheel tables are constant data, complete before any window asks for one; the
+// main window is created, loaded and shown, then the player's numbers are set to 1 to 50.
 
 #include "main_window.h"
 #include "qt_desktop.h"
 #include "shared_state.h"
+#include "uniform_random.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // the about box's web browser
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Marlek's Lotto Software"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.marleklotto.MarlekLotto"));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1/net.marleklotto.MarlekLotto.png").arg(size));
+    QApplication::setWindowIcon(icon);
 
     marlek::SharedState state;
     marlek::QtDesktop desktop;
@@ -19,6 +26,8 @@ int main(int argc, char *argv[]) {
     mainForm.show();
     state.setStartupPicks();
 
-    // The run ends when the last window closes: generator and odds windows may outlive the main one.
+    // The run ends when the last window closes: the Pick 6 generator and the odds tables have no
+    // owner and may outlive the main window, which only hides when closed.
+    QApplication::setQuitOnLastWindowClosed(true);
     return QApplication::exec();
 }

@@ -1,0 +1,569 @@
+#include "main_window.h"
+
+#include "about_window.h"
+#include "catalogue_window.h"
+#include "document_text.h"
+#include "document_window.h"
+#include "fake_desktop.h"
+#include "generator_window.h"
+#include "odds_window.h"
+#include "readme_window.h"
+#include "temp_dir.h"
+#include "wheel_report.h"
+#include "window_units.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Readable failure output for lists of lines.
+inline void PrintTo(const QString &text, std::ostream *out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace marlek {
+namespace {
+
+using test::FakeDesktop;
+using test::readFileBytes;
+using test::TempDir;
+using test::writeFileBytes;
+
+// The worked example: Pick 5 wheel 0 over 3, 11, 17, 25, 33, 40, 42.
+void setWorkedExample(SharedState &state) {
+    state.wheelMode = 5;
+    state.wheelIndex = 0;
+    state.pickCount = 7;
+    state.ticketCount = 5;
+    const int picks[] = {3, 11, 17, 25, 33, 40, 42};
+    for (int p = 1; p <= 7; ++p)
+        state.picks[p] = static_cast<std::int16_t>(picks[p - 1]);
+}
+
+const std::vector<std::string> kWorkedExampleLines = {
+    "Marlek's Pick 5 Lotto",
+    " $5  5 Tickets  7 Numbers  4 of 5 Guarantee",
+    "",
+    "The 7 Numbers you've Selected to Play",
+    "  3  11  17  25  33  40  42",
+    "",
+    "Play these 5 Tickets",
+    "Lotto Ticket     1    03  11  17  25  33",
+    "Lotto Ticket     2    03  11  25  33  40",
+    "Lotto Ticket     3    03  17  25  40  42",
+    "Lotto Ticket     4    11  17  25  33  42",
+    "Lotto Ticket     5    11  17  33  40  42",
+    "Ticket Cost based on $1 US",
+    "",
+    "Does this Wheel Work?  It's Easy to Prove.",
+    "Pick Any 5 of the 7 Numbers you've Selected",
+    "Check All  5 Tickets. At Least 1 Ticket will have 4 Numbers",
+    "Thats your  4 of 5 Guarantee",
+    "Good Luck in All your Lotto Pursuits",
+};
+
+// The lines a fresh report of this state would have, without touching the state itself.
+std::vector<std::string> reportOf(SharedState state) {
+    std::vector<std::string> lines;
+    writeReport(state, [&lines](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
+QString crLfText(const std::vector<std::string> &lines) {
+    return QString::fromLatin1(linesWithCrLf(lines));
+}
+
+void deleteClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        state.setStartupPicks();
+        window.show();
+    }
+    ~MainWindowTest() override {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top != &window && top->isVisible())
+                top->close();
+        deleteClosedWindows();
+    }
+
+    void trigger(const char *name) {
+        QAction *action = window.findChild<QAction *>(QString::fromLatin1(name));
+        ASSERT_NE(action, nullptr) << name;
+        action->trigger();
+    }
+    std::vector<DocumentWindow *> openDocuments() const {
+        std::vector<DocumentWindow *> open;
+        for (QMdiSubWindow *frame : window.mdiArea()->subWindowList())
+            if (auto *doc = qobject_cast<DocumentWindow *>(frame->widget()); doc && doc->isOpen())
+                open.push_back(doc);
+        return open;
+    }
+    template <typename Window> std::vector<Window *> shown() const {
+        std::vector<Window *> found;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *w = qobject_cast<Window *>(top); w && w->isVisible())
+                found.push_back(w);
+        return found;
+    }
+
+    SharedState state;
+    FakeDesktop desktop;
+    UniformRandom random;
+    MainWindow window{state, desktop, random};
+};
+
+// --- Main window --------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, MenuBarHoldsExactlyTheProgramsMenusAndCommands) {
+    struct Item {
+        QString caption;
+        QString name;
+        QKeySequence shortcut;
+    };
+    struct Entry {
+        QString caption;
+        QString name;
+        std::vector<Item> items; // empty: a command on the menu bar itself
+    };
+    const QKeySequence none;
+    const std::vector<Entry> expected = {
+        {"&File",
+         "mnuFile",
+         {{"Save &As...", "mnuFileSaveAs", none},
+          {"-", "mnuFileBar2", none},
+          {"Print Set&up...", "mnuFilePageSetup", none},
+          {"&Print...", "mnuFilePrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+          {"E&xit", "mnuFileExit", none}}},
+        {"&Edit", "mnuEdit", {{"&CopyAll", "mnuEditCopy", QKeySequence(Qt::CTRL | Qt::Key_C)}}},
+        {"&Pick 6 Lotto", "mnu6wheel", {}},
+        {"&Pick 5 Lotto", "mnu5wheel", {}},
+        {"&Just for Fun",
+         "mnufun",
+         {{"&Read Me", "mnureadme", none},
+          {"&Pick 6 Lottos", "mnufunwheel6", none},
+          {"&Pick 5 Lottos", "mnufunwheel5", none}}},
+        {"&Odds",
+         "mnuodds",
+         {{"Pick 6 Tables", "mnu6table", none}, {"Pick 5 Tables", "mnu5table", none}}},
+        {"&About", "mnuHelp", {{"&Marlek's Lotto Software", "mnuHelpAbout", none}}},
+    };
+
+    const QList<QAction *> bar = window.menuBar()->actions();
+    ASSERT_EQ(bar.size(), static_cast<qsizetype>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const Entry &entry = expected[i];
+        QAction *action = bar[static_cast<qsizetype>(i)];
+        EXPECT_EQ(action->text(), entry.caption);
+        if (entry.items.empty()) {
+            EXPECT_EQ(action->menu(), nullptr) << entry.caption.toStdString();
+            EXPECT_EQ(action->objectName(), entry.name);
+            EXPECT_TRUE(action->shortcut().isEmpty());
+            continue;
+        }
+        ASSERT_NE(action->menu(), nullptr) << entry.caption.toStdString();
+        EXPECT_EQ(action->menu()->objectName(), entry.name);
+        const QList<QAction *> items = action->menu()->actions();
+        ASSERT_EQ(items.size(), static_cast<qsizetype>(entry.items.size()));
+        for (std::size_t j = 0; j < entry.items.size(); ++j) {
+            QAction *item = items[static_cast<qsizetype>(j)];
+            EXPECT_EQ(item->objectName(), entry.items[j].name);
+            EXPECT_EQ(item->isSeparator(), entry.items[j].caption == "-");
+            if (!item->isSeparator()) {
+                EXPECT_EQ(item->text(), entry.items[j].caption);
+            }
+            EXPECT_EQ(item->shortcut(), entry.items[j].shortcut) << item->text().toStdString();
+        }
+    }
+    EXPECT_TRUE(window.findChildren<QToolBar *>().isEmpty());
+}
+
+TEST_F(MainWindowTest, OpensWithCaptionSizeStatusPanelsAndNoDocument) {
+    EXPECT_EQ(window.windowTitle(), "Marlek's Lotto Software");
+    EXPECT_TRUE(openDocuments().empty());
+
+    // 8500 x 7000 twips, placed by the rule for the factor 0.9.
+    EXPECT_EQ(window.frameGeometry().width(), twipsToPixelsX(&window, 8500));
+    EXPECT_EQ(window.frameGeometry().height(), twipsToPixelsY(&window, 7000));
+    QWidget probe;
+    probe.resize(window.frameGeometry().size());
+    placeWindow(&probe, 0.9);
+    EXPECT_EQ(window.pos(), probe.pos());
+
+    QStatusBar *bar = window.findChild<QStatusBar *>("sbStatusBar");
+    ASSERT_NE(bar, nullptr);
+    const auto *text = bar->findChild<QLabel *>("sbStatusBarText");
+    const auto *date = bar->findChild<QLabel *>("sbStatusBarDate");
+    const auto *time = bar->findChild<QLabel *>("sbStatusBarTime");
+    ASSERT_TRUE(text && date && time);
+    EXPECT_EQ(text->text(), "Pick Your Pick 6 or Pick 5 Lotto");
+    EXPECT_EQ(date->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
+    EXPECT_FALSE(time->text().isEmpty());
+    EXPECT_GT(text->width(), date->width()); // the text panel takes the free width
+}
+
+TEST_F(MainWindowTest, CatalogueCommandsSetTheModeAndOpenTheCatalogueModal) {
+    for (const auto &[name, mode] : {std::pair{"mnu5wheel", 5}, std::pair{"mnu6wheel", 6}}) {
+        state.wheelMode = 0;
+        trigger(name);
+        EXPECT_EQ(state.wheelMode, mode);
+        const auto catalogues = shown<CatalogueWindow>();
+        ASSERT_EQ(catalogues.size(), 1u) << name;
+        EXPECT_EQ(catalogues[0]->parentWidget(), &window);
+        EXPECT_EQ(catalogues[0]->windowModality(), Qt::ApplicationModal);
+        EXPECT_TRUE(catalogues[0]->testAttribute(Qt::WA_DeleteOnClose));
+        catalogues[0]->close();
+        deleteClosedWindows();
+        EXPECT_EQ(state.wheelMode, mode) << "closing without a choice keeps the mode";
+    }
+}
+
+TEST_F(MainWindowTest, ModalWindowsAreOwnedByTheMainWindow) {
+    trigger("mnureadme");
+    ASSERT_EQ(shown<ReadMeWindow>().size(), 1u);
+    EXPECT_EQ(shown<ReadMeWindow>()[0]->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(shown<ReadMeWindow>()[0]->parentWidget(), &window);
+
+    trigger("mnuHelpAbout");
+    ASSERT_EQ(shown<AboutWindow>().size(), 1u);
+    EXPECT_NE(shown<AboutWindow>()[0]->windowModality(), Qt::NonModal);
+    EXPECT_EQ(shown<AboutWindow>()[0]->parentWidget(), &window);
+
+    trigger("mnufunwheel5");
+    const auto generators = shown<GeneratorWindow>();
+    ASSERT_EQ(generators.size(), 1u);
+    EXPECT_EQ(generators[0]->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(generators[0]->parentWidget(), &window);
+}
+
+TEST_F(MainWindowTest, Pick6GeneratorAndOddsTablesAreSingleWindowsWithoutOwner) {
+    trigger("mnufunwheel6");
+    trigger("mnufunwheel6");
+    const auto generators = shown<GeneratorWindow>();
+    ASSERT_EQ(generators.size(), 1u);
+    EXPECT_EQ(generators[0]->parentWidget(), nullptr);
+    EXPECT_EQ(generators[0]->windowModality(), Qt::NonModal);
+
+    trigger("mnu5table");
+    trigger("mnu5table");
+    trigger("mnu6table");
+    const auto tables = shown<OddsWindow>();
+    ASSERT_EQ(tables.size(), 2u);
+    for (OddsWindow *table : tables) {
+        EXPECT_EQ(table->parentWidget(), nullptr);
+        EXPECT_EQ(table->windowModality(), Qt::NonModal);
+    }
+
+    // They stay open when the main window closes.
+    trigger("mnuFileExit");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(shown<GeneratorWindow>().size(), 1u);
+    EXPECT_EQ(shown<OddsWindow>().size(), 2u);
+}
+
+TEST_F(MainWindowTest, CatalogueRowOpensThatKindsGeneratorModal) {
+    window.openGeneratorFromCatalogue(5);
+    const auto generators = shown<GeneratorWindow>();
+    ASSERT_EQ(generators.size(), 1u);
+    EXPECT_EQ(generators[0]->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(generators[0]->parentWidget(), &window);
+}
+
+// --- Documents ----------------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, WheelDocumentShowsCaptionAndReportOfTheWorkedExample) {
+    setWorkedExample(state);
+    window.openWheelDocument();
+    EXPECT_EQ(state.docCount, 1);
+    DocumentWindow *doc = window.document(1);
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->windowTitle(), "  $5   5  Tickets  7 Numbers  Pick 5 Wheel");
+    EXPECT_EQ(doc->lines(), kWorkedExampleLines);
+
+    QListView *list = doc->findChild<QListView *>("List1");
+    ASSERT_EQ(list, doc->list());
+    ASSERT_EQ(list->model()->rowCount(), 19);
+    EXPECT_EQ(list->model()->index(4, 0).data().toString(), "  3  11  17  25  33  40  42");
+    // Ticket columns line up: every character is as wide as a space.
+    const QString ticket = QString::fromStdString(kWorkedExampleLines[7]);
+    const QFontMetricsF metrics(list->font());
+    EXPECT_NEAR(metrics.horizontalAdvance(ticket), ticket.size() * metrics.horizontalAdvance(' '),
+                0.5);
+    // The first size shows the longest line without cutting it off.
+    const int longest = list->fontMetrics().horizontalAdvance(
+        "Check All  5 Tickets. At Least 1 Ticket will have 4 Numbers");
+    EXPECT_GE(list->viewport()->width(), longest);
+}
+
+TEST_F(MainWindowTest, CaptionIsBuiltBeforeTheReportSetsNAndTAgain) {
+    setWorkedExample(state);
+    state.pickCount = 9;
+    state.ticketCount = 99;
+    window.openWheelDocument();
+    EXPECT_EQ(window.document(1)->windowTitle(), "  $99   99  Tickets  9 Numbers  Pick 5 Wheel");
+    EXPECT_EQ(window.document(1)->lines()[1], " $5  5 Tickets  7 Numbers  4 of 5 Guarantee");
+}
+
+TEST_F(MainWindowTest, ANewDocumentClosesTheOneShownBefore) {
+    window.openWheelDocument();
+    DocumentWindow *first = window.document(1);
+    setWorkedExample(state);
+    window.openWheelDocument();
+    EXPECT_FALSE(first->isOpen());
+    deleteClosedWindows();
+    EXPECT_EQ(window.document(1), nullptr);
+    ASSERT_EQ(openDocuments().size(), 1u);
+    EXPECT_EQ(openDocuments()[0], window.document(2));
+    EXPECT_EQ(window.mdiArea()->activeSubWindow()->widget(), window.document(2));
+}
+
+TEST_F(MainWindowTest, ListKeepsFillingTheDocumentAndAClickOnItsSurfaceClosesIt) {
+    window.openWheelDocument();
+    DocumentWindow *doc = window.document(1);
+    QMdiSubWindow *frame = window.mdiArea()->subWindowList().front();
+    for (const QSize size : {QSize(300, 200), QSize(520, 410), QSize(120, 90)}) {
+        frame->resize(size);
+        EXPECT_EQ(doc->list()->geometry(), doc->rect()) << size.width() << "x" << size.height();
+    }
+    // A click on the list, below its last line, leaves the document open.
+    QWidget *lines = doc->list()->viewport();
+    QTest::mouseClick(lines, Qt::LeftButton, {}, QPoint(5, lines->height() - 3));
+    EXPECT_TRUE(doc->isOpen());
+    QTest::mouseClick(doc, Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(doc->isOpen());
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST_F(MainWindowTest, ThirtyFourthAndThirtyFifthDocumentsOfARunOpen) {
+    for (int n = 1; n <= 34; ++n)
+        window.openWheelDocument();
+    EXPECT_EQ(state.docCount, 34);
+    ASSERT_NE(window.document(34), nullptr);
+    EXPECT_EQ(window.document(34)->windowTitle(), QString::fromLatin1(documentCaption(state)));
+
+    window.openWheelDocument(); // the 35th takes the position of a closed one
+    window.openWheelDocument();
+    EXPECT_EQ(state.docCount, 36);
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(window.document(34), nullptr);
+    ASSERT_EQ(openDocuments().size(), 1u);
+    EXPECT_EQ(openDocuments()[0], window.document(2));
+}
+
+TEST_F(MainWindowTest, ClosingTheMainWindowClosesItsDocuments) {
+    window.openWheelDocument();
+    DocumentWindow *doc = window.document(1);
+    trigger("mnuFileExit");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(doc->isOpen());
+}
+
+// --- Document commands --------------------------------------------------------------------------
+
+TEST_F(MainWindowTest, CopyAtTheLimitRefusesAndLeavesTheClipboardEmpty) {
+    const struct {
+        std::int32_t tickets;
+        bool copies;
+    } cases[] = {{2099, true}, {2100, false}, {27132, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.tickets);
+        if (window.defaultDocument())
+            window.defaultDocument()->closeDocument();
+        desktop.messages.clear();
+        desktop.clipboard = "held before";
+        state.ticketCount = c.tickets; // mode 0: the report keeps the count
+        trigger("mnuEditCopy");
+        if (c.copies) {
+            EXPECT_TRUE(desktop.messages.empty());
+            EXPECT_EQ(desktop.clipboard, crLfText(reportOf(state)));
+            EXPECT_EQ(QString::fromLatin1(state.copyText), desktop.clipboard);
+        } else {
+            ASSERT_EQ(desktop.messages.size(), 1u);
+            EXPECT_EQ(desktop.messages[0].text,
+                      "     File is to Big for Clipboard\r\nYou Can Save this File to Disk");
+            EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
+            EXPECT_TRUE(desktop.clipboard.isEmpty());
+            EXPECT_EQ(window.defaultDocument(), nullptr);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, FirstCommandOfARunWorksOnTheReportOfModeZero) {
+    TempDir dir;
+    const std::vector<std::string> modeZero = reportOf(state);
+    ASSERT_FALSE(modeZero.empty());
+    EXPECT_EQ(modeZero.front(), "Marlek's ");
+
+    trigger("mnuEditCopy");
+    EXPECT_EQ(desktop.clipboard, crLfText(modeZero));
+    ASSERT_NE(window.defaultDocument(), nullptr);
+    EXPECT_EQ(window.defaultDocument()->windowTitle(), "");
+    EXPECT_EQ(state.docCount, 0) << "the command's document is not one of the run's documents";
+
+    window.defaultDocument()->closeDocument();
+    desktop.saveFileNames.push_back(QString::fromStdString((dir / "first.txt").string()));
+    trigger("mnuFileSaveAs");
+    EXPECT_EQ(readFileBytes(dir / "first.txt"), linesWithCrLf(modeZero));
+    EXPECT_EQ(desktop.saveFilters, std::vector<QString>{"All Files (*.txt)|*.txt"});
+
+    window.defaultDocument()->closeDocument();
+    trigger("mnuFilePrint");
+    ASSERT_EQ(desktop.printedDocuments.size(), 1u);
+    EXPECT_EQ(desktop.printedPointSizes[0], 12);
+    EXPECT_EQ(desktop.printedDocuments[0].size(), static_cast<qsizetype>(modeZero.size()));
+    EXPECT_EQ(desktop.printedDocuments[0].front(), "Marlek's ");
+}
+
+TEST_F(MainWindowTest, CommandsLoadTheirDocumentOnceAndReuseItUntilItCloses) {
+    setWorkedExample(state);
+    window.openWheelDocument();
+    DocumentWindow *shownDoc = window.document(1);
+
+    trigger("mnuEditCopy");
+    DocumentWindow *commandDoc = window.defaultDocument();
+    ASSERT_NE(commandDoc, nullptr);
+    EXPECT_NE(commandDoc, shownDoc);
+    EXPECT_FALSE(shownDoc->isOpen()) << "the shown document closes when the command's opens";
+    EXPECT_EQ(desktop.clipboard, crLfText(kWorkedExampleLines));
+
+    // A second command uses the same document without a new report, whatever the state says now.
+    state.picks[1] = 4;
+    trigger("mnuEditCopy");
+    EXPECT_EQ(window.defaultDocument(), commandDoc);
+    EXPECT_EQ(desktop.clipboard, crLfText(kWorkedExampleLines));
+
+    // Once it has closed, the next command writes a fresh report of the then current state.
+    commandDoc->closeDocument();
+    deleteClosedWindows();
+    trigger("mnuEditCopy");
+    ASSERT_NE(window.defaultDocument(), nullptr);
+    EXPECT_TRUE(desktop.clipboard.startsWith("Marlek's Pick 5 Lotto\r\n"));
+    EXPECT_TRUE(desktop.clipboard.contains("Lotto Ticket     1    04  11  17  25  33\r\n"));
+}
+
+TEST_F(MainWindowTest, CopyAfterAnotherWheelWasChosenCopiesTheChangedState) {
+    setWorkedExample(state);
+    window.openWheelDocument();
+    // A catalogue choice of another wheel, the number picker closed without confirming.
+    state.wheelMode = 5;
+    state.wheelIndex = 1;
+    const std::vector<std::string> changed = reportOf(state);
+    ASSERT_NE(changed, kWorkedExampleLines);
+    trigger("mnuEditCopy");
+    EXPECT_EQ(desktop.clipboard, crLfText(changed));
+    EXPECT_EQ(QString::fromLatin1(state.copyText), desktop.clipboard);
+}
+
+TEST_F(MainWindowTest, CtrlCInTheReportCopiesTheWholeReport) {
+    setWorkedExample(state);
+    window.openWheelDocument();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.document(1)->list(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(desktop.clipboard, crLfText(kWorkedExampleLines));
+}
+
+TEST_F(MainWindowTest, SaveAsWritesTheWorkedExampleByteForByte) {
+    TempDir dir;
+    writeFileBytes(dir / "wheel", "an older file of that name, replaced without a question");
+    setWorkedExample(state);
+    window.openWheelDocument();
+    desktop.saveFileNames.push_back(QString::fromStdString((dir / "wheel").string()));
+    trigger("mnuFileSaveAs");
+
+    std::string expected;
+    for (const std::string &line : kWorkedExampleLines)
+        expected += line + "\r\n";
+    EXPECT_EQ(readFileBytes(dir / "wheel"), expected);
+    EXPECT_NE(expected.find("42\r\n\r\nPlay these"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "wheel.txt"));
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(MainWindowTest, CancelledSaveAsWritesAndLoadsNothing) {
+    TempDir dir;
+    trigger("mnuFileSaveAs"); // the fake answers "" like a cancelled dialog
+    EXPECT_EQ(desktop.saveFilters.size(), 1u);
+    EXPECT_EQ(window.defaultDocument(), nullptr);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+TEST_F(MainWindowTest, AFailedSaveSaysWhereAndWhyAndTheProgramGoesOn) {
+    TempDir dir;
+    writeFileBytes(dir / "plain", "not a folder");
+    const std::string paths[] = {(dir / "missing" / "r.txt").string(),
+                                 (dir / "plain" / "r.txt").string(), "/dev/full"};
+    for (const std::string &path : paths) {
+        SCOPED_TRACE(path);
+        desktop.messages.clear();
+        desktop.saveFileNames.push_back(QString::fromStdString(path));
+        trigger("mnuFileSaveAs");
+        ASSERT_EQ(desktop.messages.size(), 1u);
+        EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
+        EXPECT_TRUE(desktop.messages[0].text.contains(QString::fromStdString(path)));
+    }
+    EXPECT_TRUE(desktop.messages[0].text.contains("No space left on device"));
+    EXPECT_EQ(readFileBytes(dir / "plain"), "not a folder");
+    EXPECT_TRUE(window.isVisible());
+
+    // The next save works.
+    desktop.saveFileNames.push_back(QString::fromStdString((dir / "ok.txt").string()));
+    trigger("mnuFileSaveAs");
+    EXPECT_EQ(readFileBytes(dir / "ok.txt"), linesWithCrLf(window.defaultDocument()->lines()));
+}
+
+TEST_F(MainWindowTest, PrintSetupAndAMissingPrinterOrClipboardAreReported) {
+    trigger("mnuFilePageSetup");
+    EXPECT_EQ(desktop.printSetupCount, 1);
+    EXPECT_EQ(window.defaultDocument(), nullptr);
+
+    desktop.printerAvailable = false;
+    trigger("mnuFilePrint");
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains("No printer is available."));
+    EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
+
+    desktop.clipboardWorks = false;
+    trigger("mnuEditCopy");
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_TRUE(desktop.messages[1].text.contains("clipboard"));
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, LargeFullWheelReportsArePrintedAndSavedWhole) {
+    TempDir dir;
+    state.wheelMode = 8; // every Pick 6 combination of 19 numbers: 27,132 tickets
+    state.pickCount = 19;
+    state.ticketCount = 27132;
+    trigger("mnuFilePrint");
+    const qsizetype lineCount = desktop.printedDocuments.at(0).size();
+    EXPECT_EQ(lineCount, 27132 + 14); // seven lines before the tickets, seven after
+    EXPECT_EQ(desktop.printedDocuments[0][lineCount - 1], "Good Luck in All your Lotto Pursuits");
+
+    desktop.saveFileNames.push_back(QString::fromStdString((dir / "big.txt").string()));
+    trigger("mnuFileSaveAs");
+    EXPECT_EQ(std::filesystem::file_size(dir / "big.txt"),
+              linesWithCrLf(window.defaultDocument()->lines()).size());
+}
+
+} // namespace
+} // namespace marlek

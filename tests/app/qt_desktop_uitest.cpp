@@ -1,0 +1,112 @@
+#include "qt_desktop.h"
+
+#include "temp_dir.h"
+
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+// Readable failure output for lists of lines.
+inline void PrintTo(const QString &text, std::ostream *out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace marlek {
+namespace {
+
+using test::TempDir;
+
+// The text of a PDF file, pages separated by form feeds.
+QString pdfText(const std::filesystem::path &pdf) {
+    QProcess pdftotext;
+    pdftotext.start(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("-layout"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// The non-empty lines of each page. The text is read back with runs of spaces made one: the
+// layout of a PDF's text is approximate.
+std::vector<QStringList> pagesOf(const QString &text) {
+    std::vector<QStringList> pages;
+    for (const QString &page : text.split(QLatin1Char('\f'))) {
+        QStringList lines;
+        for (const QString &line : page.split(QLatin1Char('\n')))
+            if (!line.trimmed().isEmpty())
+                lines << line.simplified();
+        if (!lines.isEmpty())
+            pages.push_back(lines);
+    }
+    return pages;
+}
+
+QStringList simplified(QStringList lines) {
+    for (QString &line : lines)
+        line = line.simplified();
+    return lines;
+}
+
+class QtDesktopPrintTest : public ::testing::Test {
+protected:
+    QtDesktopPrintTest() {
+        desktop.printer().setOutputFormat(QPrinter::PdfFormat);
+        desktop.printer().setOutputFileName(QString::fromStdString(pdf.string()));
+    }
+    TempDir dir;
+    std::filesystem::path pdf = dir / "report.pdf";
+    QtDesktop desktop;
+};
+
+TEST_F(QtDesktopPrintTest, PrintsTheLinesInOrderFromTheTopOfThePage) {
+    const QStringList lines = {"Marlek's Pick 5 Lotto", "Lotto Ticket     1    03  11  17  25  33",
+                               "Good Luck in All your Lotto Pursuits"};
+    QString error;
+    ASSERT_TRUE(desktop.printLines(lines, 12, &error)) << error.toStdString();
+    const std::vector<QStringList> pages = pagesOf(pdfText(pdf));
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0], simplified(lines));
+}
+
+TEST_F(QtDesktopPrintTest, AFullPageGoesOnOnTheNextPageWithoutHeaderOrFooter) {
+    QStringList lines;
+    for (int i = 1; i <= 150; ++i)
+        lines << QStringLiteral("Lotto Ticket   %1    01  02  03  04  05  06").arg(i);
+    QString error;
+    ASSERT_TRUE(desktop.printLines(lines, 12, &error)) << error.toStdString();
+
+    const std::vector<QStringList> pages = pagesOf(pdfText(pdf));
+    ASSERT_GE(pages.size(), 2u);
+    QStringList printed;
+    for (const QStringList &page : pages)
+        printed << page;
+    EXPECT_EQ(printed, simplified(lines)); // every line once, in order, and nothing else
+    // 12 points is a sixth of an inch a line or a little more: a letter or A4 page holds 50 to 66.
+    EXPECT_GE(pages[0].size(), 45);
+    EXPECT_LE(pages[0].size(), 70);
+    for (std::size_t p = 0; p + 1 < pages.size(); ++p)
+        EXPECT_EQ(pages[p].size(), pages[0].size()) << "page " << p + 1 << " is not full";
+}
+
+TEST(QtDesktop, UnavailablePrinterIsReportedNotPrinted) {
+    QtDesktop desktop;
+    desktop.printer().setOutputFormat(QPrinter::PdfFormat);
+    desktop.printer().setOutputFileName(QStringLiteral("/no/such/folder/report.pdf"));
+    QString error;
+    EXPECT_FALSE(desktop.printLines({QStringLiteral("a line")}, 12, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("/no/such/folder/report.pdf")))
+        << error.toStdString();
+}
+
+TEST(QtDesktop, SaveFilterAndTicketFont) {
+    EXPECT_EQ(qtFileFilter(QStringLiteral("All Files (*.txt)|*.txt")), "All Files (*.txt)");
+    const QFontMetricsF metrics(ticketFont());
+    const QString line = QStringLiteral("Lotto Ticket   10    03  11  17  25  33  40 $'");
+    EXPECT_NEAR(metrics.horizontalAdvance(line), line.size() * metrics.horizontalAdvance(' '), 0.5);
+}
+
+} // namespace
+} // namespace marlek
