@@ -3,12 +3,20 @@
 
 #include <QDialog>
 
+class QPlainTextEdit;
+
 namespace marlek {
 
 class ReadMeWindow : public QDialog {
     Q_OBJECT
 public:
     explicit ReadMeWindow(QWidget *parent = nullptr);
+
+private:
+    void createWidgets();
+    void Form_Load();
+
+    QPlainTextEdit *Text1 = nullptr;
 };
 
 } // namespace marlek
