@@ -11,6 +11,7 @@
 #include "temp_dir.h"
 #include "wheel_report.h"
 #include "window_units.h"
+#include "worked_example.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,42 +41,11 @@ namespace marlek {
 namespace {
 
 using test::FakeDesktop;
+using test::kWorkedExampleLines;
 using test::readFileBytes;
+using test::setWorkedExample;
 using test::TempDir;
 using test::writeFileBytes;
-
-// The worked example: Pick 5 wheel 0 over 3, 11, 17, 25, 33, 40, 42.
-void setWorkedExample(SharedState &state) {
-    state.wheelMode = 5;
-    state.wheelIndex = 0;
-    state.pickCount = 7;
-    state.ticketCount = 5;
-    const int picks[] = {3, 11, 17, 25, 33, 40, 42};
-    for (int p = 1; p <= 7; ++p)
-        state.picks[p] = static_cast<std::int16_t>(picks[p - 1]);
-}
-
-const std::vector<std::string> kWorkedExampleLines = {
-    "Marlek's Pick 5 Lotto",
-    " $5  5 Tickets  7 Numbers  4 of 5 Guarantee",
-    "",
-    "The 7 Numbers you've Selected to Play",
-    "  3  11  17  25  33  40  42",
-    "",
-    "Play these 5 Tickets",
-    "Lotto Ticket     1    03  11  17  25  33",
-    "Lotto Ticket     2    03  11  25  33  40",
-    "Lotto Ticket     3    03  17  25  40  42",
-    "Lotto Ticket     4    11  17  25  33  42",
-    "Lotto Ticket     5    11  17  33  40  42",
-    "Ticket Cost based on $1 US",
-    "",
-    "Does this Wheel Work?  It's Easy to Prove.",
-    "Pick Any 5 of the 7 Numbers you've Selected",
-    "Check All  5 Tickets. At Least 1 Ticket will have 4 Numbers",
-    "Thats your  4 of 5 Guarantee",
-    "Good Luck in All your Lotto Pursuits",
-};
 
 // The lines a fresh report of this state would have, without touching the state itself.
 std::vector<std::string> reportOf(SharedState state) {

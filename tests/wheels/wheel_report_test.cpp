@@ -2,6 +2,7 @@
 
 #include "number_text.h"
 #include "wheel_report.h"
+#include "worked_example.h"
 
 #include <gtest/gtest.h>
 
@@ -55,34 +56,11 @@ Lines ticketLines(const Lines &report) {
 }
 
 TEST(WheelReport, WritesTheWorkedExampleByteForByte) {
-    SharedState state = cataloguedState(5, 0);
-    state.pickCount = 7; // what the catalogue leaves for the caption
-    state.ticketCount = 5;
-    setPicks(state, {3, 11, 17, 25, 33, 40, 42});
+    SharedState state;
+    test::setWorkedExample(state);
 
-    EXPECT_EQ(documentCaption(state), "  $5   5  Tickets  7 Numbers  Pick 5 Wheel");
-    const Lines expected = {
-        "Marlek's Pick 5 Lotto",
-        " $5  5 Tickets  7 Numbers  4 of 5 Guarantee",
-        "",
-        "The 7 Numbers you've Selected to Play",
-        "  3  11  17  25  33  40  42",
-        "",
-        "Play these 5 Tickets",
-        "Lotto Ticket     1    03  11  17  25  33",
-        "Lotto Ticket     2    03  11  25  33  40",
-        "Lotto Ticket     3    03  17  25  40  42",
-        "Lotto Ticket     4    11  17  25  33  42",
-        "Lotto Ticket     5    11  17  33  40  42",
-        "Ticket Cost based on $1 US",
-        "",
-        "Does this Wheel Work?  It's Easy to Prove.",
-        "Pick Any 5 of the 7 Numbers you've Selected",
-        "Check All  5 Tickets. At Least 1 Ticket will have 4 Numbers",
-        "Thats your  4 of 5 Guarantee",
-        "Good Luck in All your Lotto Pursuits",
-    };
-    EXPECT_EQ(reportOf(state), expected);
+    EXPECT_EQ(documentCaption(state), test::kWorkedExampleCaption);
+    EXPECT_EQ(reportOf(state), test::kWorkedExampleLines);
 
     EXPECT_EQ(state.pickCount, 7);
     EXPECT_EQ(state.ticketCount, 5);

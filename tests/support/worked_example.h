@@ -1,0 +1,48 @@
+#pragma once
+// The report everyone checks against: Pick 5 wheel 0 (7 numbers, 5 tickets, " 4 of 5") played over
+// 3, 11, 17, 25, 33, 40 and 42.
+
+#include "shared_state.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace marlek::test {
+
+// The shared state a catalogue and a draw leave for the worked example.
+inline void setWorkedExample(SharedState &state) {
+    state.wheelMode = 5;
+    state.wheelIndex = 0;
+    state.pickCount = 7;
+    state.ticketCount = 5;
+    const int picks[] = {3, 11, 17, 25, 33, 40, 42};
+    for (int p = 1; p <= 7; ++p)
+        state.picks[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(picks[p - 1]);
+}
+
+inline const std::string kWorkedExampleCaption = "  $5   5  Tickets  7 Numbers  Pick 5 Wheel";
+
+inline const std::vector<std::string> kWorkedExampleLines = {
+    "Marlek's Pick 5 Lotto",
+    " $5  5 Tickets  7 Numbers  4 of 5 Guarantee",
+    "",
+    "The 7 Numbers you've Selected to Play",
+    "  3  11  17  25  33  40  42",
+    "",
+    "Play these 5 Tickets",
+    "Lotto Ticket     1    03  11  17  25  33",
+    "Lotto Ticket     2    03  11  25  33  40",
+    "Lotto Ticket     3    03  17  25  40  42",
+    "Lotto Ticket     4    11  17  25  33  42",
+    "Lotto Ticket     5    11  17  33  40  42",
+    "Ticket Cost based on $1 US",
+    "",
+    "Does this Wheel Work?  It's Easy to Prove.",
+    "Pick Any 5 of the 7 Numbers you've Selected",
+    "Check All  5 Tickets. At Least 1 Ticket will have 4 Numbers",
+    "Thats your  4 of 5 Guarantee",
+    "Good Luck in All your Lotto Pursuits",
+};
+
+} // namespace marlek::test
