@@ -119,7 +119,10 @@ AtomicOutputFile::AtomicOutputFile(const std::filesystem::path &target)
 
     // The temporary file sits beside the target, so the final rename never crosses file systems.
     const std::filesystem::path folder = m_finalPath.parent_path();
-    std::string pattern = (folder / ("." + m_finalPath.filename().string() + ".XXXXXX")).string();
+    std::string hiddenName = ".";
+    hiddenName += m_finalPath.filename().string();
+    hiddenName += ".XXXXXX";
+    std::string pattern = (folder / hiddenName).string();
     const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         throw IoFailure(ioMessage("create", target, errno));

@@ -237,7 +237,11 @@ void appendTrailer(OutputFile &out, int kind, int n, std::int64_t ticketsWritten
 void appendFooter(OutputFile &out, std::int64_t ordinal, std::int64_t fileCount) {
     out.appendLine("");
     out.appendLine("");
-    out.appendLine(" " + plain(ordinal) + " " + " out of " + plain(fileCount));
+    std::string footer = " ";
+    footer += plain(ordinal);
+    footer += "  out of ";
+    footer += plain(fileCount);
+    out.appendLine(footer);
 }
 
 // The ordinal of a later file of the run whose name the first file already has ("3.txt" in the
