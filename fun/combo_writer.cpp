@@ -4,12 +4,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 #include <fcntl.h>
@@ -22,7 +25,7 @@ namespace {
 constexpr std::string_view kCrLf = "\r\n";
 
 // Large enough that the system call per megabyte costs nothing next to the copying; small enough
-// that the whole run stays a few megabytes.
+// that the whole run, with two of them, stays a few megabytes.
 constexpr std::size_t kBufferBytes = std::size_t{1} << 20;
 // Room for any one line: 11 + 19 digits + 4 + 22 + 2 bytes.
 constexpr std::size_t kMaxLineBytes = 64;
@@ -39,10 +42,96 @@ struct WriteFailure {
     int error;
 };
 
-// One output file written through a fixed buffer with plain system calls; failures carry errno.
+// Writes all of a buffer with plain system calls; returns 0 or the errno of the failure.
+int writeAll(int fd, const char *data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
+// Writes one buffer at a time on a thread of its own, so that making the next megabyte of text
+// and handing the last one to the system overlap: the run then takes little longer than the
+// writing alone.
+class BackgroundWriter {
+public:
+    BackgroundWriter() : m_thread([this] { run(); }) {}
+    ~BackgroundWriter() {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_stop = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+    BackgroundWriter(const BackgroundWriter &) = delete;
+    BackgroundWriter &operator=(const BackgroundWriter &) = delete;
+
+    // Starts writing the bytes to the file and returns at once; they must stay put until wait().
+    // The write before must have been waited for.
+    void start(int fd, const char *data, std::size_t size) {
+        {
+            const std::lock_guard lock(m_mutex);
+            m_fd = fd;
+            m_data = data;
+            m_size = size;
+            m_pending = true;
+        }
+        m_changed.notify_all();
+    }
+
+    // Waits until the write under way is done; its failure is thrown here.
+    void wait() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_pending; });
+        if (const int error = std::exchange(m_error, 0))
+            throw WriteFailure{error};
+    }
+
+private:
+    void run() {
+        std::unique_lock lock(m_mutex);
+        while (true) {
+            m_changed.wait(lock, [this] { return m_pending || m_stop; });
+            if (!m_pending)
+                return;
+            const int fd = m_fd;
+            const char *data = m_data;
+            const std::size_t size = m_size;
+            lock.unlock();
+            const int error = writeAll(fd, data, size);
+            lock.lock();
+            m_error = error;
+            m_pending = false;
+            m_changed.notify_all();
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_pending = false;
+    bool m_stop = false;
+    int m_fd = -1;
+    const char *m_data = nullptr;
+    std::size_t m_size = 0;
+    int m_error = 0;
+    std::thread m_thread; // last: it starts once everything it uses is in place
+};
+
+// One output file written through two fixed buffers: one fills while the other is written.
+// Failures carry errno.
 class OutputFile {
 public:
-    OutputFile() : m_buffer(std::make_unique<char[]>(kBufferBytes)) {}
+    OutputFile()
+        : m_buffers{std::make_unique<char[]>(kBufferBytes),
+                    std::make_unique<char[]>(kBufferBytes)} {}
     ~OutputFile() { discard(); }
     OutputFile(const OutputFile &) = delete;
     OutputFile &operator=(const OutputFile &) = delete;
@@ -53,13 +142,15 @@ public:
         m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (m_fd < 0)
             throw WriteFailure{errno};
+        struct stat info {};
+        m_regular = ::fstat(m_fd, &info) == 0 && S_ISREG(info.st_mode);
     }
 
     // A line, or a few, that fits the room kept free for one line.
     void append(const char *bytes, std::size_t size) {
         if (kBufferBytes - m_used < kMaxLineBytes)
             flush();
-        std::memcpy(m_buffer.get() + m_used, bytes, size);
+        std::memcpy(buffer() + m_used, bytes, size);
         m_used += size;
     }
 
@@ -68,7 +159,7 @@ public:
     void appendTicket(const char (&line)[kMaxLineBytes], std::size_t size) {
         if (kBufferBytes - m_used < kMaxLineBytes)
             flush();
-        std::memcpy(m_buffer.get() + m_used, line, kMaxLineBytes);
+        std::memcpy(buffer() + m_used, line, kMaxLineBytes);
         m_used += size;
     }
 
@@ -87,44 +178,57 @@ public:
 
     void close() {
         flush();
+        m_writer.wait();
         const int fd = std::exchange(m_fd, -1);
-        if (::close(fd) != 0 && errno != EINTR)
-            throw WriteFailure{errno};
+        if (::close(fd) != 0 && errno != EINTR) {
+            // Late write errors (a full quota, a network file system) show up only here.
+            const int error = errno;
+            removeIfRegular();
+            throw WriteFailure{error};
+        }
     }
 
     // After a failure: closes the file and removes it when it is a regular file that this run
     // created or replaced, so no half-written file is left behind. Devices are left alone.
     void discard() {
+        try {
+            m_writer.wait(); // nothing may still be writing into the file
+        } catch (const WriteFailure &) {
+            // the failure is the one being handled
+        }
         if (m_fd < 0)
             return;
-        struct stat info {};
-        const bool regular = ::fstat(m_fd, &info) == 0 && S_ISREG(info.st_mode);
         ::close(std::exchange(m_fd, -1));
-        if (regular)
-            ::unlink(m_path.c_str());
+        removeIfRegular();
     }
 
 private:
+    char *buffer() { return m_buffers[m_current].get(); }
+
+    void removeIfRegular() {
+        if (m_regular)
+            ::unlink(m_path.c_str());
+        m_regular = false;
+    }
+
+    // Hands the filled buffer to the writer and goes on in the other one, once that one's bytes
+    // are out.
     void flush() {
-        const char *data = m_buffer.get();
-        std::size_t left = m_used;
-        while (left > 0) {
-            const ssize_t written = ::write(m_fd, data, left);
-            if (written < 0) {
-                if (errno == EINTR)
-                    continue;
-                throw WriteFailure{errno};
-            }
-            data += written;
-            left -= static_cast<std::size_t>(written);
-        }
+        if (m_used == 0)
+            return;
+        m_writer.wait();
+        m_writer.start(m_fd, buffer(), m_used);
+        m_current ^= 1;
         m_used = 0;
     }
 
-    std::unique_ptr<char[]> m_buffer;
+    std::unique_ptr<char[]> m_buffers[2];
+    std::size_t m_current = 0;
     std::size_t m_used = 0;
     int m_fd = -1;
+    bool m_regular = false; // a file of its own, not a device such as /dev/full
     std::string m_path;
+    BackgroundWriter m_writer;
 };
 
 // The text of one ticket line, kept in place from one ticket to the next: the ticket number is
