@@ -1,5 +1,6 @@
 #include "generator_window.h"
 
+#include "generator_state.h"
 #include "number_picker.h"
 #include "number_text.h"
 #include "window_units.h"
@@ -243,12 +244,9 @@ void GeneratorWindow::Form_Load() {
     Label2->setText(displayText(m_kind.title));
 
     const int n = hsbpick->value();
-    state.genFieldSize = n;
+    setGeneratorField(state, m_kind.kind, n);
     Label1->setText(displayText(loadEstimateText(m_kind.kind, n)));
-    const std::int64_t total = combinations(n, m_kind.kind);
-    state.genCombos = static_cast<double>(total);
-    state.copyText = grouped(total);
-    Lblpick->setText(QString::fromStdString(fieldTotalText(n, total)));
+    Lblpick->setText(QString::fromStdString(fieldTotalText(n, combinations(n, m_kind.kind))));
 
     adjustSize();
     placeWindow(this, 1.0);
@@ -256,17 +254,13 @@ void GeneratorWindow::Form_Load() {
 }
 
 void GeneratorWindow::refresh() {
-    SharedState &state = m_session.state;
     const int n = hsbpick->value();
-    const std::int64_t total = combinations(n, m_kind.kind);
-    state.genFieldSize = n;
-    state.genCombos = static_cast<double>(total);
+    setGeneratorField(m_session.state, m_kind.kind, n);
     Label1->setText(displayText(estimateText(m_kind.kind, n, m_perFile)));
-    state.copyText = grouped(total);
     Command1->setEnabled(fullWheelOffered(m_kind.kind, n));
     Combo1->setVisible(perFileChoiceShown(m_kind.kind, n));
     Label4->setVisible(perFileChoiceShown(m_kind.kind, n));
-    Lblpick->setText(QString::fromStdString(fieldTotalText(n, total)));
+    Lblpick->setText(QString::fromStdString(fieldTotalText(n, combinations(n, m_kind.kind))));
 }
 
 void GeneratorWindow::hsbpick_Change() {
@@ -282,16 +276,8 @@ void GeneratorWindow::Combo1_Click(int index) {
 
 // "Yes": every combination of n numbers as a full wheel, through the number picker.
 void GeneratorWindow::Command1_Click() {
-    SharedState &state = m_session.state;
-    state.wheelIndex = -1;
-    state.ticketCount = static_cast<std::int32_t>(state.genCombos);
-    const int previousCount = std::clamp<int>(state.pickCount, 0, int(state.picks.size()) - 1);
-    for (int j = 1; j <= previousCount; ++j)
-        state.picks[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(j);
-    state.pickCount = static_cast<std::int16_t>(hsbpick->value());
-    state.wheelMode = static_cast<std::int16_t>(m_kind.fullWheelMode);
+    playAllCombinations(m_session.state, m_kind.kind, hsbpick->value());
     m_session.desktop.beep();
-    state.counter = 0;
 
     QWidget *owner = parentWidget();
     close();
