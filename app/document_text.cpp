@@ -31,9 +31,8 @@ std::string saveFailedMessage(std::string_view path, std::string_view reason) {
     text.append(path);
     text.append("\n\n");
     text.append(reason);
-    text.append("\n\nA file already of that name was left as it was. Choose another folder or free "
-                "some space, "
-                "then use Save As again.");
+    text.append("\n\nAny file that already had this name is unchanged. Choose another folder or "
+                "free some space, then use Save As again.");
     return text;
 }
 

@@ -13,11 +13,6 @@ namespace {
 
 constexpr std::size_t kBufferSize = 1 << 20;
 
-int closeRetrying(int fd) {
-    // close() must not be retried on EINTR on Linux: the descriptor is gone either way.
-    return ::close(fd);
-}
-
 mode_t currentUmask() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -32,7 +27,7 @@ std::string ioMessage(const char *what, const std::filesystem::path &path, int e
 
 FileWriter::~FileWriter() {
     if (m_fd >= 0)
-        closeRetrying(m_fd);
+        ::close(m_fd);
 }
 
 void FileWriter::open(const std::filesystem::path &path) {
@@ -44,7 +39,7 @@ void FileWriter::open(const std::filesystem::path &path) {
 
 void FileWriter::adopt(int fd, const std::filesystem::path &shownPath) {
     if (m_fd >= 0)
-        closeRetrying(m_fd);
+        ::close(m_fd);
     m_fd = fd;
     m_path = shownPath;
     m_buffer.clear();
@@ -90,12 +85,13 @@ void FileWriter::close() {
     flushBuffer();
     const int fd = m_fd;
     m_fd = -1;
-    if (closeRetrying(fd) != 0 && errno != EINTR)
+    // close() is not tried again on EINTR: on Linux the descriptor is gone either way.
+    if (::close(fd) != 0 && errno != EINTR)
         throw IoFailure(ioMessage("write", m_path, errno));
 }
 
 void FileWriter::fail(const char *what, int error) {
-    closeRetrying(m_fd);
+    ::close(m_fd);
     m_fd = -1;
     m_buffer.clear();
     throw IoFailure(ioMessage(what, m_path, error));
