@@ -20,7 +20,7 @@ function(marlek_add_tests)
             target_link_libraries(${name} PRIVATE marlek_test_ui_main Qt6::Test)
             add_test(NAME ${name} COMMAND ${name})
             set_tests_properties(${name} PROPERTIES
-                ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=0;QTWEBENGINE_DISABLE_SANDBOX=1"
+                ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/support/lsan.supp"
                 TIMEOUT 600)
         else()
             target_link_libraries(${name} PRIVATE GTest::gtest_main)
