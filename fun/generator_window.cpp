@@ -281,10 +281,7 @@ void GeneratorWindow::Command1_Click() {
 
     QWidget *owner = parentWidget();
     close();
-    auto *picker = new NumberPicker(m_session, owner);
-    picker->setAttribute(Qt::WA_DeleteOnClose);
-    picker->setWindowModality(Qt::ApplicationModal);
-    picker->show();
+    NumberPicker::showModal(m_session, owner);
 }
 
 void GeneratorWindow::Command2_Click() {

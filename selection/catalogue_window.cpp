@@ -216,9 +216,7 @@ void CatalogueWindow::pick6loader() {
     // The picker takes the catalogue's place under the main window.
     QWidget *owner = parentWidget();
     close();
-    auto *picker = new NumberPicker(m_session, owner);
-    picker->setWindowModality(Qt::ApplicationModal);
-    picker->show();
+    NumberPicker::showModal(m_session, owner);
 }
 
 } // namespace marlek

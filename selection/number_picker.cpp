@@ -33,6 +33,13 @@ NumberPicker::NumberPicker(Session &session, QWidget *parent)
     Form_Load();
 }
 
+NumberPicker *NumberPicker::showModal(Session &session, QWidget *owner) {
+    auto *picker = new NumberPicker(session, owner);
+    picker->setWindowModality(Qt::ApplicationModal);
+    picker->show();
+    return picker;
+}
+
 void NumberPicker::createWidgets() {
     m_surface = new QLabel(this);
     m_surface->setObjectName(QStringLiteral("drawingSurface"));

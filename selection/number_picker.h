@@ -21,6 +21,10 @@ class NumberPicker : public QDialog {
 public:
     explicit NumberPicker(Session &session, QWidget *parent = nullptr);
 
+    // Opens a picker for the wheel in the shared state, modal, owned by `owner`: the step after a
+    // catalogue row or the generator's "Yes".
+    static NumberPicker *showModal(Session &session, QWidget *owner);
+
     void hsbpick_Scroll(int value);
     void hsbpick_Change(int value);
     void command3_Click();
