@@ -8,7 +8,7 @@
 #include <CLI/CLI.hpp>
 
 #include <memory>
-#include <ostream>
+#include <string>
 
 namespace marlek::cli {
 namespace {
@@ -24,7 +24,7 @@ void printCatalogue(const CatalogueOptions &options, Io &io) {
         throw UsageError("--order: must be initial, cost, numbers or guarantee, not \"" +
                          options.order + "\"");
     for (const CatalogueRow &row : catalogueRows(options.kind, *order))
-        io.out << row.itemData << '\t' << row.text << '\n';
+        writeOutputLine(io, std::to_string(row.itemData) + '\t' + std::string(row.text));
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include <CLI/CLI.hpp>
 
 #include <memory>
-#include <ostream>
 #include <string>
 
 namespace marlek::cli {
@@ -77,9 +76,9 @@ void runCombos(const CombosOptions &options, Io &io) {
                         kept + ")");
     }
     // The names are streamed: with one ticket a file there are fifty million of them.
-    io.out << outcome.plan.fileCount << " Files Saved\n";
+    writeOutputLine(io, std::to_string(outcome.plan.fileCount) + " Files Saved");
     for (std::int64_t ordinal = 1; ordinal <= outcome.plan.filesWritten(); ++ordinal)
-        io.out << savedFileName(request.firstPath, ordinal) << '\n';
+        writeOutputLine(io, savedFileName(request.firstPath, ordinal));
 }
 
 } // namespace
