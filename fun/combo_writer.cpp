@@ -401,9 +401,13 @@ std::string savedFilesMessage(const std::string &firstPath, std::int64_t fileCou
     return text;
 }
 
-void beginComboRun(SharedState &state, const ComboRequest &request) {
+void setPicksOneToSixty(SharedState &state) {
     for (int j = 1; j <= 60; ++j)
         state.picks[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(j);
+}
+
+void beginComboRun(SharedState &state, const ComboRequest &request) {
+    setPicksOneToSixty(state);
     state.matchCount = static_cast<std::int16_t>(request.kind);
     state.copyText.clear();
     state.genFieldSize = request.fieldSize;

@@ -68,6 +68,10 @@ using ComboProgress = std::function<void(std::int64_t ticketsWritten)>;
 // The shortest time between two progress calls (the last call, with the total, always comes).
 inline constexpr std::chrono::milliseconds kProgressInterval{40};
 
+// The numbers a run plays are always 1 to 60: picks 1..60 hold 1..60. A window sets them before
+// its save dialog, so a cancelled dialog leaves them set too.
+void setPicksOneToSixty(SharedState &state);
+
 // What a run leaves in the shared state before its first file: picks 1..60 hold 1..60,
 // matchCount = k, copyText empty, genFieldSize = n, genCombos = T, counter = 1.
 void beginComboRun(SharedState &state, const ComboRequest &request);

@@ -291,8 +291,7 @@ void GeneratorWindow::Command2_Click() {
 // "Save As": every combination of the field into text files.
 void GeneratorWindow::Command3_Click() {
     SharedState &state = m_session.state;
-    for (int j = 1; j <= 60; ++j)
-        state.picks[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(j);
+    setPicksOneToSixty(state);
     const QString chosen = m_session.desktop.askSaveFileName(this, kSaveFilter);
     if (chosen.isEmpty())
         return;
