@@ -12,6 +12,7 @@
 #include "wheel_report.h"
 #include "window_units.h"
 #include "worked_example.h"
+#include "qstring_print.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,11 +32,6 @@
 
 #include <string>
 #include <vector>
-
-// Readable failure output for lists of lines.
-inline void PrintTo(const QString &text, std::ostream *out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace marlek {
 namespace {

@@ -1,5 +1,6 @@
 #include "qt_desktop.h"
 
+#include "qstring_print.h"
 #include "temp_dir.h"
 
 #include <QFontMetricsF>
@@ -7,11 +8,6 @@
 #include <QProcess>
 
 #include <gtest/gtest.h>
-
-// Readable failure output for lists of lines.
-inline void PrintTo(const QString &text, std::ostream *out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace marlek {
 namespace {

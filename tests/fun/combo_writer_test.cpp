@@ -261,10 +261,11 @@ TEST(ComboWriter, TotalThatIsAMultipleOfPerFileEndsInTheLastFileWithTickets) {
             << "P = " << perFile;
         EXPECT_EQ(bytes.find("out of"), std::string::npos);
         EXPECT_FALSE(fs::exists(comboFilePath((dir / "m.txt").string(), count + 1)));
-        if (count > 1)
+        if (count > 1) {
             EXPECT_NE(readFileBytes(comboFilePath((dir / "m.txt").string(), count - 1))
                           .find(footer(count - 1, count)),
                       std::string::npos);
+        }
     }
 }
 

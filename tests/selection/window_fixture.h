@@ -2,6 +2,7 @@
 // A session of fakes for the catalogue and picker windows, and a way to find the windows they open.
 
 #include "fake_desktop.h"
+#include "qstring_print.h"
 #include "session.h"
 
 #include <QApplication>
@@ -13,11 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
-
-// Readable QString values in test failures.
-inline void PrintTo(const QString &text, std::ostream *out) {
-    *out << '"' << text.toStdString() << '"';
-}
 
 namespace marlek::test {
 
