@@ -14,7 +14,9 @@
 
 namespace marlek {
 
-QtDesktop::QtDesktop() : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+QtDesktop::QtDesktop(WebEngineProbe webEngineUsable)
+    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      m_webEngineUsable(std::move(webEngineUsable)) {}
 
 QtDesktop::~QtDesktop() = default;
 

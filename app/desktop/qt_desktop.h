@@ -3,8 +3,11 @@
 
 #include "desktop.h"
 
+#include "web_engine_check.h"
+
 #include <QFont>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -13,7 +16,12 @@ namespace marlek {
 
 class QtDesktop : public Desktop {
 public:
-    QtDesktop();
+    // `webEngineUsable` answers, when a page is asked for, whether the embedded browser can start
+    // here; where it cannot, the desktop's default browser opens the page.
+    using WebEngineProbe = std::function<bool()>;
+    explicit QtDesktop(WebEngineProbe webEngineUsable = [] {
+        return webEngineCanStart(webEngineEnvironmentHere());
+    });
     ~QtDesktop() override;
 
     QString askSaveFileName(QWidget *parent, const QString &filter) override;
@@ -33,6 +41,7 @@ public:
 
 private:
     std::unique_ptr<QPrinter> m_printer;
+    WebEngineProbe m_webEngineUsable;
 };
 
 // The font of reports on screen and on paper: fixed pitch, so the ticket columns line up. The

@@ -4,15 +4,26 @@
 #include <QDesktopServices>
 
 namespace marlek {
+namespace {
+
+// The desktop's default browser; it reports no progress.
+bool openInDesktopBrowser(const QUrl &url) {
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+} // namespace
 
 #ifdef MARLEK_HAVE_WEBENGINE
 
 // A browser window of our own, whose progress the asking window can show. It is not owned by the
-// asking window, so it stays open when that one closes.
+// asking window, so it stays open when that one closes. Where the engine cannot start, the
+// desktop's browser opens the page instead: starting it anyway would end the program.
 bool QtDesktop::openWebPage(QWidget *receiver, const QUrl &url,
                             std::function<void(const QString &)> progress) {
     if (!url.isValid())
         return false;
+    if (!m_webEngineUsable())
+        return openInDesktopBrowser(url);
     try {
         auto *browser = new WebBrowserWindow(receiver, std::move(progress));
         browser->move(kBrowserLeft, kBrowserTop);
@@ -27,9 +38,8 @@ bool QtDesktop::openWebPage(QWidget *receiver, const QUrl &url,
 
 #else
 
-// The desktop's default browser; it reports no progress.
 bool QtDesktop::openWebPage(QWidget *, const QUrl &url, std::function<void(const QString &)>) {
-    return url.isValid() && QDesktopServices::openUrl(url);
+    return openInDesktopBrowser(url);
 }
 
 #endif

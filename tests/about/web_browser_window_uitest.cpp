@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStatusBar>
@@ -149,6 +150,33 @@ TEST_F(WebBrowserWindowTest, AnInvalidLocationOpensNothing) {
     EXPECT_TRUE(texts.isEmpty());
 }
 
+// Stands in for the desktop's default browser.
+class DesktopBrowser : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+// As root with the sandbox on, starting the engine would end the program: the page goes to the
+// desktop's browser and the engine is never started.
+TEST_F(WebBrowserWindowTest, WhereTheEngineCannotStartTheDesktopsBrowserOpensThePage) {
+    DesktopBrowser desktopBrowser;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktopBrowser, "open");
+    QtDesktop rootDesktop([] {
+        return webEngineCanStart({.runsAsRoot = true, .disableSandbox = {}, .chromiumFlags = {},
+                                  .helperFound = true});
+    });
+    QWidget receiver;
+    const QUrl page = QUrl::fromLocalFile(qPath(site / "index.html"));
+    EXPECT_TRUE(rootDesktop.openWebPage(&receiver, page, [this](const QString &t) { texts << t; }));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(desktopBrowser.opened, QList<QUrl>{page});
+    EXPECT_TRUE(browserWindows().isEmpty());
+    EXPECT_TRUE(texts.isEmpty());
+}
+
 #else
 
 TEST(WebBrowserWindow, NeedsQtWebEngine) {
@@ -157,5 +185,31 @@ TEST(WebBrowserWindow, NeedsQtWebEngine) {
 
 #endif
 
+TEST(WebEngineCheck, StartsOnlyWhereTheEngineCanRun) {
+    const struct {
+        WebEngineEnvironment environment;
+        bool canStart;
+    } cases[] = {
+        {{false, "", "", true}, true},
+        {{true, "", "", true}, false},
+        {{true, "0", "", true}, false},
+        {{true, "1", "", true}, true},
+        {{true, "", "--disable-gpu --no-sandbox", true}, true},
+        {{false, "", "", false}, false},
+        {{true, "1", "", false}, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.environment.runsAsRoot << " '"
+                                          << c.environment.disableSandbox << "' '"
+                                          << c.environment.chromiumFlags << "' "
+                                          << c.environment.helperFound);
+        EXPECT_EQ(webEngineCanStart(c.environment), c.canStart);
+    }
+}
+
 } // namespace
 } // namespace marlek
+
+#ifdef MARLEK_HAVE_WEBENGINE
+#include "web_browser_window_uitest.moc"
+#endif
