@@ -16,7 +16,8 @@ void setGeneratorField(SharedState &state, int kind, int n) {
 
 void playAllCombinations(SharedState &state, int kind, int n) {
     state.wheelIndex = -1;
-    state.ticketCount = static_cast<std::int32_t>(state.genCombos);
+    // From n itself: genCombos may hold the other generator window's total.
+    state.ticketCount = static_cast<std::int32_t>(combinations(n, kind));
     const int previousCount = std::clamp<int>(state.pickCount, 0, int(state.picks.size()) - 1);
     for (int j = 1; j <= previousCount; ++j)
         state.picks[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(j);

@@ -158,6 +158,8 @@ void GeneratorWindow::createWidgets() {
     // The hints follow the pointer over the window and its buttons.
     setMouseTracking(true);
     for (QPushButton *button : {Command1, Command2, Command3}) {
+        // Enter must not play a full wheel or start a run by accident: no button is a default.
+        button->setAutoDefault(false);
         button->setMouseTracking(true);
         button->installEventFilter(this);
     }
@@ -387,12 +389,13 @@ std::int64_t GeneratorWindow::currentTotal() const {
     return combinations(hsbpick->value(), m_kind.kind);
 }
 
+// The hints read this window's own scroll bar: the other generator window shares the state.
 void GeneratorWindow::Form_MouseMove() {
-    StatusBar1->showMessage(QString::fromStdString(backgroundHint(m_session.state.genFieldSize)));
+    StatusBar1->showMessage(QString::fromStdString(backgroundHint(hsbpick->value())));
 }
 
 void GeneratorWindow::Command1_MouseMove() {
-    StatusBar1->showMessage(QString::fromStdString(fullWheelHint(m_session.state.genFieldSize)));
+    StatusBar1->showMessage(QString::fromStdString(fullWheelHint(hsbpick->value())));
 }
 
 void GeneratorWindow::Command2_MouseMove() {
@@ -401,14 +404,10 @@ void GeneratorWindow::Command2_MouseMove() {
 
 void GeneratorWindow::Command3_MouseMove() {
     SharedState &state = m_session.state;
-    std::int64_t total = 0;
+    const std::int64_t total = currentTotal();
     if (m_kind.kind == 6) {
-        // The Pick 6 window reads its scroll bar again; the Pick 5 one goes by genFieldSize.
-        total = currentTotal();
         state.genFieldSize = hsbpick->value();
         state.genCombos = static_cast<double>(total);
-    } else {
-        total = combinations(static_cast<int>(state.genFieldSize), 5);
     }
     StatusBar1->showMessage(QString::fromStdString(saveAsHint(total, m_perFile)));
 }

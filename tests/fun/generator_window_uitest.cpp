@@ -7,6 +7,7 @@
 #include "combo_writer.h"
 #include "fake_desktop.h"
 #include "number_picker.h"
+#include "qstring_print.h"
 #include "temp_dir.h"
 
 #include <QApplication>
@@ -251,6 +252,45 @@ TEST_F(GeneratorWindowTest, YesPlaysAllCombinationsThroughTheNumberPicker) {
         EXPECT_EQ(picker->windowModality(), Qt::ApplicationModal);
         EXPECT_TRUE(picker->testAttribute(Qt::WA_DeleteOnClose));
         delete picker;
+    }
+}
+
+// Both generator windows write their field into the shared state: each reads its own scroll bar.
+TEST_F(GeneratorWindowTest, YesAndHintsGoByThisWindowsFieldWhateverTheOtherWindowDid) {
+    QPointer<GeneratorWindow> pick6 = open(6);
+    child<QScrollBar>(pick6, "hsbpick")->setValue(10);
+    GeneratorWindow *pick5 = open(5); // at 42: 850,668 combinations
+    moveOver(child<QPushButton>(pick5, "Command3"));
+    pick5->close();
+
+    moveOver(pick6);
+    EXPECT_EQ(hint(pick6), "Play all 10 Numbers in your Lotto");
+    moveOver(child<QPushButton>(pick6, "Command1"));
+    EXPECT_EQ(hint(pick6), "Play these 10 Numbers");
+    clickButton(pick6, "Command1");
+    EXPECT_EQ(state.wheelMode, 8);
+    EXPECT_EQ(state.pickCount, 10);
+    EXPECT_EQ(state.ticketCount, 210);
+}
+
+TEST_F(GeneratorWindowTest, EnterPressesNoButton) {
+    for (int kind : {6, 5}) {
+        QPointer<GeneratorWindow> window = open(kind);
+        auto *field = child<QScrollBar>(window, "hsbpick");
+        field->setValue(0);
+        for (QPushButton *button : window->findChildren<QPushButton *>()) {
+            EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
+            EXPECT_FALSE(button->autoDefault()) << button->objectName().toStdString();
+        }
+        for (QWidget *focus : {static_cast<QWidget *>(field), child<QWidget>(window, "Combo1"),
+                               child<QWidget>(window, "Command1")}) {
+            focus->setFocus();
+            QTest::keyClick(focus, Qt::Key_Return);
+            QTest::keyClick(focus, Qt::Key_Enter);
+            ASSERT_FALSE(closed(window)) << focus->objectName().toStdString();
+        }
+        EXPECT_EQ(state.wheelMode, 0);
+        window->close();
     }
 }
 
