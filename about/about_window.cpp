@@ -34,8 +34,9 @@ AboutWindow::AboutWindow(Desktop &desktop, QWidget *parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(aboutCaption());
     setAttribute(Qt::WA_DeleteOnClose);
-    // Modal over the main window only, so the browser window it opens stays usable beside it.
-    setWindowModality(Qt::WindowModal);
+    // Modal over the whole program, as every modal window is; the browser window it opens is one
+    // of its transient windows, so it stays usable beside it.
+    setWindowModality(Qt::ApplicationModal);
     createWidgets();
     createLayout();
     connectSignals();

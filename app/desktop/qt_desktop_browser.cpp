@@ -2,6 +2,7 @@
 #include "web_browser_window.h"
 
 #include <QDesktopServices>
+#include <QWindow>
 
 namespace marlek {
 namespace {
@@ -14,6 +15,20 @@ bool openInDesktopBrowser(const QUrl &url) {
 } // namespace
 
 #ifdef MARLEK_HAVE_WEBENGINE
+
+namespace {
+
+// A modal window (the about box) blocks every window but its own transient ones: the browser
+// becomes one of them, without being owned by it, so it stays usable while the modal window is
+// open and stays open after it closes.
+void keepUsableBeside(QWidget *browser, QWidget *receiver) {
+    if (!receiver || !receiver->window()->windowHandle())
+        return;
+    browser->winId(); // creates the browser's native window
+    browser->windowHandle()->setTransientParent(receiver->window()->windowHandle());
+}
+
+} // namespace
 
 // A browser window of our own, whose progress the asking window can show. It is not owned by the
 // asking window, so it stays open when that one closes. Where the engine cannot start, the
@@ -28,6 +43,7 @@ bool QtDesktop::openWebPage(QWidget *receiver, const QUrl &url,
         auto *browser = new WebBrowserWindow(receiver, std::move(progress));
         browser->move(kBrowserLeft, kBrowserTop);
         browser->resize(kBrowserWidth, kBrowserHeight);
+        keepUsableBeside(browser, receiver);
         browser->show();
         browser->navigate(url);
         return true;

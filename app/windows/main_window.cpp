@@ -349,9 +349,7 @@ void MainWindow::mnuFileExit_Click() {
 
 void MainWindow::showModal(QDialog *window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
-    // A window may have chosen to block only this window (the about box keeps its browser usable).
-    if (window->windowModality() == Qt::NonModal)
-        window->setWindowModality(Qt::ApplicationModal);
+    window->setWindowModality(Qt::ApplicationModal);
     window->show();
 }
 

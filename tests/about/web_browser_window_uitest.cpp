@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDesktopServices>
+#include <QWindow>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStatusBar>
@@ -148,6 +150,57 @@ TEST_F(WebBrowserWindowTest, AnInvalidLocationOpensNothing) {
     EXPECT_FALSE(desktop.openWebPage(&receiver, QUrl(), [this](const QString &t) { texts << t; }));
     EXPECT_TRUE(browserWindows().isEmpty());
     EXPECT_TRUE(texts.isEmpty());
+}
+
+// Counts the presses that reach a widget.
+class PressCounter : public QObject {
+public:
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::MouseButtonPress)
+            ++presses;
+        return false;
+    }
+};
+
+// A click through the widget's native window, as the window system delivers it: it reaches the
+// widget only when no modal window blocks that window.
+bool takesClicks(QWidget *widget) {
+    PressCounter counter;
+    widget->installEventFilter(&counter);
+    QWindow *window = widget->window()->windowHandle();
+    QTest::mouseClick(window, Qt::LeftButton, {},
+                      widget->mapTo(widget->window(), widget->rect().center()));
+    widget->removeEventFilter(&counter);
+    return counter.presses > 0;
+}
+
+// The about box is modal over the whole program; the browser it opens stays usable beside it,
+// and stays open after it.
+TEST_F(WebBrowserWindowTest, ABrowserOpenedByAModalWindowTakesInputBesideIt) {
+    QLineEdit blocked; // any other window of the program
+    blocked.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&blocked));
+    auto *modal = new QDialog;
+    modal->setWindowModality(Qt::ApplicationModal);
+    modal->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(modal));
+
+    const QUrl page = QUrl::fromLocalFile(qPath(site / "index.html"));
+    ASSERT_TRUE(desktop.openWebPage(modal, page, [](const QString &) {}));
+    ASSERT_EQ(browserWindows().size(), 1);
+    QPointer<WebBrowserWindow> browser = browserWindows().front();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(browser));
+    auto *address = browser->findChild<QLineEdit *>(QStringLiteral("browserAddress"));
+    EXPECT_TRUE(takesClicks(address));
+    EXPECT_FALSE(takesClicks(&blocked));
+
+    delete modal;
+    ASSERT_FALSE(browser.isNull());
+    EXPECT_TRUE(browser->isVisible());
+    EXPECT_TRUE(takesClicks(address));
 }
 
 // Stands in for the desktop's default browser.

@@ -210,7 +210,7 @@ TEST_F(MainWindowTest, ModalWindowsAreOwnedByTheMainWindow) {
 
     trigger("mnuHelpAbout");
     ASSERT_EQ(shown<AboutWindow>().size(), 1u);
-    EXPECT_NE(shown<AboutWindow>()[0]->windowModality(), Qt::NonModal);
+    EXPECT_EQ(shown<AboutWindow>()[0]->windowModality(), Qt::ApplicationModal);
     EXPECT_EQ(shown<AboutWindow>()[0]->parentWidget(), &window);
 
     trigger("mnufunwheel5");
