@@ -1,16 +1,16 @@
 #include "qt_desktop.h"
 
+#include "message_box.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 
 namespace marlek {
 
@@ -117,17 +117,7 @@ bool QtDesktop::printLines(const QStringList &lines, int pointSize, QString *err
 }
 
 void QtDesktop::showMessage(QWidget *parent, const QString &text, const QString &title) {
-    QMessageBox box(parent);
-    box.setWindowTitle(title);
-    // Texts end their lines in CR LF like everything the program writes; a label wants LF alone.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    box.setText(shown);
-    box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    box.addButton(QStringLiteral("Try Again"), QMessageBox::AcceptRole);
-    QPushButton *continueButton =
-        box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
-    box.setDefaultButton(continueButton);
+    MessageBox box(text, title, parent);
     box.exec();
 }
 

@@ -1,9 +1,19 @@
 #include "qt_desktop.h"
 
+#include "message_box.h"
 #include "qstring_print.h"
 #include "temp_dir.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 #include <QPrinter>
 #include <QProcess>
 
@@ -102,6 +112,68 @@ TEST(QtDesktop, SaveFilterAndTicketFont) {
     const QFontMetricsF metrics(ticketFont());
     const QString line = QStringLiteral("Lotto Ticket   10    03  11  17  25  33  40 $'");
     EXPECT_NEAR(metrics.horizontalAdvance(line), line.size() * metrics.horizontalAdvance(' '), 0.5);
+}
+
+// Shows the message through the desktop and hands the open box to `look` before pressing `answer`.
+void withMessageBox(const QString &text, const QString &answer,
+                    const std::function<void(MessageBox &)> &look) {
+    QtDesktop desktop;
+    bool looked = false;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<MessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        look(*box);
+        looked = true;
+        for (QPushButton *button : box->findChildren<QPushButton *>())
+            if (button->text() == answer)
+                QTest::mouseClick(button, Qt::LeftButton);
+        if (box->isVisible())
+            box->reject();
+    });
+    desktop.showMessage(nullptr, text, QStringLiteral("Marlek's Lotto"));
+    EXPECT_TRUE(looked);
+}
+
+// The buttons from left to right.
+QStringList buttonCaptions(const MessageBox &box) {
+    QList<QPushButton *> buttons = box.findChildren<QPushButton *>();
+    std::sort(buttons.begin(), buttons.end(),
+              [](QPushButton *a, QPushButton *b) { return a->x() < b->x(); });
+    QStringList captions;
+    for (const QPushButton *button : buttons)
+        captions << button->text();
+    return captions;
+}
+
+TEST(QtDesktopMessage, ShowsTheTextAndCancelTryAgainContinueInThatOrder) {
+    for (const QString &answer : {"Cancel", "Try Again", "Continue"}) {
+        withMessageBox("     File is to Big for Clipboard\r\nYou Can Save this File to Disk", answer,
+                       [](MessageBox &box) {
+                           EXPECT_EQ(box.windowTitle(), "Marlek's Lotto");
+                           EXPECT_EQ(box.textLabel()->text(), "     File is to Big for "
+                                                              "Clipboard\nYou Can Save this File "
+                                                              "to Disk");
+                           EXPECT_EQ(buttonCaptions(box),
+                                     QStringList({"Cancel", "Try Again", "Continue"}));
+                           EXPECT_FALSE(box.textArea()->verticalScrollBar()->isVisible());
+                       });
+    }
+}
+
+TEST(QtDesktopMessage, ATextTallerThanTheScreenScrollsAndTheButtonsStayOnTheScreen) {
+    QString text = QStringLiteral("251 Files Saved\r\n/home/player/lotto/all.txt");
+    for (int ordinal = 2; ordinal <= 251; ++ordinal)
+        text += QStringLiteral("\r\n/home/player/lotto/%1.txt").arg(ordinal);
+    withMessageBox(text, "Continue", [](MessageBox &box) {
+        const QRect screen = box.screen()->availableGeometry();
+        EXPECT_TRUE(screen.contains(box.frameGeometry())) << box.frameGeometry().height();
+        for (const QPushButton *button : box.findChildren<QPushButton *>()) {
+            EXPECT_TRUE(button->isVisible());
+            EXPECT_TRUE(screen.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size())));
+        }
+        EXPECT_TRUE(box.textArea()->verticalScrollBar()->isVisible());
+        EXPECT_TRUE(box.textLabel()->text().endsWith("/home/player/lotto/251.txt"));
+    });
 }
 
 } // namespace
