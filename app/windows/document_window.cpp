@@ -9,6 +9,8 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace marlek {
 
 ReportLinesModel::ReportLinesModel(std::vector<std::string> lines, QObject *parent)
@@ -21,10 +23,19 @@ int ReportLinesModel::rowCount(const QModelIndex &parent) const {
 QVariant ReportLinesModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
+    if (role == Qt::SizeHintRole)
+        return m_rowSize.isValid() ? QVariant(m_rowSize) : QVariant();
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     const std::string &line = m_lines[static_cast<std::size_t>(index.row())];
     return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+}
+
+int ReportLinesModel::longestRow() const {
+    const auto longest = std::max_element(
+        m_lines.begin(), m_lines.end(),
+        [](const std::string &a, const std::string &b) { return a.size() < b.size(); });
+    return longest == m_lines.end() ? 0 : static_cast<int>(longest - m_lines.begin());
 }
 
 DocumentWindow::DocumentWindow(ReportRequest request, QWidget *parent)
@@ -46,6 +57,9 @@ void DocumentWindow::Form_Load() {
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setModel(m_model);
+    List1->setTextElideMode(Qt::ElideNone);
+    if (m_model->rowCount() > 0)
+        m_model->setRowSize(List1->sizeHintForIndex(m_model->index(m_model->longestRow())));
     Form_Resize();
 }
 
@@ -62,7 +76,9 @@ QSize DocumentWindow::sizeHint() const {
     const QFontMetrics metrics(List1->font());
     const int frame = 2 * List1->frameWidth();
     const int scrollBar = List1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int width = metrics.horizontalAdvance(QString(62, QLatin1Char('0'))) + frame + scrollBar;
+    const int lines = std::max(metrics.horizontalAdvance(QString(62, QLatin1Char('0'))),
+                               m_model->rowSize().width());
+    const int width = lines + frame + scrollBar;
     const int height = metrics.lineSpacing() * 24 + frame;
     return {width, height};
 }

@@ -25,8 +25,16 @@ public:
 
     const std::vector<std::string> &lines() const { return m_lines; }
 
+    // The row with the most characters: in the report's fixed-pitch font, the widest.
+    int longestRow() const;
+    // Every row takes this size, the one the longest row needs, so no line is cut short and the
+    // list scrolls sideways to show it all.
+    void setRowSize(QSize size) { m_rowSize = size; }
+    QSize rowSize() const { return m_rowSize; }
+
 private:
     std::vector<std::string> m_lines;
+    QSize m_rowSize;
 };
 
 class DocumentWindow : public QWidget {

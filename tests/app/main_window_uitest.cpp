@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -277,6 +278,30 @@ TEST_F(MainWindowTest, WheelDocumentShowsCaptionAndReportOfTheWorkedExample) {
     const int longest = list->fontMetrics().horizontalAdvance(
         "Check All  5 Tickets. At Least 1 Ticket will have 4 Numbers");
     EXPECT_GE(list->viewport()->width(), longest);
+}
+
+// The numbers line of a wheel of 19 numbers is longer than any other line.
+TEST_F(MainWindowTest, EveryLineIsShownWholeAndTheListScrollsSideways) {
+    state.wheelMode = 7;
+    state.pickCount = 19;
+    state.ticketCount = 11628;
+    for (int p = 1; p <= 19; ++p)
+        state.picks[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(p + 40);
+    window.openWheelDocument();
+    QListView *list = window.document(1)->list();
+    const QModelIndex numbers = list->model()->index(4, 0);
+    const QString line = numbers.data().toString();
+    ASSERT_TRUE(line.endsWith("  59"));
+    const int wanted = list->fontMetrics().horizontalAdvance(line);
+    EXPECT_GE(list->visualRect(numbers).width(), wanted);
+    EXPECT_GE(list->visualRect(list->model()->index(20, 0)).width(), wanted);
+
+    // Narrower than its lines, the list scrolls to their ends.
+    window.mdiArea()->subWindowList().front()->resize(200, 300);
+    QScrollBar *across = list->horizontalScrollBar();
+    EXPECT_TRUE(across->isVisible());
+    across->setValue(across->maximum());
+    EXPECT_LE(list->visualRect(numbers).left() + wanted, list->viewport()->width());
 }
 
 TEST_F(MainWindowTest, CaptionIsBuiltBeforeTheReportSetsNAndTAgain) {
