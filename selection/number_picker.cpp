@@ -5,9 +5,12 @@
 #include "window_units.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace marlek {
 namespace {
@@ -74,6 +77,8 @@ void NumberPicker::createWidgets() {
     // A drag reports every thumb position as it moves and the change only where it ends.
     hsbpick->setTracking(false);
     hsbpick->setFocusPolicy(Qt::StrongFocus);
+    // Right and Up raise the field size, as the right arrow does (scroll bars invert the keys).
+    hsbpick->setInvertedControls(false);
     hsbpick->setAccessibleName(tr("Lotto Numbers"));
     Label1->setBuddy(hsbpick);
 
@@ -178,6 +183,17 @@ void NumberPicker::clearSurface() {
 }
 
 void NumberPicker::writeOnSurface(const QString &text) {
+    // A draw of two dozen numbers is wider than the surface at the window's font: the surface
+    // writes smaller just as far as the whole line needs.
+    QFont font = this->font();
+    const int available = m_surface->contentsRect().width();
+    auto widest = [&text](const QFont &candidate) {
+        return QFontMetrics(candidate).boundingRect(QRect(), 0, text).width();
+    };
+    constexpr qreal kSmallest = 5; // points
+    while (widest(font) > available && font.pointSizeF() > kSmallest)
+        font.setPointSizeF(std::max(kSmallest, font.pointSizeF() * 0.95));
+    m_surface->setFont(font);
     m_surface->setText(text);
 }
 

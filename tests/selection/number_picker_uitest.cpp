@@ -118,6 +118,42 @@ TEST_F(NumberPickerTest, RandomDrawsFromTheSessionGeneratorAndShowsTheDraw) {
     expectBoxesShow(picker, std::set<int>(expected.begin() + 1, expected.end()));
 }
 
+// However many numbers the wheel plays, the whole draw is written inside the surface.
+TEST_F(NumberPickerTest, EveryDrawnNumberIsWrittenWhole) {
+    for (const int count : {6, 24, 26}) { // 26: the largest wheel of the catalogues
+        NumberPicker *picker = open(7, count, 1);
+        press(picker, "command3");
+        auto *surfaceLabel = child<QLabel>(picker, QStringLiteral("drawingSurface"));
+        const QFontMetrics metrics(surfaceLabel->font());
+        const QRect written = metrics.boundingRect(QRect(), 0, surfaceLabel->text());
+        EXPECT_LE(written.width(), surfaceLabel->contentsRect().width()) << count;
+        EXPECT_LE(written.height(), surfaceLabel->contentsRect().height()) << count;
+        EXPECT_TRUE(surfaceLabel->text().endsWith(QStringLiteral(" %1 ").arg(played().back())));
+        if (count == 6) // a short draw keeps the window's font
+            EXPECT_EQ(surfaceLabel->font(), picker->font());
+        picker->close();
+    }
+}
+
+// The keys move the scroll bar the way its arrows do: Right and Up raise the field size.
+TEST_F(NumberPickerTest, KeysMoveTheFieldSizeTheWayTheArrowsDo) {
+    NumberPicker *picker = open(5, 5, 1);
+    QScrollBar *field = scrollBar(picker);
+    field->setFocus();
+    const struct {
+        Qt::Key key;
+        int value;
+    } steps[] = {{Qt::Key_Right, 50}, {Qt::Key_Up, 51}, {Qt::Key_Left, 50}, {Qt::Key_Down, 49},
+                 {Qt::Key_PageUp, 50}, {Qt::Key_End, 60}, {Qt::Key_Home, 0}};
+    for (const auto &step : steps) {
+        QTest::keyClick(field, step.key);
+        EXPECT_EQ(field->value(), step.value) << step.key;
+    }
+    // The right arrow of the bar raises it too.
+    field->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(field->value(), 1);
+}
+
 // The second draw clears the first completely and comes from the same run of the generator.
 TEST_F(NumberPickerTest, SecondDrawReplacesTheFirst) {
     NumberPicker *picker = open(6, 6, 1);
