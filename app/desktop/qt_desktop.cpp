@@ -75,7 +75,17 @@ void QtDesktop::showPrintSetup(QWidget *parent) {
     dialog.exec();
 }
 
+// Lines stay this far inside the paper's edges, where every printer prints.
+constexpr qreal kPrintMarginMillimetres = 15;
+
 bool QtDesktop::printLines(const QStringList &lines, int pointSize, QString *errorText) {
+    // Of the choices made in Print Setup only the printer counts: one copy of every page.
+    m_printer->setCopyCount(1);
+    m_printer->setPrintRange(QPrinter::AllPages);
+    m_printer->setFullPage(false);
+    m_printer->setPageMargins(QMarginsF(kPrintMarginMillimetres, kPrintMarginMillimetres,
+                                        kPrintMarginMillimetres, kPrintMarginMillimetres),
+                              QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(m_printer.get())) {
         if (errorText) {

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,67 @@ TEST_F(QtDesktopPrintTest, AFullPageGoesOnOnTheNextPageWithoutHeaderOrFooter) {
     EXPECT_LE(pages[0].size(), 70);
     for (std::size_t p = 0; p + 1 < pages.size(); ++p)
         EXPECT_EQ(pages[p].size(), pages[0].size()) << "page " << p + 1 << " is not full";
+}
+
+// Where each word of the PDF stands, in points from the page's top left corner.
+struct PrintedWord {
+    QString text;
+    QRectF box;
+};
+std::vector<PrintedWord> wordsOf(const std::filesystem::path &pdf, QSizeF *page) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-bbox"), QString::fromStdString(pdf.string()),
+                     QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
+        return {};
+    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QRegularExpression pageSize(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)")re"));
+    if (const QRegularExpressionMatch match = pageSize.match(html); match.hasMatch())
+        *page = QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
+    std::vector<PrintedWord> words;
+    const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    for (const QRegularExpressionMatch &m : word.globalMatch(html)) {
+        words.push_back({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(),
+                                                       m.captured(2).toDouble()),
+                                               QPointF(m.captured(3).toDouble(),
+                                                       m.captured(4).toDouble()))});
+    }
+    return words;
+}
+
+// The lines keep well inside the paper, where real printers print; copies and a page range
+// chosen in Print Setup are not used.
+TEST_F(QtDesktopPrintTest, PrintsInsideMarginsOneCopyOfEveryPage) {
+    desktop.printer().setCopyCount(3);
+    desktop.printer().setPrintRange(QPrinter::PageRange);
+    desktop.printer().setFromTo(2, 2);
+    QStringList lines;
+    for (int i = 1; i <= 150; ++i)
+        lines << QStringLiteral("Lotto Ticket   %1    01  02  03  04  05  06").arg(i);
+    QString error;
+    ASSERT_TRUE(desktop.printLines(lines, 12, &error)) << error.toStdString();
+    EXPECT_EQ(desktop.printer().copyCount(), 1);
+    EXPECT_EQ(desktop.printer().printRange(), QPrinter::AllPages);
+
+    QSizeF page;
+    const std::vector<PrintedWord> words = wordsOf(pdf, &page);
+    ASSERT_FALSE(words.empty());
+    ASSERT_GT(page.width(), 500);
+    const qreal margin = 36; // half an inch
+    for (const PrintedWord &word : words) {
+        EXPECT_GE(word.box.left(), margin) << word.text.toStdString();
+        EXPECT_GE(word.box.top(), margin) << word.text.toStdString();
+        EXPECT_LE(word.box.right(), page.width() - margin) << word.text.toStdString();
+        EXPECT_LE(word.box.bottom(), page.height() - margin) << word.text.toStdString();
+    }
+    const std::vector<QStringList> pages = pagesOf(pdfText(pdf));
+    QStringList printed;
+    for (const QStringList &each : pages)
+        printed << each;
+    EXPECT_EQ(printed, simplified(lines));
 }
 
 TEST(QtDesktop, UnavailablePrinterIsReportedNotPrinted) {
