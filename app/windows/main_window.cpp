@@ -72,7 +72,8 @@ void MainWindow::createWidgets() {
 
 void MainWindow::createActions() {
     mnuFileSaveAs = namedAction(this, "mnuFileSaveAs", QStringLiteral("Save &As..."));
-    mnuFileBar2 = namedAction(this, "mnuFileBar2", QStringLiteral("-"));
+    // The "-" caption of a separator line: the line alone, without a text beside it.
+    mnuFileBar2 = namedAction(this, "mnuFileBar2", QString());
     mnuFileBar2->setSeparator(true);
     mnuFilePageSetup = namedAction(this, "mnuFilePageSetup", QStringLiteral("Print Set&up..."));
     mnuFilePrint = namedAction(this, "mnuFilePrint", QStringLiteral("&Print..."));
