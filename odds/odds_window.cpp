@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -51,6 +52,12 @@ OddsWindow::OddsWindow(int kind, QWidget *parent)
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     createWidgets();
     createShortcuts();
+    // A border dragged in the normal state goes back to the design size once the drag settles;
+    // the pause lets a maximise that arrives as a resize first be seen as one.
+    m_keepDesignSize = new QTimer(this);
+    m_keepDesignSize->setSingleShot(true);
+    m_keepDesignSize->setInterval(150);
+    connect(m_keepDesignSize, &QTimer::timeout, this, &OddsWindow::fitBorderToWindowState);
     setDesignSize();
     Form_Load();
     Form_Resize();
@@ -104,18 +111,24 @@ void OddsWindow::Form_Resize() {
     m_list1->setGeometry(0, top, width(), std::max(0, height() - top));
 }
 
+// The window keeps its design size in the normal state. It declares no largest size, though:
+// window managers refuse to maximise a window whose smallest and largest sizes are equal.
 void OddsWindow::fitBorderToWindowState() {
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)) {
         setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
-        setFixedSize(m_designSize); // the player cannot drag the border
+        return;
     }
+    setMinimumSize(m_designSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (size() != m_designSize)
+        resize(m_designSize);
 }
 
 void OddsWindow::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     Form_Resize();
+    if (size() != m_designSize && windowState() == Qt::WindowNoState)
+        m_keepDesignSize->start();
 }
 
 void OddsWindow::changeEvent(QEvent *event) {

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QListWidget;
+class QTimer;
 
 namespace marlek {
 
@@ -32,6 +33,7 @@ private:
 
     int m_kind;
     QSize m_designSize;
+    QTimer *m_keepDesignSize = nullptr;
     QLabel *m_label1 = nullptr;
     QListWidget *m_list1 = nullptr;
 };

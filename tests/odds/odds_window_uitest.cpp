@@ -96,7 +96,9 @@ TEST_P(OddsWindowTest, OpensAtItsDesignSizeWithAFixedBorderThatCanStillMaximise)
                        twipsToPixelsY(window, table.clientHeightTwips));
     EXPECT_EQ(window->size(), design);
     EXPECT_EQ(window->minimumSize(), design);
-    EXPECT_EQ(window->maximumSize(), design);
+    // Window managers refuse to maximise a window whose smallest and largest sizes are equal.
+    EXPECT_GT(window->maximumWidth(), design.width());
+    EXPECT_GT(window->maximumHeight(), design.height());
     const Qt::WindowFlags flags = window->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
@@ -106,8 +108,8 @@ TEST_P(OddsWindowTest, OpensAtItsDesignSizeWithAFixedBorderThatCanStillMaximise)
         EXPECT_TRUE(eventually([&] { return list->horizontalScrollBar()->maximum() > 0; }));
     }
 
-    window->resize(design + QSize(200, 100)); // dragging the border does nothing
-    EXPECT_EQ(window->size(), design);
+    window->resize(design + QSize(200, 100)); // a dragged border goes back
+    EXPECT_TRUE(eventually([&] { return window->size() == design; }));
 
     window->showMaximized();
     EXPECT_TRUE(eventually(
@@ -120,7 +122,7 @@ TEST_P(OddsWindowTest, OpensAtItsDesignSizeWithAFixedBorderThatCanStillMaximise)
 
     window->showNormal();
     EXPECT_TRUE(eventually([&] { return window->size() == design; }));
-    EXPECT_EQ(window->maximumSize(), design);
+    EXPECT_EQ(window->minimumSize(), design);
     expectListFillsClientArea();
 
     window->showMinimized();
