@@ -87,7 +87,8 @@ void CatalogueWindow::layOutInTwips() {
     for (int index = 0; index < 3; ++index)
         Option1[index]->setGeometry(x(240), y(300 + index * 360), x(1900), y(300));
     Command4->setGeometry(x(2640), y(4680), x(972), y(372));
-    Command3->setGeometry(x(3600), y(4680), x(972), y(372));
+    // Cancel stands a little apart from OK, not against it.
+    Command3->setGeometry(x(3720), y(4680), x(972), y(372));
     widenToFitTexts();
     const int statusHeight = StatusBar1->sizeHint().height();
     StatusBar1->setGeometry(0, height() - statusHeight, width(), statusHeight);
@@ -105,8 +106,9 @@ void CatalogueWindow::widenToFitTexts() {
     const int listNeeds = widestRow + 2 * List1->frameWidth() +
                           List1->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
                           2 * List1->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
-    const int extra =
-        std::max({0, listNeeds - List1->width(), Label1->sizeHint().width() - Label1->width()});
+    // The heading's last word keeps a margin from the window's right edge, as the list does.
+    const int headingNeeds = Label1->sizeHint().width() + List1->fontMetrics().averageCharWidth();
+    const int extra = std::max({0, listNeeds - List1->width(), headingNeeds - Label1->width()});
     if (extra == 0)
         return;
     List1->resize(List1->width() + extra, List1->height());
@@ -115,7 +117,13 @@ void CatalogueWindow::widenToFitTexts() {
 }
 
 void CatalogueWindow::connectSignals() {
+    // A click sorts, and so does an option checked any other way (the keyboard, assistive
+    // technology); a click that checks its option reports both, which sort once.
     connect(m_sortGroup, &QButtonGroup::idClicked, this, &CatalogueWindow::Option1_Click);
+    connect(m_sortGroup, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+        if (checked)
+            Option1_Click(index);
+    });
     connect(List1, &QListWidget::itemSelectionChanged, this, [this] {
         if (!m_filling && !List1->selectedItems().isEmpty())
             List1_Click();
@@ -162,13 +170,14 @@ void CatalogueWindow::Form_Load() {
 }
 
 void CatalogueWindow::Option1_Click(int index) {
-    if (const auto order = orderOfOption(index))
+    if (const auto order = orderOfOption(index); order && order != m_shownOrder)
         fillList(*order);
 }
 
 void CatalogueWindow::fillList(CatalogueOrder order) {
     // chosenWheel and the state of "OK" survive a re-sort: "OK" still plays the row clicked before.
     m_filling = true;
+    m_shownOrder = order;
     List1->clear();
     for (const CatalogueRow &row : catalogueRows(m_kind, order)) {
         auto *item = new QListWidgetItem(qText(row.text), List1);
@@ -178,9 +187,11 @@ void CatalogueWindow::fillList(CatalogueOrder order) {
 }
 
 void CatalogueWindow::List1_Click() {
-    const QListWidgetItem *item = List1->currentItem();
-    if (!item)
+    // The selected row, however it was selected; the current row may be another one.
+    const QList<QListWidgetItem *> selected = List1->selectedItems();
+    if (selected.isEmpty())
         return;
+    const QListWidgetItem *item = selected.front();
     chosenWheel = static_cast<std::int16_t>(item->data(Qt::UserRole).toInt());
     Command4->setEnabled(true);
 }

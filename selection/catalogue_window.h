@@ -10,6 +10,7 @@
 #include <QHash>
 
 #include <array>
+#include <optional>
 
 class QButtonGroup;
 class QGroupBox;
@@ -52,6 +53,7 @@ private:
     Session &m_session;
     std::int16_t chosenWheel = 0;
     bool m_filling = false; // re-filling the list is no click of the player
+    std::optional<CatalogueOrder> m_shownOrder;
 
     QLabel *Label1 = nullptr;
     QListWidget *List1 = nullptr;

@@ -3,6 +3,8 @@
 #include "catalogue_window.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -164,6 +166,65 @@ TEST_F(CatalogueWindowTest, ResortKeepsTheChoiceAndOk) {
     EXPECT_EQ(state.pickCount, 15);
     EXPECT_EQ(state.ticketCount, 17);
     EXPECT_NE(openWindow("Form3"), nullptr);
+}
+
+// Assistive technology checks an option through its action, without a click.
+TEST_F(CatalogueWindowTest, AnOptionCheckedWithoutAClickSortsToo) {
+    CatalogueWindow *window = open(5);
+    for (const auto &[option, rows, row4] :
+         {std::tuple{1, 32, "    $     6          6    Tickets      6  Numbers                5"},
+          std::tuple{0, 33, "    $     2          2    Tickets      6  Numbers        4 of 5"}}) {
+        auto *button = child<QRadioButton>(window, option == 0 ? "Option1_0" : "Option1_1");
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+        ASSERT_NE(accessible, nullptr);
+        ASSERT_NE(accessible->actionInterface(), nullptr);
+        QStringList actions = accessible->actionInterface()->actionNames();
+        ASSERT_FALSE(actions.isEmpty());
+        accessible->actionInterface()->doAction(actions.front());
+        EXPECT_TRUE(button->isChecked());
+        EXPECT_EQ(list(window)->count(), rows);
+        EXPECT_EQ(list(window)->item(4)->text(), row4);
+    }
+}
+
+// A row selected through the accessibility layer is the one OK plays, whatever row is current.
+TEST_F(CatalogueWindowTest, OkPlaysTheSelectedRow) {
+    for (const bool afterResort : {false, true}) {
+        CatalogueWindow *window = open(5);
+        QListWidget *rows = list(window);
+        if (afterResort)
+            sortBy(window, 2);
+        const int row = rowOf(rows, kRowA17);
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(rows);
+        ASSERT_NE(table->tableInterface(), nullptr);
+        QAccessibleInterface *cell = table->tableInterface()->cellAt(row, 0);
+        ASSERT_NE(cell, nullptr);
+        ASSERT_NE(cell->actionInterface(), nullptr);
+        cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        ASSERT_EQ(rows->selectedItems().size(), 1);
+        ASSERT_EQ(rows->selectedItems().front()->text(), kRowA17);
+        EXPECT_NE(rows->currentRow(), row);
+        ASSERT_TRUE(ok(window)->isEnabled());
+        QTest::mouseClick(ok(window), Qt::LeftButton);
+        EXPECT_EQ(state.wheelIndex, 7);
+        EXPECT_EQ(state.ticketCount, 17);
+        delete openWindow("Form3");
+    }
+}
+
+// The heading keeps clear of the window's right edge, and OK and Cancel of each other.
+TEST_F(CatalogueWindowTest, HeadingAndButtonsKeepTheirDistance) {
+    for (int kind : {5, 6}) {
+        CatalogueWindow *window = open(kind);
+        auto *heading = child<QLabel>(window, "Label1");
+        const int textRight = heading->x() + heading->sizeHint().width();
+        EXPECT_GE(window->width() - textRight, heading->fontMetrics().averageCharWidth());
+        const QRect okButton = ok(window)->geometry();
+        const QRect cancel = child<QPushButton>(window, "Command3")->geometry();
+        EXPECT_GE(cancel.left() - okButton.right(), 4);
+        EXPECT_LE(cancel.right(), window->width());
+        window->close();
+    }
 }
 
 TEST_F(CatalogueWindowTest, DoubleClickPlaysAtOnce) {
