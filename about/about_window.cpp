@@ -71,7 +71,8 @@ void AboutWindow::createWidgets() {
     QPalette linkPalette = m_label4->palette();
     linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
     m_label4->setPalette(linkPalette);
-    m_label4->setAccessibleName(QStringLiteral("Web page location"));
+    // No accessible name: a screen reader reads the address itself, and the description says
+    // what it leads to.
 
     m_command1 = new QPushButton(aboutSiteButtonText(), this);
     m_command1->setObjectName(QStringLiteral("Command1"));

@@ -48,7 +48,8 @@ void NumberPicker::createWidgets() {
     m_surface->setObjectName(QStringLiteral("drawingSurface"));
     m_surface->setTextFormat(Qt::PlainText);
     m_surface->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_surface->setAccessibleName(tr("Drawn numbers"));
+    // Described, not named: a name would be read in place of the numbers drawn.
+    m_surface->setAccessibleDescription(tr("Drawn numbers"));
 
     Command1 = new QPushButton(tr("Yes"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

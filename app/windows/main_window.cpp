@@ -123,10 +123,12 @@ void MainWindow::createMenus() {
 void MainWindow::createStatusBar() {
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
-    auto addPanel = [bar](const char *name, const QString &accessibleName, int stretch) {
+    // A screen reader reads each panel's text; what the panel is goes in its description, since
+    // a name would be read in place of the text.
+    auto addPanel = [bar](const char *name, const QString &role, int stretch) {
         auto *panel = new QLabel(bar);
         panel->setObjectName(QString::fromLatin1(name));
-        panel->setAccessibleName(accessibleName);
+        panel->setAccessibleDescription(role);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setContentsMargins(4, 0, 4, 0);
         if (stretch > 0)

@@ -1,6 +1,7 @@
 #include "about_window.h"
 #include "fake_desktop.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
@@ -136,6 +137,16 @@ TEST_P(AboutWindowKeys, EnterAndEscapeCloseTheBox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, AboutWindowKeys, ::testing::Values(Qt::Key_Return, Qt::Key_Escape));
+
+// A screen reader reads the web address itself.
+TEST_F(AboutWindowTest, ScreenReadersHearTheWebAddress) {
+    auto *location = about->findChild<QLabel *>(QStringLiteral("Label4"));
+    ASSERT_NE(location, nullptr);
+    ASSERT_FALSE(location->text().isEmpty());
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(location);
+    EXPECT_EQ(accessible->text(QAccessible::Name), location->text());
+    EXPECT_EQ(accessible->text(QAccessible::Description), "Try Vorrin's Web Site");
+}
 
 TEST_F(AboutWindowTest, CancelClosesTheBox) {
     QTest::mouseClick(element<QPushButton>("cmdOK"), Qt::LeftButton);

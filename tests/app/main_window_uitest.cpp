@@ -14,6 +14,7 @@
 #include "worked_example.h"
 #include "qstring_print.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFontMetricsF>
@@ -184,6 +185,40 @@ TEST_F(MainWindowTest, OpensWithCaptionSizeStatusPanelsAndNoDocument) {
     EXPECT_EQ(date->text(), QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
     EXPECT_FALSE(time->text().isEmpty());
     EXPECT_GT(text->width(), date->width()); // the text panel takes the free width
+}
+
+// A screen reader reads what each panel shows; what the panel is comes as its description.
+TEST_F(MainWindowTest, ScreenReadersHearTheStatusPanelsTexts) {
+    const struct {
+        const char *name;
+        const char *role;
+    } panels[] = {{"sbStatusBarText", "Status"}, {"sbStatusBarDate", "Date"},
+                  {"sbStatusBarTime", "Time"}};
+    for (const auto &panel : panels) {
+        auto *label = window.findChild<QLabel *>(QString::fromLatin1(panel.name));
+        ASSERT_NE(label, nullptr);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(label);
+        ASSERT_FALSE(label->text().isEmpty());
+        EXPECT_EQ(accessible->text(QAccessible::Name), label->text());
+        EXPECT_EQ(accessible->text(QAccessible::Description), panel.role);
+    }
+}
+
+// Tools that list the program's windows find every one of them as a window.
+TEST_F(MainWindowTest, EveryTopLevelWindowIsExposedAsAWindow) {
+    for (const char *command : {"mnufunwheel6", "mnu6table", "mnu5table", "mnu5wheel"}) {
+        trigger(command);
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible())
+                continue;
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(top);
+            ASSERT_NE(accessible, nullptr);
+            EXPECT_TRUE(accessible->role() == QAccessible::Window ||
+                        accessible->role() == QAccessible::Dialog)
+                << top->objectName().toStdString() << " " << accessible->role();
+            EXPECT_EQ(accessible->text(QAccessible::Name), top->windowTitle());
+        }
+    }
 }
 
 TEST_F(MainWindowTest, CatalogueCommandsSetTheModeAndOpenTheCatalogueModal) {

@@ -5,6 +5,7 @@
 #include "number_picker.h"
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -133,6 +134,18 @@ TEST_F(NumberPickerTest, EveryDrawnNumberIsWrittenWhole) {
             EXPECT_EQ(surfaceLabel->font(), picker->font());
         picker->close();
     }
+}
+
+// A screen reader reads the numbers drawn; "Drawn numbers" says what they are.
+TEST_F(NumberPickerTest, ScreenReadersHearTheDrawnNumbers) {
+    NumberPicker *picker = open(5, 7, 5);
+    press(picker, "command3");
+    auto *surfaceLabel = child<QLabel>(picker, QStringLiteral("drawingSurface"));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(surfaceLabel);
+    EXPECT_EQ(accessible->text(QAccessible::Name), surface(picker));
+    EXPECT_TRUE(accessible->text(QAccessible::Name)
+                    .contains(QStringLiteral(" %1 ").arg(played().back())));
+    EXPECT_EQ(accessible->text(QAccessible::Description), "Drawn numbers");
 }
 
 // The keys move the scroll bar the way its arrows do: Right and Up raise the field size.
