@@ -3,6 +3,7 @@
 #include "odds_rows.h"
 #include "window_units.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontDatabase>
 #include <QKeySequence>
@@ -40,10 +41,23 @@ QFont tableFont() {
     return font;
 }
 
+// A plain widget is exposed as a pane inside some window; a table is a window of its own, so
+// tools that list the program's windows find it.
+QAccessibleInterface *oddsWindowAccessible(const QString &, QObject *object) {
+    if (auto *window = qobject_cast<OddsWindow *>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 OddsWindow::OddsWindow(int kind, QWidget *parent)
     : QWidget(parent, Qt::Window), m_kind(kind == 5 ? 5 : 6) {
+    static const bool exposedAsWindow = [] {
+        QAccessible::installFactory(oddsWindowAccessible);
+        return true;
+    }();
+    Q_UNUSED(exposedAsWindow);
     setObjectName(m_kind == 5 ? QStringLiteral("Form8") : QStringLiteral("Form7"));
     setWindowTitle(QString::fromStdString(oddsCaption(m_kind)));
     setAttribute(Qt::WA_DeleteOnClose);
