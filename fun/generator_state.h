@@ -11,8 +11,8 @@ namespace marlek {
 void setGeneratorField(SharedState &state, int kind, int n);
 
 // "Yes": every combination of n numbers as a full wheel (mode 7 or 8, wheelIndex -1, ticketCount
-// the count of combinations of n); the numbers the last wheel played, positions 1 to its pickCount, become 1, 2, 3,
-// ... again, and counter starts from 0.
+// the count of combinations of n); the numbers the last wheel played, positions 1 to its
+// pickCount, become 1, 2, 3, ... again, and counter starts from 0.
 void playAllCombinations(SharedState &state, int kind, int n);
 
 } // namespace marlek

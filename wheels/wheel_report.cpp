@@ -96,8 +96,8 @@ int readableCount(int pickCount) {
 // The ticket lines of a catalogued wheel: the table wheel's tickets with the player's numbers put
 // in, or the tickets the last table wheel left. A ticketCount left over from a large full wheel
 // (with an index that names no wheel) would need more tickets than were left: only those left are
-// written. Yields the count of lines written.
-std::int64_t writeCataloguedTickets(const ReportRequest &request, const ReportFigures &figures,
+// written.
+void writeCataloguedTickets(const ReportRequest &request, const ReportFigures &figures,
                                     int kind, const ReportSink &sink) {
     const std::int64_t available =
         figures.wheel ? static_cast<std::int64_t>(figures.wheel->positions.size()) / kind
@@ -122,16 +122,14 @@ std::int64_t writeCataloguedTickets(const ReportRequest &request, const ReportFi
         }
         sink(line);
     }
-    return tickets;
 }
 
 // Every kind-number combination of the player's numbers 1..n in lexicographic order of
 // positions, one line each, generated from the loop counters and never stored. The line buffer
 // is rewritten only from the first number that changed; the ticket number is counted up in place.
-std::int64_t writeFullWheel(const ReportRequest &request, int kind, int n,
-                            const ReportSink &sink) {
+void writeFullWheel(const ReportRequest &request, int kind, int n, const ReportSink &sink) {
     if (n < kind)
-        return 0;
+        return;
     std::array<NumberText, kPicksLast + 1> texts;
     for (int p = 1; p <= n; ++p)
         texts[static_cast<std::size_t>(p)] = NumberText(numberAt(request, p));
@@ -171,7 +169,7 @@ std::int64_t writeFullWheel(const ReportRequest &request, int kind, int n,
         while (j >= 0 && position[static_cast<std::size_t>(j)] == n - kind + 1 + j)
             --j;
         if (j < 0)
-            return ticket;
+            return;
         ++position[static_cast<std::size_t>(j)];
         for (int i = j + 1; i < kind; ++i)
             position[static_cast<std::size_t>(i)] = position[static_cast<std::size_t>(i - 1)] + 1;

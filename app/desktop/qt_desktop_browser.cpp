@@ -12,11 +12,7 @@ bool openInDesktopBrowser(const QUrl &url) {
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-} // namespace
-
 #ifdef MARLEK_HAVE_WEBENGINE
-
-namespace {
 
 // A modal window (the about box) blocks every window but its own transient ones: the browser
 // becomes one of them, without being owned by it, so it stays usable while the modal window is
@@ -28,7 +24,11 @@ void keepUsableBeside(QWidget *browser, QWidget *receiver) {
     browser->windowHandle()->setTransientParent(receiver->window()->windowHandle());
 }
 
+#endif
+
 } // namespace
+
+#ifdef MARLEK_HAVE_WEBENGINE
 
 // A browser window of our own, whose progress the asking window can show. It is not owned by the
 // asking window, so it stays open when that one closes. Where the engine cannot start, the
