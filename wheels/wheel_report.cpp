@@ -64,8 +64,8 @@ struct ReportFigures {
 };
 
 ReportFigures figuresOf(const ReportRequest &request) {
-    ReportFigures figures{tableWheelOf(request), request.pickCount, request.ticketCount,
-                          request.matchCount, {}};
+    ReportFigures figures{
+        tableWheelOf(request), request.pickCount, request.ticketCount, request.matchCount, {}};
     if (figures.wheel) {
         figures.pickCount = static_cast<std::int16_t>(figures.wheel->numbers);
         figures.ticketCount = figures.wheel->tickets;
@@ -97,8 +97,8 @@ int readableCount(int pickCount) {
 // in, or the tickets the last table wheel left. A ticketCount left over from a large full wheel
 // (with an index that names no wheel) would need more tickets than were left: only those left are
 // written.
-void writeCataloguedTickets(const ReportRequest &request, const ReportFigures &figures,
-                                    int kind, const ReportSink &sink) {
+void writeCataloguedTickets(const ReportRequest &request, const ReportFigures &figures, int kind,
+                            const ReportSink &sink) {
     const std::int64_t available =
         figures.wheel ? static_cast<std::int64_t>(figures.wheel->positions.size()) / kind
                       : static_cast<std::int64_t>(request.leftoverTickets.size()) / kind;
@@ -191,8 +191,13 @@ void writeFullWheel(const ReportRequest &request, int kind, int n, const ReportS
 } // namespace
 
 ReportRequest reportRequestFrom(const SharedState &state) {
-    ReportRequest request{state.wheelMode, state.wheelIndex, state.pickCount,
-                          state.ticketCount, state.matchCount, {}, {}};
+    ReportRequest request{state.wheelMode,
+                          state.wheelIndex,
+                          state.pickCount,
+                          state.ticketCount,
+                          state.matchCount,
+                          {},
+                          {}};
     const std::optional<Wheel> wheel = tableWheelOf(request);
     const int count = std::max(readableCount(state.pickCount), wheel ? wheel->numbers : 0);
     request.numbers.assign(state.picks.begin() + 1, state.picks.begin() + 1 + count);
@@ -264,8 +269,8 @@ void writeReport(const ReportRequest &request, const ReportSink &sink) {
     if (mode >= 5 && mode <= 8)
         sink("Pick Any " + plain(lottoKindOfMode(mode)) + " of the " + n +
              " Numbers you've Selected");
-    sink("Check All  " + t + " Tickets. At Least 1 Ticket will have " +
-         plain(figures.matchCount) + " Numbers");
+    sink("Check All  " + t + " Tickets. At Least 1 Ticket will have " + plain(figures.matchCount) +
+         " Numbers");
     sink("Thats your " + guarantee + " Guarantee");
     sink("Good Luck in All your Lotto Pursuits");
 }

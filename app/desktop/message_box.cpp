@@ -38,8 +38,8 @@ MessageBox::MessageBox(const QString &text, const QString &title, QWidget *paren
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     QPushButton *continueButton = nullptr;
-    for (const QString &caption : {QStringLiteral("Cancel"), QStringLiteral("Try Again"),
-                                   QStringLiteral("Continue")}) {
+    for (const QString &caption :
+         {QStringLiteral("Cancel"), QStringLiteral("Try Again"), QStringLiteral("Continue")}) {
         auto *button = new QPushButton(caption, this);
         button->setObjectName(QStringLiteral("messageButton%1").arg(buttons->count()));
         buttons->addWidget(button);

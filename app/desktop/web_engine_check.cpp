@@ -25,10 +25,10 @@ bool sandboxTurnedOff(const WebEngineEnvironment &environment) {
 // of helper programs.
 bool helperProgramFound() {
     const std::string named = environmentValue("QTWEBENGINEPROCESS_PATH");
-    const QString path =
-        !named.empty() ? QString::fromLocal8Bit(named.c_str())
-                       : QDir(QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath))
-                             .filePath(QStringLiteral("QtWebEngineProcess"));
+    const QString path = !named.empty()
+                             ? QString::fromLocal8Bit(named.c_str())
+                             : QDir(QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath))
+                                   .filePath(QStringLiteral("QtWebEngineProcess"));
     const QFileInfo helper(path);
     return helper.isFile() && helper.isExecutable();
 }

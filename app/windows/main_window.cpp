@@ -285,8 +285,8 @@ ReportRequest MainWindow::commandRequest() const {
 const DocumentWindow &MainWindow::commandDocument() {
     if (DocumentWindow *shown = shownDocument())
         return *shown;
-    m_defaultDocument = showDocument(
-        m_lastRequest ? *m_lastRequest : takeReportRequest(m_state), QString());
+    m_defaultDocument =
+        showDocument(m_lastRequest ? *m_lastRequest : takeReportRequest(m_state), QString());
     return *m_defaultDocument;
 }
 

@@ -7,14 +7,14 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDialog>
 #include <QDesktopServices>
-#include <QWindow>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
 
 #ifdef MARLEK_HAVE_WEBENGINE
 #include <QWebEnginePage>
@@ -218,8 +218,8 @@ TEST_F(WebBrowserWindowTest, WhereTheEngineCannotStartTheDesktopsBrowserOpensThe
     DesktopBrowser desktopBrowser;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktopBrowser, "open");
     QtDesktop rootDesktop([] {
-        return webEngineCanStart({.runsAsRoot = true, .disableSandbox = {}, .chromiumFlags = {},
-                                  .helperFound = true});
+        return webEngineCanStart(
+            {.runsAsRoot = true, .disableSandbox = {}, .chromiumFlags = {}, .helperFound = true});
     });
     QWidget receiver;
     const QUrl page = QUrl::fromLocalFile(qPath(site / "index.html"));
@@ -252,10 +252,9 @@ TEST(WebEngineCheck, StartsOnlyWhereTheEngineCanRun) {
         {{true, "1", "", false}, false},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.environment.runsAsRoot << " '"
-                                          << c.environment.disableSandbox << "' '"
-                                          << c.environment.chromiumFlags << "' "
-                                          << c.environment.helperFound);
+        SCOPED_TRACE(::testing::Message()
+                     << c.environment.runsAsRoot << " '" << c.environment.disableSandbox << "' '"
+                     << c.environment.chromiumFlags << "' " << c.environment.helperFound);
         EXPECT_EQ(webEngineCanStart(c.environment), c.canStart);
     }
 }

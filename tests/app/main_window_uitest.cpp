@@ -192,8 +192,8 @@ TEST_F(MainWindowTest, ScreenReadersHearTheStatusPanelsTexts) {
     const struct {
         const char *name;
         const char *role;
-    } panels[] = {{"sbStatusBarText", "Status"}, {"sbStatusBarDate", "Date"},
-                  {"sbStatusBarTime", "Time"}};
+    } panels[] = {
+        {"sbStatusBarText", "Status"}, {"sbStatusBarDate", "Date"}, {"sbStatusBarTime", "Time"}};
     for (const auto &panel : panels) {
         auto *label = window.findChild<QLabel *>(QString::fromLatin1(panel.name));
         ASSERT_NE(label, nullptr);

@@ -8,15 +8,15 @@
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -105,9 +105,9 @@ struct PrintedWord {
 };
 std::vector<PrintedWord> wordsOf(const std::filesystem::path &pdf, QSizeF *page) {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-bbox"), QString::fromStdString(pdf.string()),
-                     QStringLiteral("-")});
+    pdftotext.start(
+        QStringLiteral("pdftotext"),
+        {QStringLiteral("-bbox"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
     if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
         return {};
     const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
@@ -119,10 +119,9 @@ std::vector<PrintedWord> wordsOf(const std::filesystem::path &pdf, QSizeF *page)
     const QRegularExpression word(QStringLiteral(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     for (const QRegularExpressionMatch &m : word.globalMatch(html)) {
-        words.push_back({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(),
-                                                       m.captured(2).toDouble()),
-                                               QPointF(m.captured(3).toDouble(),
-                                                       m.captured(4).toDouble()))});
+        words.push_back(
+            {m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
     }
     return words;
 }
@@ -209,16 +208,16 @@ QStringList buttonCaptions(const MessageBox &box) {
 
 TEST(QtDesktopMessage, ShowsTheTextAndCancelTryAgainContinueInThatOrder) {
     for (const QString &answer : {"Cancel", "Try Again", "Continue"}) {
-        withMessageBox("     File is to Big for Clipboard\r\nYou Can Save this File to Disk", answer,
-                       [](MessageBox &box) {
-                           EXPECT_EQ(box.windowTitle(), "Marlek's Lotto");
-                           EXPECT_EQ(box.textLabel()->text(), "     File is to Big for "
-                                                              "Clipboard\nYou Can Save this File "
-                                                              "to Disk");
-                           EXPECT_EQ(buttonCaptions(box),
-                                     QStringList({"Cancel", "Try Again", "Continue"}));
-                           EXPECT_FALSE(box.textArea()->verticalScrollBar()->isVisible());
-                       });
+        withMessageBox(
+            "     File is to Big for Clipboard\r\nYou Can Save this File to Disk", answer,
+            [](MessageBox &box) {
+                EXPECT_EQ(box.windowTitle(), "Marlek's Lotto");
+                EXPECT_EQ(box.textLabel()->text(), "     File is to Big for "
+                                                   "Clipboard\nYou Can Save this File "
+                                                   "to Disk");
+                EXPECT_EQ(buttonCaptions(box), QStringList({"Cancel", "Try Again", "Continue"}));
+                EXPECT_FALSE(box.textArea()->verticalScrollBar()->isVisible());
+            });
     }
 }
 

@@ -143,8 +143,8 @@ TEST_F(NumberPickerTest, ScreenReadersHearTheDrawnNumbers) {
     auto *surfaceLabel = child<QLabel>(picker, QStringLiteral("drawingSurface"));
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(surfaceLabel);
     EXPECT_EQ(accessible->text(QAccessible::Name), surface(picker));
-    EXPECT_TRUE(accessible->text(QAccessible::Name)
-                    .contains(QStringLiteral(" %1 ").arg(played().back())));
+    EXPECT_TRUE(
+        accessible->text(QAccessible::Name).contains(QStringLiteral(" %1 ").arg(played().back())));
     EXPECT_EQ(accessible->text(QAccessible::Description), "Drawn numbers");
 }
 
@@ -156,7 +156,7 @@ TEST_F(NumberPickerTest, KeysMoveTheFieldSizeTheWayTheArrowsDo) {
     const struct {
         Qt::Key key;
         int value;
-    } steps[] = {{Qt::Key_Right, 50}, {Qt::Key_Up, 51}, {Qt::Key_Left, 50}, {Qt::Key_Down, 49},
+    } steps[] = {{Qt::Key_Right, 50},  {Qt::Key_Up, 51},  {Qt::Key_Left, 50}, {Qt::Key_Down, 49},
                  {Qt::Key_PageUp, 50}, {Qt::Key_End, 60}, {Qt::Key_Home, 0}};
     for (const auto &step : steps) {
         QTest::keyClick(field, step.key);

@@ -303,8 +303,8 @@ TEST(ReportRequest, WritesTheReportOfTheStateItWasTakenFromWhateverChangesLater)
     leftover.wheelIndex = 20; // prints the tickets wheel 0 left behind
     SharedState workedExample;
     test::setWorkedExample(workedExample);
-    const SharedState states[] = {workedExample, cataloguedState(6, 37),
-                                  fullWheelState(8, 9), leftover, startedState()};
+    const SharedState states[] = {workedExample, cataloguedState(6, 37), fullWheelState(8, 9),
+                                  leftover, startedState()};
     for (SharedState state : states) {
         SCOPED_TRACE(state.wheelMode);
         const SharedState before = state;
