@@ -207,7 +207,7 @@ QStringList buttonCaptions(const MessageBox &box) {
 }
 
 TEST(QtDesktopMessage, ShowsTheTextAndCancelTryAgainContinueInThatOrder) {
-    for (const QString &answer : {"Cancel", "Try Again", "Continue"}) {
+    for (const char *answer : {"Cancel", "Try Again", "Continue"}) {
         withMessageBox(
             "     File is to Big for Clipboard\r\nYou Can Save this File to Disk", answer,
             [](MessageBox &box) {

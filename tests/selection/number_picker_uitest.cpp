@@ -130,8 +130,9 @@ TEST_F(NumberPickerTest, EveryDrawnNumberIsWrittenWhole) {
         EXPECT_LE(written.width(), surfaceLabel->contentsRect().width()) << count;
         EXPECT_LE(written.height(), surfaceLabel->contentsRect().height()) << count;
         EXPECT_TRUE(surfaceLabel->text().endsWith(QStringLiteral(" %1 ").arg(played().back())));
-        if (count == 6) // a short draw keeps the window's font
+        if (count == 6) { // a short draw keeps the window's font
             EXPECT_EQ(surfaceLabel->font(), picker->font());
+        }
         picker->close();
     }
 }
