@@ -66,13 +66,19 @@ private:
     void readHeader(std::string_view line);
     void readNumbers(std::string_view line);
     void readTicket(std::string_view line);
+    void advanceLabel();
+    template <int Kind> int hitsOf(const char *numbers, std::array<int, 6> &hit) const;
+    [[noreturn]] void refuseTicketNumbers(std::string_view line, std::int64_t ticket) const;
     void readPickAny(std::string_view line);
     void readCheckAll(std::string_view line);
     void expectExactly(std::string_view line, std::string_view wanted, Expect next);
     void writeSummary();
 
     std::vector<int> m_draw;
-    std::array<bool, kHighestDrawnNumber + 1> m_drawn{};
+    // Whether a number was drawn, and played, by number; the room beyond 99 lets a ticket's
+    // numbers be looked up before they are known to be valid.
+    static constexpr std::size_t kNumberTableSize = 128;
+    std::array<bool, kNumberTableSize> m_drawn{};
     ReportSink m_sink;
 
     Expect m_expect = Expect::Title;
@@ -86,17 +92,19 @@ private:
     std::string m_numbers;
     std::int64_t m_numberCount = 0;
     std::string m_guarantee;        // the label, leading spaces included
-    std::array<bool, kHighestDrawnNumber + 1> m_played{};
+    std::array<bool, kNumberTableSize> m_played{};
     int m_playedDrawn = 0;          // m: the player's numbers that were drawn
     int m_condition = 0;            // numbers drawn among the player's that the guarantee needs
     std::int64_t m_matchCount = 0;  // hits the guarantee promises then
 
     // The tickets.
     std::int64_t m_ticketsRead = 0;
-    int m_fullWheelLabels = -1;     // 1: "Lotto Ticket   1" (full wheel), 0: catalogued, -1: unknown
+    bool m_fullWheelLabels = false; // "Lotto Ticket   1" (full wheel), not "Lotto Ticket     1"
+    std::string m_label;            // the label the ticket being read must have
     std::array<std::int64_t, 7> m_ticketsWithHits{};
     int m_bestHits = -1;
-    std::string m_out;              // the line being written
+    // A ticket line being written: the longest label, 6 numbers and 6 hits fit with room to spare.
+    std::array<char, 128> m_out{};
 };
 
 // The check of the report of `state` (a copy: the report writes into its state) against `draw`.
