@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 namespace marlek {
 namespace {
@@ -41,27 +42,72 @@ std::string_view titleOf(int mode) {
     }
 }
 
-// Mode 5 or 6 with a table wheel: its record goes into the shared state and its tickets, with the
-// player's numbers put in, into wheelNumbers. Yields the wheel's guarantee label.
-std::string_view resolveCatalogued(SharedState &state) {
-    const std::optional<Wheel> wheel = findWheel(state.wheelMode, state.wheelIndex);
-    if (!wheel)
-        return {};
-    state.pickCount = static_cast<std::int16_t>(wheel->numbers);
-    state.ticketCount = wheel->tickets;
-    state.matchCount = static_cast<std::int16_t>(wheel->matchCount);
-    const std::size_t count = std::min(wheel->positions.size(), state.wheelNumbers.size());
-    for (std::size_t i = 0; i < count; ++i)
-        state.wheelNumbers[i] = state.picks[static_cast<std::size_t>(wheel->positions[i])];
-    return wheel->label;
+bool isCatalogued(int mode) {
+    return mode == 5 || mode == 6;
 }
 
-// The ticket lines of a catalogued wheel, from wheelNumbers. A ticketCount left over from a large
-// full wheel (with an index that names no wheel) would need values beyond the array: only the
-// tickets whose values all lie inside it are written. Yields the count of lines written.
-std::int64_t writeCataloguedTickets(const SharedState &state, int kind, const ReportSink &sink) {
-    const std::int64_t fitting = kWheelNumbersSize / kind;
-    const std::int64_t tickets = std::clamp<std::int64_t>(state.ticketCount, 0, fitting);
+// The table wheel a request names, if any: modes 5 and 6 only.
+std::optional<Wheel> tableWheelOf(const ReportRequest &request) {
+    if (!isCatalogued(request.wheelMode))
+        return std::nullopt;
+    return findWheel(request.wheelMode, request.wheelIndex);
+}
+
+// The figures the report prints: those of the table wheel when the request names one, else those
+// the caller left.
+struct ReportFigures {
+    std::optional<Wheel> wheel;
+    std::int16_t pickCount = 0;
+    std::int32_t ticketCount = 0;
+    std::int16_t matchCount = 0;
+    std::string_view guarantee; // empty unless a wheel names one
+};
+
+ReportFigures figuresOf(const ReportRequest &request) {
+    ReportFigures figures{tableWheelOf(request), request.pickCount, request.ticketCount,
+                          request.matchCount, {}};
+    if (figures.wheel) {
+        figures.pickCount = static_cast<std::int16_t>(figures.wheel->numbers);
+        figures.ticketCount = figures.wheel->tickets;
+        figures.matchCount = static_cast<std::int16_t>(figures.wheel->matchCount);
+        figures.guarantee = figures.wheel->label;
+    } else if (request.wheelMode == 7) {
+        figures.matchCount = 5;
+        figures.guarantee = " 5 of 5";
+    } else if (request.wheelMode == 8) {
+        figures.matchCount = 6;
+        figures.guarantee = " 6";
+    }
+    return figures;
+}
+
+// The player's number at position p (from 1); positions the request does not hold are 0, as the
+// shared state's untouched positions are.
+std::int16_t numberAt(const ReportRequest &request, int position) {
+    const auto index = static_cast<std::size_t>(position - 1);
+    return position >= 1 && index < request.numbers.size() ? request.numbers[index] : 0;
+}
+
+// How many of the player's numbers the numbers line and a full wheel use.
+int readableCount(int pickCount) {
+    return std::clamp(pickCount, 0, kPicksLast);
+}
+
+// The ticket lines of a catalogued wheel: the table wheel's tickets with the player's numbers put
+// in, or the tickets the last table wheel left. A ticketCount left over from a large full wheel
+// (with an index that names no wheel) would need more tickets than were left: only those left are
+// written. Yields the count of lines written.
+std::int64_t writeCataloguedTickets(const ReportRequest &request, const ReportFigures &figures,
+                                    int kind, const ReportSink &sink) {
+    const std::int64_t available =
+        figures.wheel ? static_cast<std::int64_t>(figures.wheel->positions.size()) / kind
+                      : static_cast<std::int64_t>(request.leftoverTickets.size()) / kind;
+    const std::int64_t tickets = std::clamp<std::int64_t>(figures.ticketCount, 0, available);
+    auto valueAt = [&](std::int64_t i) -> int {
+        const auto at = static_cast<std::size_t>(i);
+        return figures.wheel ? numberAt(request, figures.wheel->positions[at])
+                             : request.leftoverTickets[at];
+    };
     std::string line;
     line.reserve(64);
     for (std::int64_t t = 0; t < tickets; ++t) {
@@ -72,7 +118,7 @@ std::int64_t writeCataloguedTickets(const SharedState &state, int kind, const Re
         for (int j = 0; j < kind; ++j) {
             if (j > 0)
                 line += "  ";
-            NumberText(state.wheelNumbers[static_cast<std::size_t>(t * kind + j)]).appendTo(line);
+            NumberText(valueAt(t * kind + j)).appendTo(line);
         }
         sink(line);
     }
@@ -82,12 +128,13 @@ std::int64_t writeCataloguedTickets(const SharedState &state, int kind, const Re
 // Every kind-number combination of the player's numbers 1..n in lexicographic order of
 // positions, one line each, generated from the loop counters and never stored. The line buffer
 // is rewritten only from the first number that changed; the ticket number is counted up in place.
-std::int64_t writeFullWheel(const SharedState &state, int kind, int n, const ReportSink &sink) {
+std::int64_t writeFullWheel(const ReportRequest &request, int kind, int n,
+                            const ReportSink &sink) {
     if (n < kind)
         return 0;
     std::array<NumberText, kPicksLast + 1> texts;
     for (int p = 1; p <= n; ++p)
-        texts[static_cast<std::size_t>(p)] = NumberText(state.picks[static_cast<std::size_t>(p)]);
+        texts[static_cast<std::size_t>(p)] = NumberText(numberAt(request, p));
 
     constexpr std::string_view kLabel = "Lotto Ticket   "; // three spaces whatever the size
     constexpr std::string_view kGap = "    ";
@@ -145,63 +192,109 @@ std::int64_t writeFullWheel(const SharedState &state, int kind, int n, const Rep
 
 } // namespace
 
-void writeReport(SharedState &state, const ReportSink &sink) {
-    const int mode = state.wheelMode;
-    std::string_view guarantee; // empty unless a wheel names one
-    if (mode == 5 || mode == 6)
-        guarantee = resolveCatalogued(state);
+ReportRequest reportRequestFrom(const SharedState &state) {
+    ReportRequest request{state.wheelMode, state.wheelIndex, state.pickCount,
+                          state.ticketCount, state.matchCount, {}, {}};
+    const std::optional<Wheel> wheel = tableWheelOf(request);
+    const int count = std::max(readableCount(state.pickCount), wheel ? wheel->numbers : 0);
+    request.numbers.assign(state.picks.begin() + 1, state.picks.begin() + 1 + count);
+    if (!wheel && isCatalogued(state.wheelMode)) {
+        const int kind = state.wheelMode;
+        const std::int64_t fitting = kWheelNumbersSize / kind;
+        const std::int64_t tickets = std::clamp<std::int64_t>(state.ticketCount, 0, fitting);
+        request.leftoverTickets.assign(state.wheelNumbers.begin(),
+                                       state.wheelNumbers.begin() + tickets * kind);
+    }
+    return request;
+}
+
+ReportRequest takeReportRequest(SharedState &state) {
+    ReportRequest request = reportRequestFrom(state);
+    const ReportFigures figures = figuresOf(request);
+    const int kind = lottoKindOfMode(request.wheelMode);
+    std::int64_t ticketLines = 0;
+    if (figures.wheel) {
+        state.pickCount = figures.pickCount;
+        state.ticketCount = figures.ticketCount;
+        const std::size_t count =
+            std::min(figures.wheel->positions.size(), state.wheelNumbers.size());
+        for (std::size_t i = 0; i < count; ++i)
+            state.wheelNumbers[i] = numberAt(request, figures.wheel->positions[i]);
+        ticketLines = figures.ticketCount;
+    } else if (isCatalogued(request.wheelMode)) {
+        ticketLines = static_cast<std::int64_t>(request.leftoverTickets.size()) / kind;
+    } else if (kind != 0) {
+        ticketLines = combinations(readableCount(request.pickCount), kind);
+    }
+    state.matchCount = figures.matchCount;
+    state.counter = static_cast<std::int32_t>(
+        std::min<std::int64_t>(ticketLines + 1, std::numeric_limits<std::int32_t>::max()));
+    return request;
+}
+
+void writeReport(const ReportRequest &request, const ReportSink &sink) {
+    const int mode = request.wheelMode;
+    const ReportFigures figures = figuresOf(request);
+    const std::string guarantee(figures.guarantee);
 
     sink(titleOf(mode));
-    if (mode == 7)
-        guarantee = " 5 of 5";
-    else if (mode == 8)
-        guarantee = " 6";
-
-    const std::string n = plain(state.pickCount);
-    const std::string t = plain(state.ticketCount);
-    sink(" $" + t + "  " + t + " Tickets  " + n + " Numbers " + std::string(guarantee) +
-         " Guarantee");
+    const std::string n = plain(figures.pickCount);
+    const std::string t = plain(figures.ticketCount);
+    sink(" $" + t + "  " + t + " Tickets  " + n + " Numbers " + guarantee + " Guarantee");
     sink("");
     sink("The " + n + " Numbers you've Selected to Play");
 
     // Positions beyond the array of numbers hold nothing to print.
-    const int readable = std::min<int>(state.pickCount, kPicksLast);
+    const int readable = readableCount(figures.pickCount);
     std::string numbers;
     for (int p = 1; p <= readable; ++p) {
         numbers += "  ";
-        numbers += plain(state.picks[static_cast<std::size_t>(p)]);
+        numbers += plain(numberAt(request, p));
     }
     sink(numbers);
     sink("");
     sink("Play these " + t + " Tickets");
 
-    std::int64_t lines = 0;
-    if (mode == 5 || mode == 6) {
-        lines = writeCataloguedTickets(state, mode, sink);
-    } else if (mode == 7 || mode == 8) {
-        state.matchCount = static_cast<std::int16_t>(lottoKindOfMode(mode));
-        lines = writeFullWheel(state, lottoKindOfMode(mode), readable, sink);
-    }
-    state.counter = static_cast<std::int32_t>(
-        std::min<std::int64_t>(lines + 1, std::numeric_limits<std::int32_t>::max()));
+    if (isCatalogued(mode))
+        writeCataloguedTickets(request, figures, mode, sink);
+    else if (mode == 7 || mode == 8)
+        writeFullWheel(request, lottoKindOfMode(mode), readable, sink);
 
     sink("Ticket Cost based on $1 US");
     sink("");
     sink("Does this Wheel Work?  It's Easy to Prove.");
     if (mode >= 5 && mode <= 8)
-        sink("Pick Any " + plain(mode <= 6 ? mode : lottoKindOfMode(mode)) + " of the " + n +
+        sink("Pick Any " + plain(lottoKindOfMode(mode)) + " of the " + n +
              " Numbers you've Selected");
-    sink("Check All  " + t + " Tickets. At Least 1 Ticket will have " + plain(state.matchCount) +
-         " Numbers");
-    sink("Thats your " + std::string(guarantee) + " Guarantee");
+    sink("Check All  " + t + " Tickets. At Least 1 Ticket will have " +
+         plain(figures.matchCount) + " Numbers");
+    sink("Thats your " + guarantee + " Guarantee");
     sink("Good Luck in All your Lotto Pursuits");
 }
 
-std::string documentCaption(const SharedState &state) {
-    const int kind = lottoKindOfMode(state.wheelMode);
-    const std::string t = plain(state.ticketCount);
-    return "  $" + t + "   " + t + "  Tickets  " + plain(state.pickCount) + " Numbers  Pick " +
+std::vector<std::string> reportLines(const ReportRequest &request) {
+    std::vector<std::string> lines;
+    writeReport(request, [&lines](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
+std::int32_t reportTicketCount(const ReportRequest &request) {
+    return figuresOf(request).ticketCount;
+}
+
+void writeReport(SharedState &state, const ReportSink &sink) {
+    writeReport(takeReportRequest(state), sink);
+}
+
+std::string documentCaption(const ReportRequest &request) {
+    const int kind = lottoKindOfMode(request.wheelMode);
+    const std::string t = plain(request.ticketCount);
+    return "  $" + t + "   " + t + "  Tickets  " + plain(request.pickCount) + " Numbers  Pick " +
            (kind != 0 ? plain(kind) : std::string()) + " Wheel";
+}
+
+std::string documentCaption(const SharedState &state) {
+    return documentCaption(reportRequestFrom(state));
 }
 
 } // namespace marlek

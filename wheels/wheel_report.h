@@ -1,13 +1,15 @@
 #pragma once
-// The wheel report: the current wheel's tickets with the player's numbers put in, framed by a
-// header and a short proof of the guarantee. Lines are streamed to a sink, so a full wheel of
-// millions of tickets is never held twice.
+// The wheel report: the wheel's tickets with the player's numbers put in, framed by a header and a
+// short proof of the guarantee. Lines are streamed to a sink, so a full wheel of millions of
+// tickets is never held twice.
 
+#include "report_request.h"
 #include "shared_state.h"
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace marlek {
 
@@ -15,12 +17,28 @@ namespace marlek {
 // the call.
 using ReportSink = std::function<void(std::string_view line)>;
 
-// Writes the report of the current shared state, line by line, and writes back pickCount,
-// ticketCount, matchCount, wheelNumbers and counter as the report does.
+// The request of the current shared state, read without changing it.
+ReportRequest reportRequestFrom(const SharedState &state);
+
+// Reads the request as a document's load does, and writes back what the report writes there:
+// pickCount, ticketCount and matchCount from a table wheel, wheelNumbers, and counter.
+ReportRequest takeReportRequest(SharedState &state);
+
+// Writes the report of a request, line by line.
+void writeReport(const ReportRequest &request, const ReportSink &sink);
+
+// Every line of a request's report, in order.
+std::vector<std::string> reportLines(const ReportRequest &request);
+
+// T as the report states it: a table wheel's own count, else the request's.
+std::int32_t reportTicketCount(const ReportRequest &request);
+
+// The report of the current shared state, with the write-back of takeReportRequest.
 void writeReport(SharedState &state, const ReportSink &sink);
 
-// The caption OpenWheelDocument gives a new document, built from ticketCount, pickCount and the
-// kind of wheelMode, e.g. "  $5   5  Tickets  7 Numbers  Pick 5 Wheel".
+// The caption OpenWheelDocument gives a new document, built from T, N and the kind of the mode
+// as the caller left them, e.g. "  $5   5  Tickets  7 Numbers  Pick 5 Wheel".
+std::string documentCaption(const ReportRequest &request);
 std::string documentCaption(const SharedState &state);
 
 } // namespace marlek

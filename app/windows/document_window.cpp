@@ -27,16 +27,15 @@ QVariant ReportLinesModel::data(const QModelIndex &index, int role) const {
     return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
 }
 
-DocumentWindow::DocumentWindow(SharedState &state, QWidget *parent) : QWidget(parent) {
+DocumentWindow::DocumentWindow(ReportRequest request, QWidget *parent)
+    : QWidget(parent), m_request(std::move(request)) {
     setObjectName(QStringLiteral("frmDocument"));
     setAttribute(Qt::WA_DeleteOnClose);
-    Form_Load(state);
+    Form_Load();
 }
 
-void DocumentWindow::Form_Load(SharedState &state) {
-    std::vector<std::string> lines;
-    writeReport(state, [&lines](std::string_view line) { lines.emplace_back(line); });
-    m_model = new ReportLinesModel(std::move(lines), this);
+void DocumentWindow::Form_Load() {
+    m_model = new ReportLinesModel(reportLines(m_request), this);
 
     List1 = new QListView(this);
     List1->setObjectName(QStringLiteral("List1"));
@@ -52,6 +51,10 @@ void DocumentWindow::Form_Load(SharedState &state) {
 
 const std::vector<std::string> &DocumentWindow::lines() const {
     return m_model->lines();
+}
+
+std::int32_t DocumentWindow::ticketCount() const {
+    return reportTicketCount(m_request);
 }
 
 QSize DocumentWindow::sizeHint() const {

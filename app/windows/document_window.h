@@ -1,6 +1,8 @@
 #pragma once
 // frmDocument: one wheel report as a list of lines inside the main window.
 
+#include "report_request.h"
+
 #include <QAbstractListModel>
 #include <QWidget>
 
@@ -10,8 +12,6 @@
 class QListView;
 
 namespace marlek {
-
-struct SharedState;
 
 // The report's lines for the list. A list view asks only for the rows it shows, so a full wheel of
 // tens of thousands of tickets opens at once.
@@ -32,11 +32,15 @@ private:
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
-    // Writes the report of the current shared state into the new window's list (Form_Load).
-    explicit DocumentWindow(SharedState &state, QWidget *parent = nullptr);
+    // Writes the report of the request into the new window's list (Form_Load). The window keeps
+    // the request: what it shows never follows later changes of the shared state.
+    explicit DocumentWindow(ReportRequest request, QWidget *parent = nullptr);
 
-    // The lines the report wrote, in order.
+    const ReportRequest &request() const { return m_request; }
+    // The lines the report wrote, in order: what the window shows and the commands hand over.
     const std::vector<std::string> &lines() const;
+    // T as the report states it.
+    std::int32_t ticketCount() const;
 
     QListView *list() const { return List1; }
 
@@ -57,10 +61,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void Form_Load(SharedState &state);
+    void Form_Load();
     void Form_Resize();
     void Form_Click();
 
+    ReportRequest m_request;
     QListView *List1 = nullptr;
     ReportLinesModel *m_model = nullptr;
     bool m_open = true;

@@ -205,6 +205,7 @@ DocumentWindow *MainWindow::document(int position) const {
 void MainWindow::openWheelDocument() {
     // The caption shows the wheel the caller chose; the report may set N and T again.
     const QString caption = latin1(documentCaption(m_state));
+    ReportRequest request = takeReportRequest(m_state);
     ++m_state.docCount;
     std::array<bool, kDocumentPositions> occupied{};
     for (std::size_t i = 0; i < occupied.size(); ++i)
@@ -214,15 +215,16 @@ void MainWindow::openWheelDocument() {
         showError(documentsFullMessage());
         return;
     }
-    m_docs[static_cast<std::size_t>(*position - 1)] = showDocument(caption);
+    m_docs[static_cast<std::size_t>(*position - 1)] = showDocument(std::move(request), caption);
 }
 
-DocumentWindow *MainWindow::showDocument(const QString &caption) {
+DocumentWindow *MainWindow::showDocument(ReportRequest request, const QString &caption) {
     // A generator window may ask for a report after this window was closed: show it again.
     if (!isVisible())
         show();
+    m_lastRequest = request;
     m_desktop.setBusyPointer(this, true);
-    auto *doc = new DocumentWindow(m_state);
+    auto *doc = new DocumentWindow(std::move(request));
     m_desktop.setBusyPointer(this, false);
     doc->setWindowTitle(caption);
 
@@ -255,9 +257,33 @@ DocumentWindow *MainWindow::defaultDocument() const {
     return m_defaultDocument && m_defaultDocument->isOpen() ? m_defaultDocument.data() : nullptr;
 }
 
-DocumentWindow &MainWindow::loadedDefaultDocument() {
-    if (!defaultDocument())
-        m_defaultDocument = showDocument(QString());
+DocumentWindow *MainWindow::shownDocument() const {
+    auto documentIn = [](const QMdiSubWindow *frame) -> DocumentWindow * {
+        auto *doc = frame ? qobject_cast<DocumentWindow *>(frame->widget()) : nullptr;
+        return doc && doc->isOpen() ? doc : nullptr;
+    };
+    // The current frame stays current while another top-level window has the focus.
+    if (DocumentWindow *current = documentIn(m_mdiArea->currentSubWindow()))
+        return current;
+    for (const QMdiSubWindow *frame : m_mdiArea->subWindowList())
+        if (DocumentWindow *doc = documentIn(frame))
+            return doc;
+    return nullptr;
+}
+
+// What the commands' document is written from when none is on screen: the last document opened,
+// so a catalogue or generator visited since changes nothing; before any, the shared state.
+ReportRequest MainWindow::commandRequest() const {
+    return m_lastRequest ? *m_lastRequest : reportRequestFrom(m_state);
+}
+
+// The commands work on the document on screen, as it stands. With none on screen they load their
+// own from commandRequest().
+const DocumentWindow &MainWindow::commandDocument() {
+    if (DocumentWindow *shown = shownDocument())
+        return *shown;
+    m_defaultDocument = showDocument(
+        m_lastRequest ? *m_lastRequest : takeReportRequest(m_state), QString());
     return *m_defaultDocument;
 }
 
@@ -272,11 +298,12 @@ void MainWindow::mnuEditCopy_Click() {
         showError(clipboardFailedMessage());
         return;
     }
-    if (!copyAllowed(m_state.ticketCount)) {
+    const DocumentWindow *shown = shownDocument();
+    if (!copyAllowed(shown ? shown->ticketCount() : reportTicketCount(commandRequest()))) {
         m_desktop.showMessage(this, latin1(copyRefusedMessage()), kMessageTitle);
         return;
     }
-    const DocumentWindow &doc = loadedDefaultDocument();
+    const DocumentWindow &doc = commandDocument();
     m_state.copyText = linesWithCrLf(doc.lines());
     if (!m_desktop.setClipboardText(latin1(m_state.copyText)))
         showError(clipboardFailedMessage());
@@ -286,7 +313,7 @@ void MainWindow::mnuFileSaveAs_Click() {
     const QString path = m_desktop.askSaveFileName(this, kSaveFilter);
     if (path.isEmpty())
         return;
-    const DocumentWindow &doc = loadedDefaultDocument();
+    const DocumentWindow &doc = commandDocument();
     QString reason;
     m_desktop.setBusyPointer(this, true);
     const bool saved = saveLinesToFile(path, doc.lines(), &reason);
@@ -301,7 +328,7 @@ void MainWindow::mnuFilePageSetup_Click() {
 }
 
 void MainWindow::mnuFilePrint_Click() {
-    const DocumentWindow &doc = loadedDefaultDocument();
+    const DocumentWindow &doc = commandDocument();
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(doc.lines().size()));
     for (const std::string &line : doc.lines())

@@ -4,6 +4,7 @@
 #include "desktop.h"
 #include "document_text.h"
 #include "navigator.h"
+#include "report_request.h"
 #include "session.h"
 #include "shared_state.h"
 #include "uniform_random.h"
@@ -12,6 +13,7 @@
 #include <QPointer>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QDialog;
@@ -39,8 +41,10 @@ public:
     void openGeneratorFromCatalogue(int kind) override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
-    // The document the document commands work on, when it is open.
+    // The document the commands loaded for themselves, while it is open.
     DocumentWindow *defaultDocument() const;
+    // The document on screen, if any: the active one, else the one open.
+    DocumentWindow *shownDocument() const;
     // Position n (1 to 34) of the run's documents; null when that document has closed.
     DocumentWindow *document(int position) const;
 
@@ -73,8 +77,9 @@ private:
     void MDIForm_Unload();
 
     void updateClock();
-    DocumentWindow *showDocument(const QString &caption);
-    DocumentWindow &loadedDefaultDocument();
+    DocumentWindow *showDocument(ReportRequest request, const QString &caption);
+    ReportRequest commandRequest() const;
+    const DocumentWindow &commandDocument();
     void documentActivated(QMdiSubWindow *window);
     void openCatalogue(int kind);
     void showModal(QDialog *window);
@@ -116,6 +121,8 @@ private:
     // docs: the run's report documents at positions 1 to 34.
     std::array<QPointer<DocumentWindow>, kDocumentPositions> m_docs;
     QPointer<DocumentWindow> m_defaultDocument;
+    // What the last document opened was written from; the commands fall back on it.
+    std::optional<ReportRequest> m_lastRequest;
 
     // One window of each kind; the generators and odds tables may outlive this window.
     QPointer<QDialog> m_catalogue;

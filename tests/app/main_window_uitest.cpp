@@ -351,15 +351,15 @@ TEST_F(MainWindowTest, CopyAtTheLimitRefusesAndLeavesTheClipboardEmpty) {
     } cases[] = {{2099, true}, {2100, false}, {27132, false}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.tickets);
-        if (window.defaultDocument())
-            window.defaultDocument()->closeDocument();
         desktop.messages.clear();
         desktop.clipboard = "held before";
         state.ticketCount = c.tickets; // mode 0: the report keeps the count
+        window.openWheelDocument();
+        state.ticketCount = 0; // the document's own count decides
         trigger("mnuEditCopy");
         if (c.copies) {
             EXPECT_TRUE(desktop.messages.empty());
-            EXPECT_EQ(desktop.clipboard, crLfText(reportOf(state)));
+            EXPECT_EQ(desktop.clipboard, crLfText(window.shownDocument()->lines()));
             EXPECT_EQ(QString::fromLatin1(state.copyText), desktop.clipboard);
         } else {
             ASSERT_EQ(desktop.messages.size(), 1u);
@@ -398,44 +398,47 @@ TEST_F(MainWindowTest, FirstCommandOfARunWorksOnTheReportOfModeZero) {
     EXPECT_EQ(desktop.printedDocuments[0].front(), "Marlek's ");
 }
 
-TEST_F(MainWindowTest, CommandsLoadTheirDocumentOnceAndReuseItUntilItCloses) {
+TEST_F(MainWindowTest, CommandsWorkOnTheShownDocumentAndLeaveItAsItIs) {
     setWorkedExample(state);
     window.openWheelDocument();
     DocumentWindow *shownDoc = window.document(1);
+    const QString caption = shownDoc->windowTitle();
 
-    trigger("mnuEditCopy");
-    DocumentWindow *commandDoc = window.defaultDocument();
-    ASSERT_NE(commandDoc, nullptr);
-    EXPECT_NE(commandDoc, shownDoc);
-    EXPECT_FALSE(shownDoc->isOpen()) << "the shown document closes when the command's opens";
-    EXPECT_EQ(desktop.clipboard, crLfText(kWorkedExampleLines));
-
-    // A second command uses the same document without a new report, whatever the state says now.
+    // A catalogue choice of another wheel, the number picker closed without confirming.
+    state.wheelMode = 6;
+    state.wheelIndex = 1;
     state.picks[1] = 4;
     trigger("mnuEditCopy");
-    EXPECT_EQ(window.defaultDocument(), commandDoc);
     EXPECT_EQ(desktop.clipboard, crLfText(kWorkedExampleLines));
-
-    // Once it has closed, the next command writes a fresh report of the then current state.
-    commandDoc->closeDocument();
-    deleteClosedWindows();
-    trigger("mnuEditCopy");
-    ASSERT_NE(window.defaultDocument(), nullptr);
-    EXPECT_TRUE(desktop.clipboard.startsWith("Marlek's Pick 5 Lotto\r\n"));
-    EXPECT_TRUE(desktop.clipboard.contains("Lotto Ticket     1    04  11  17  25  33\r\n"));
+    EXPECT_EQ(QString::fromLatin1(state.copyText), desktop.clipboard);
+    EXPECT_EQ(window.defaultDocument(), nullptr) << "no further document is loaded";
+    EXPECT_TRUE(shownDoc->isOpen());
+    EXPECT_EQ(shownDoc->windowTitle(), caption);
+    EXPECT_EQ(shownDoc->lines(), kWorkedExampleLines);
 }
 
-TEST_F(MainWindowTest, CopyAfterAnotherWheelWasChosenCopiesTheChangedState) {
+TEST_F(MainWindowTest, WithTheDocumentClosedCommandsRewriteTheLastOneOpened) {
     setWorkedExample(state);
     window.openWheelDocument();
-    // A catalogue choice of another wheel, the number picker closed without confirming.
+    window.document(1)->closeDocument();
+    deleteClosedWindows();
     state.wheelMode = 5;
     state.wheelIndex = 1;
-    const std::vector<std::string> changed = reportOf(state);
-    ASSERT_NE(changed, kWorkedExampleLines);
+    state.ticketCount = 2500; // a copy limit read from the state would refuse
+
     trigger("mnuEditCopy");
-    EXPECT_EQ(desktop.clipboard, crLfText(changed));
-    EXPECT_EQ(QString::fromLatin1(state.copyText), desktop.clipboard);
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(desktop.clipboard, crLfText(kWorkedExampleLines));
+    DocumentWindow *commandDoc = window.defaultDocument();
+    ASSERT_NE(commandDoc, nullptr);
+    EXPECT_EQ(commandDoc->windowTitle(), "");
+    EXPECT_EQ(state.docCount, 1);
+
+    // Loaded once, it stays the commands' document until it closes.
+    trigger("mnuFilePrint");
+    EXPECT_EQ(window.defaultDocument(), commandDoc);
+    ASSERT_EQ(desktop.printedDocuments.size(), 1u);
+    EXPECT_EQ(desktop.printedDocuments[0].join("\r\n") + "\r\n", crLfText(kWorkedExampleLines));
 }
 
 TEST_F(MainWindowTest, CtrlCInTheReportCopiesTheWholeReport) {

@@ -5,9 +5,11 @@
 #include "document_window.h"
 #include "fake_desktop.h"
 #include "main_window.h"
+#include "temp_dir.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QListView>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -55,6 +57,21 @@ protected:
         return nullptr;
     }
 
+    // Clicks a catalogue row and OK in the catalogue that is open now.
+    void chooseRow(const char *catalogueName, const char *row) {
+        QWidget *catalogue = openWindow(catalogueName);
+        ASSERT_NE(catalogue, nullptr) << catalogueName << " did not open";
+        auto *rows = catalogue->findChild<QListWidget *>("List1");
+        const QList<QListWidgetItem *> found =
+            rows->findItems(QLatin1String(row), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        rows->scrollToItem(found[0]);
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          rows->visualItemRect(found[0]).center());
+        QTest::mouseClick(catalogue->findChild<QPushButton *>("Command4"), Qt::LeftButton);
+        EXPECT_EQ(openWindow(catalogueName), nullptr);
+    }
+
     // Random, then Yes, in the picker that is open now.
     void drawAndConfirm() {
         QWidget *picker = openWindow("Form3");
@@ -86,20 +103,7 @@ protected:
 TEST_P(PlayerRoadTest, MenuCatalogueRandomYesShowsTheReport) {
     const Road &road = GetParam();
     window.findChild<QAction *>(QLatin1String(road.menuCommand))->trigger();
-    QWidget *catalogue =
-        openWindow(road.menuCommand == std::string("mnu5wheel") ? "Form1" : "Form2");
-    ASSERT_NE(catalogue, nullptr);
-
-    auto *rows = catalogue->findChild<QListWidget *>("List1");
-    const QList<QListWidgetItem *> found =
-        rows->findItems(QLatin1String(road.row), Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1);
-    rows->scrollToItem(found[0]);
-    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
-                      rows->visualItemRect(found[0]).center());
-    QTest::mouseClick(catalogue->findChild<QPushButton *>("Command4"), Qt::LeftButton);
-    EXPECT_EQ(openWindow(catalogue->objectName().toLatin1().constData()), nullptr);
-
+    chooseRow(road.menuCommand == std::string("mnu5wheel") ? "Form1" : "Form2", road.row);
     drawAndConfirm();
 
     DocumentWindow *document = shownDocument();
@@ -148,6 +152,66 @@ TEST_F(PlayerRoadTest, GeneratorYesPlaysEveryCombinationOfItsField) {
     EXPECT_EQ(document->lines()[4], drawnNumbersLine());
     EXPECT_EQ(state.wheelMode, 8);
     EXPECT_EQ(state.wheelIndex, -1);
+}
+
+// The report a player takes to the lottery is the one on screen, whatever windows were visited
+// after it was written.
+TEST_F(PlayerRoadTest, CopySaveAndPrintHandOverTheReportOnScreen) {
+    window.findChild<QAction *>(QStringLiteral("mnu6wheel"))->trigger();
+    chooseRow("Form2", "    $    30      30    Tickets  23  Numbers          3 of 6");
+    drawAndConfirm();
+    DocumentWindow *document = shownDocument();
+    ASSERT_NE(document, nullptr);
+    const QString caption = document->windowTitle();
+    const std::vector<std::string> onScreen = document->lines();
+    ASSERT_EQ(onScreen.size(), 14u + 30u);
+    QListView *list = document->list();
+    list->setCurrentIndex(list->model()->index(20, 0));
+    list->scrollTo(list->currentIndex(), QAbstractItemView::PositionAtTop);
+    const int scrolledTo = list->verticalScrollBar()->value();
+
+    // Another catalogue, a row chosen, the picker cancelled.
+    window.findChild<QAction *>(QStringLiteral("mnu5wheel"))->trigger();
+    chooseRow("Form1", "    $   17        17    Tickets   15  Numbers        3 of 5");
+    QWidget *picker = openWindow("Form3");
+    ASSERT_NE(picker, nullptr);
+    picker->close();
+    // The Pick 5 catalogue opened and cancelled.
+    window.findChild<QAction *>(QStringLiteral("mnu5wheel"))->trigger();
+    QWidget *catalogue = openWindow("Form1");
+    ASSERT_NE(catalogue, nullptr);
+    QTest::mouseClick(catalogue->findChild<QPushButton *>("Command3"), Qt::LeftButton);
+    // The other generator window, its field changed, cancelled.
+    window.findChild<QAction *>(QStringLiteral("mnufunwheel5"))->trigger();
+    QWidget *generator = openWindow("Form5");
+    ASSERT_NE(generator, nullptr);
+    generator->findChild<QScrollBar *>("hsbpick")->setValue(14);
+    QTest::mouseClick(generator->findChild<QPushButton *>("Command2"), Qt::LeftButton);
+    ASSERT_EQ(openWindow("Form5"), nullptr);
+    ASSERT_NE(state.wheelMode, 6) << "the visits must have changed the shared state";
+
+    test::TempDir dir;
+    const std::filesystem::path saved = dir / "wheel.txt";
+    desktop.saveFileNames.push_back(QString::fromStdString(saved.string()));
+    window.findChild<QAction *>(QStringLiteral("mnuEditCopy"))->trigger();
+    window.findChild<QAction *>(QStringLiteral("mnuFileSaveAs"))->trigger();
+    window.findChild<QAction *>(QStringLiteral("mnuFilePrint"))->trigger();
+
+    std::string expected;
+    for (const std::string &line : onScreen)
+        expected += line + "\r\n";
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_EQ(desktop.clipboard.toStdString(), expected);
+    EXPECT_EQ(test::readFileBytes(saved), expected);
+    ASSERT_EQ(desktop.printedDocuments.size(), 1u);
+    EXPECT_EQ((desktop.printedDocuments[0].join("\r\n") + "\r\n").toStdString(), expected);
+
+    EXPECT_EQ(shownDocument(), document);
+    EXPECT_TRUE(document->isOpen());
+    EXPECT_EQ(document->windowTitle(), caption);
+    EXPECT_EQ(document->lines(), onScreen);
+    EXPECT_EQ(list->verticalScrollBar()->value(), scrolledTo);
+    EXPECT_EQ(list->currentIndex().row(), 20);
 }
 
 } // namespace

@@ -297,6 +297,35 @@ TEST(WheelReport, NeverReadsBeyondThePlayersNumbers) {
     EXPECT_TRUE(report[4].starts_with("  1  2  3"));
 }
 
+TEST(ReportRequest, WritesTheReportOfTheStateItWasTakenFromWhateverChangesLater) {
+    SharedState leftover = cataloguedState(5, 0);
+    reportOf(leftover);
+    leftover.wheelIndex = 20; // prints the tickets wheel 0 left behind
+    SharedState workedExample;
+    test::setWorkedExample(workedExample);
+    const SharedState states[] = {workedExample, cataloguedState(6, 37),
+                                  fullWheelState(8, 9), leftover, startedState()};
+    for (SharedState state : states) {
+        SCOPED_TRACE(state.wheelMode);
+        const SharedState before = state;
+        const ReportRequest request = reportRequestFrom(state);
+        EXPECT_EQ(state.picks, before.picks);
+        EXPECT_EQ(documentCaption(request), documentCaption(state));
+        const Lines fromState = reportOf(state);
+        EXPECT_EQ(reportTicketCount(request), state.ticketCount);
+
+        // Everything another window may write meanwhile.
+        state.wheelMode = 5;
+        state.wheelIndex = 3;
+        state.pickCount = 14;
+        state.ticketCount = 2002;
+        state.matchCount = 2;
+        state.picks.fill(9);
+        state.wheelNumbers.fill(9);
+        EXPECT_EQ(reportLines(request), fromState);
+    }
+}
+
 TEST(DocumentCaption, UsesTheStateLeftByTheCaller) {
     SharedState state;
     state.wheelMode = 8;
