@@ -4,6 +4,7 @@
 
 #include "draw_check.h"
 #include "number_text.h"
+#include "wheel_report.h"
 
 #include <CLI/CLI.hpp>
 
@@ -64,7 +65,7 @@ void runCheck(const CheckOptions &options, const CLI::App &command, Io &io) {
         if (!fromFile) {
             const SharedState state = stateForChoice(options, command, "check");
             const std::vector<int> draw = parseDraw(options.draw, options.kind);
-            writeDrawCheck(state, draw, printLine);
+            writeDrawCheck(reportRequestFrom(state), draw, printLine);
             return;
         }
         const std::vector<int> draw = parseDraw(options.draw, 0);

@@ -417,10 +417,18 @@ void DrawChecker::writeSummary() {
     m_sink("Good Luck in All your Lotto Pursuits");
 }
 
-void writeDrawCheck(SharedState state, const std::vector<int> &draw, const ReportSink &sink) {
+void writeDrawCheck(const ReportRequest &request, const std::vector<int> &draw,
+                    const ReportSink &sink) {
     DrawChecker checker(draw, sink);
-    writeReport(state, [&checker](std::string_view line) { checker.feed(line); });
+    writeReport(request, [&checker](std::string_view line) { checker.feed(line); });
     checker.finish();
+}
+
+std::vector<std::string> drawCheckLines(const ReportRequest &request,
+                                        const std::vector<int> &draw) {
+    std::vector<std::string> lines;
+    writeDrawCheck(request, draw, [&lines](std::string_view line) { lines.emplace_back(line); });
+    return lines;
 }
 
 } // namespace marlek

@@ -4,7 +4,7 @@
 // one line at a time, exactly as the report writer emits it or as a saved report holds it, and
 // writes the check's lines as it goes, so a full wheel of millions of tickets is never held.
 
-#include "shared_state.h"
+#include "report_request.h"
 #include "wheel_report.h"
 
 #include <array>
@@ -107,8 +107,13 @@ private:
     std::array<char, 128> m_out{};
 };
 
-// The check of the report of `state` (a copy: the report writes into its state) against `draw`.
-// Throws DrawError when the draw does not fit the wheel's kind.
-void writeDrawCheck(SharedState state, const std::vector<int> &draw, const ReportSink &sink);
+// The check of a request's report against `draw`: the report's lines go straight into a checker.
+// Throws DrawError when the draw does not fit the wheel's kind, ReportLineError for a request
+// whose report has nothing to check (no wheel chosen yet).
+void writeDrawCheck(const ReportRequest &request, const std::vector<int> &draw,
+                    const ReportSink &sink);
+
+// Every line of that check, in order.
+std::vector<std::string> drawCheckLines(const ReportRequest &request, const std::vector<int> &draw);
 
 } // namespace marlek

@@ -30,7 +30,7 @@ std::string workedExampleCheck(const std::vector<int> &draw) {
     SharedState state;
     test::setWorkedExample(state);
     std::string text;
-    writeDrawCheck(state, draw, [&text](std::string_view line) {
+    writeDrawCheck(reportRequestFrom(state), draw, [&text](std::string_view line) {
         text += line;
         text += '\n';
     });

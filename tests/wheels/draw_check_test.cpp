@@ -131,8 +131,7 @@ TEST(DrawCheck, EveryWheelsReportIsReadAndItsGuaranteeHolds) {
         std::vector<int> draw;
         for (int n = 1; n <= kind; ++n)
             draw.push_back(n);
-        Lines check;
-        writeDrawCheck(state, draw, [&check](std::string_view line) { check.emplace_back(line); });
+        const Lines check = drawCheckLines(reportRequestFrom(state), draw);
         ASSERT_FALSE(check.empty());
         EXPECT_THAT(check[check.size() - 2], ::testing::StartsWith("This Draw: it applies, and"))
             << "mode " << state.wheelMode << " wheel " << state.wheelIndex;
@@ -145,9 +144,7 @@ TEST(DrawCheck, AFullWheelsTicketsAreCheckedAndSummed) {
     state.wheelMode = 8;
     state.pickCount = 8;
     state.ticketCount = 28;
-    Lines check;
-    writeDrawCheck(state, {2, 4, 6, 8, 10, 12},
-                   [&check](std::string_view line) { check.emplace_back(line); });
+    const Lines check = drawCheckLines(reportRequestFrom(state), {2, 4, 6, 8, 10, 12});
     EXPECT_EQ(check[1], "Report  $28   28  Tickets  8 Numbers  Pick 6 Wheel");
     EXPECT_EQ(check[8], "Lotto Ticket   1    01  02  03  04  05  06    Hits 3:  02  04  06");
     EXPECT_EQ(check[35], "Lotto Ticket   28    03  04  05  06  07  08    Hits 3:  04  06  08");
