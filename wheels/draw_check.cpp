@@ -431,4 +431,37 @@ std::vector<std::string> drawCheckLines(const ReportRequest &request,
     return lines;
 }
 
+
+std::string drawPrompt(const ReportRequest &request) {
+    const int kind = lottoKindOfMode(request.wheelMode);
+    return "Type the " + plain(kind) + " numbers drawn, each from 1 to " +
+           plain(kHighestDrawnNumber) + ", separated by spaces or commas.\n" +
+           "They are checked against the tickets of" + documentCaption(request);
+}
+
+std::string drawCheckCaption(const ReportRequest &request, const std::vector<int> &draw) {
+    return "Draw" + drawText(draw) + "  against" + documentCaption(request);
+}
+
+std::string noReportToCheckMessage() {
+    return "There is no report on screen to check a draw against.\n"
+           "Choose a wheel from Pick 6 Lotto or Pick 5 Lotto, play its numbers, and then check "
+           "the draw.";
+}
+
+std::string noWheelToCheckMessage() {
+    return "This report was written before a wheel was chosen: it has no tickets to check.\n"
+           "Choose a wheel from Pick 6 Lotto or Pick 5 Lotto, play its numbers, and then check "
+           "the draw.";
+}
+
+std::string drawRefusedMessage(std::string_view reason) {
+    return "This draw cannot be checked: " + std::string(reason) + ".\nCorrect the numbers and "
+           "press OK again.";
+}
+
+std::string checkFailedMessage(std::string_view reason) {
+    return "The report cannot be checked: " + std::string(reason) + ".";
+}
+
 } // namespace marlek

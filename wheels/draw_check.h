@@ -116,4 +116,13 @@ void writeDrawCheck(const ReportRequest &request, const std::vector<int> &draw,
 // Every line of that check, in order.
 std::vector<std::string> drawCheckLines(const ReportRequest &request, const std::vector<int> &draw);
 
+// Texts of the window's "Check a Draw...": the question for the draw, the caption of the check's
+// document, and the messages when there is nothing to check or the typed draw is refused.
+std::string drawPrompt(const ReportRequest &request);
+std::string drawCheckCaption(const ReportRequest &request, const std::vector<int> &draw);
+std::string noReportToCheckMessage();
+std::string noWheelToCheckMessage();
+std::string drawRefusedMessage(std::string_view reason);
+std::string checkFailedMessage(std::string_view reason);
+
 } // namespace marlek
