@@ -69,8 +69,8 @@ int run(const std::vector<std::string> &args, Io io) {
     app.require_subcommand(1);
     app.footer("Run '" + std::string(kProgramName) +
                " COMMAND --help' for a command's options and an example.\n"
-               "Exit status: 0 done, 1 a file could not be written (or verify found a failing "
-               "wheel), 2 a mistake in the command line.");
+               "Exit status: 0 done, 1 a file could not be read or written (or verify found a "
+               "failing wheel), 2 a mistake in the command line.");
     addReportCommand(app, io);
     addVerifyCommand(app, io);
     addCatalogueCommand(app, io);
