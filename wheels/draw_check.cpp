@@ -436,7 +436,7 @@ std::string drawPrompt(const ReportRequest &request) {
     const int kind = lottoKindOfMode(request.wheelMode);
     return "Type the " + plain(kind) + " numbers drawn, each from 1 to " +
            plain(kHighestDrawnNumber) + ", separated by spaces or commas.\n" +
-           "They are checked against the tickets of" + documentCaption(request);
+           "They are checked against the tickets of this report:\n" + documentCaption(request);
 }
 
 std::string drawCheckCaption(const ReportRequest &request, const std::vector<int> &draw) {

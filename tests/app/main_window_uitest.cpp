@@ -565,7 +565,8 @@ TEST_F(CheckDrawTest, OpensTheCheckOfTheReportOnScreenAsADocument) {
     EXPECT_EQ(desktop.textRequests[0].title, "Marlek's Lotto");
     EXPECT_EQ(desktop.textRequests[0].prompt,
               "Type the 5 numbers drawn, each from 1 to 99, separated by spaces or commas.\n"
-              "They are checked against the tickets of  $5   5  Tickets  7 Numbers  Pick 5 Wheel");
+              "They are checked against the tickets of this report:\n"
+              "  $5   5  Tickets  7 Numbers  Pick 5 Wheel");
     EXPECT_EQ(desktop.textRequests[0].startText, "");
     deleteClosedWindows();
 
