@@ -3,7 +3,6 @@
 #include "wheel_choice.h"
 
 #include "draw_check.h"
-#include "number_text.h"
 #include "wheel_report.h"
 
 #include <CLI/CLI.hpp>

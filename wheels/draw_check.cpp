@@ -123,8 +123,12 @@ ReportLineError::ReportLineError(std::int64_t lineNumber, const std::string &rea
 
 DrawChecker::DrawChecker(std::vector<int> draw, ReportSink sink)
     : m_draw(std::move(draw)), m_sink(std::move(sink)) {
-    for (int number : m_draw)
+    for (int number : m_draw) {
+        if (number < 1 || number > kHighestDrawnNumber)
+            throw DrawError(plain(number) + " is not a lotto number: each drawn number is from 1 "
+                                            "to " + plain(kHighestDrawnNumber));
         m_drawn[static_cast<std::size_t>(number)] = true;
+    }
 }
 
 void DrawChecker::refuse(const std::string &reason) const {
@@ -430,7 +434,6 @@ std::vector<std::string> drawCheckLines(const ReportRequest &request,
     writeDrawCheck(request, draw, [&lines](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
-
 
 std::string drawPrompt(const ReportRequest &request) {
     const int kind = lottoKindOfMode(request.wheelMode);

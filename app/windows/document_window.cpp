@@ -47,7 +47,8 @@ void DocumentWindow::Form_Load(std::vector<std::string> lines) {
 
     List1 = new QListView(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(m_draw.empty() ? QStringLiteral("Report") : QStringLiteral("Draw Check"));
+    List1->setAccessibleName(m_draw.empty() ? QStringLiteral("Report")
+                                            : QStringLiteral("Draw Check"));
     // Ticket numbers sit in columns: a fixed-pitch font keeps them lined up.
     List1->setFont(ticketFont());
     List1->setUniformItemSizes(true);

@@ -41,8 +41,6 @@ public:
                    std::vector<std::string> checkLines, QWidget *parent = nullptr);
 
     const ReportRequest &request() const { return m_request; }
-    // The draw a check document checks; empty for a report.
-    const std::vector<int> &draw() const { return m_draw; }
     // The lines the report wrote, in order: what the window shows and the commands hand over.
     const std::vector<std::string> &lines() const;
     // T as the report states it.
@@ -72,7 +70,7 @@ private:
     void Form_Click();
 
     ReportRequest m_request;
-    std::vector<int> m_draw;
+    std::vector<int> m_draw; // what a check document checks against; empty for a report
     QListView *List1 = nullptr;
     ReportLinesModel *m_model = nullptr;
     bool m_open = true;
