@@ -63,18 +63,20 @@ void writeOutputLine(Io &io, std::string_view line) {
 
 int run(const std::vector<std::string> &args, Io io) {
     CLI::App app{"Marlek's Lotto Software on the command line: wheel reports, proofs of the "
-                 "wheels' guarantees, catalogues, all-combinations files and odds tables.",
+                 "wheels' guarantees, catalogues, all-combinations files, odds tables and "
+                 "checks of a draw against a wheel's tickets.",
                  kProgramName};
     app.require_subcommand(1);
     app.footer("Run '" + std::string(kProgramName) +
                " COMMAND --help' for a command's options and an example.\n"
-               "Exit status: 0 done, 1 a file could not be written (or verify found a failing "
-               "wheel), 2 a mistake in the command line.");
+               "Exit status: 0 done, 1 a file could not be read or written (or verify found a "
+               "failing wheel), 2 a mistake in the command line.");
     addReportCommand(app, io);
     addVerifyCommand(app, io);
     addCatalogueCommand(app, io);
     addCombosCommand(app, io);
     addOddsCommand(app, io);
+    addCheckCommand(app, io);
 
     if (const std::optional<CLI::App *> command = helpAskedFor(app, args)) {
         io.out << (*command)->help();

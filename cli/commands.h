@@ -11,7 +11,8 @@
 // - I/O failure: throw IoFailure with a message naming the path and the operating system's reason:
 //   exit 1. --out never leaves a half-written file.
 // - Options take their value as the next word (--kind 5); --kind is required by every command but
-//   verify. --help, alone or after a command, prints usage on standard output and exits 0.
+//   verify and check --report. --help, alone or after a command, prints usage on standard output
+//   and exits 0.
 
 #include <iosfwd>
 #include <stdexcept>
@@ -57,6 +58,7 @@ void addVerifyCommand(CLI::App &app, Io &io);
 void addCatalogueCommand(CLI::App &app, Io &io);
 void addCombosCommand(CLI::App &app, Io &io);
 void addOddsCommand(CLI::App &app, Io &io);
+void addCheckCommand(CLI::App &app, Io &io);
 
 // Parses the arguments (without the program name), runs the command and returns the exit status.
 int run(const std::vector<std::string> &args, Io io);

@@ -57,6 +57,8 @@ void NumberPicker::createWidgets() {
     command3->setObjectName(QStringLiteral("command3"));
     Command2 = new QPushButton(tr("Reset"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
+    cmdChoose = new QPushButton(tr("Choose"), this);
+    cmdChoose->setObjectName(QStringLiteral("cmdChoose"));
 
     for (int i = 0; i < 60; ++i) {
         Check1[i] = new QCheckBox(QString::number(i + 1), this);
@@ -85,7 +87,12 @@ void NumberPicker::createWidgets() {
 
     setTabOrder(command3, Command1);
     setTabOrder(Command1, Command2);
-    setTabOrder(Command2, hsbpick);
+    setTabOrder(Command2, cmdChoose);
+    // While choosing, the enabled boxes come next, in the grid's order 1 to 60.
+    setTabOrder(cmdChoose, Check1[0]);
+    for (int i = 1; i < 60; ++i)
+        setTabOrder(Check1[i - 1], Check1[i]);
+    setTabOrder(Check1[59], hsbpick);
     // Enter draws first; "Yes" is one Tab away.
     command3->setFocus();
 }
@@ -100,6 +107,7 @@ void NumberPicker::layOutInTwips() {
     Command1->setGeometry(x(120), y(720), x(804), y(408));
     command3->setGeometry(x(120), y(1320), x(804), y(408));
     Command2->setGeometry(x(120), y(1920), x(804), y(408));
+    cmdChoose->setGeometry(x(120), y(2520), x(804), y(408));
     for (int i = 0; i < 60; ++i)
         Check1[i]->setGeometry(x(kColumnLeft[i / 10]), y(kFirstRowTop + (i % 10) * kRowStep),
                                x(600), y(300));
@@ -115,6 +123,10 @@ void NumberPicker::connectSignals() {
     connect(command3, &QPushButton::clicked, this, &NumberPicker::command3_Click);
     connect(Command2, &QPushButton::clicked, this, &NumberPicker::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &NumberPicker::Command1_Click);
+    connect(cmdChoose, &QPushButton::clicked, this, &NumberPicker::cmdChoose_Click);
+    // Space, a click and a screen reader's action all toggle a box.
+    for (QCheckBox *box : Check1)
+        connect(box, &QCheckBox::toggled, this, &NumberPicker::Check1_Toggled);
 }
 
 void NumberPicker::Form_Load() {
@@ -126,6 +138,7 @@ void NumberPicker::Form_Load() {
     setWindowTitle(qText(pickerCaption(state)));
     command3->setToolTip(qText(randomToolTip(state.pickCount)));
     Command1->setToolTip(qText(yesToolTip(state.pickCount)));
+    cmdChoose->setToolTip(qText(chooseToolTip(state.pickCount)));
 }
 
 void NumberPicker::hsbpick_Scroll(int value) {
@@ -140,6 +153,7 @@ void NumberPicker::hsbpick_Change(int value) {
 void NumberPicker::command3_Click() {
     SharedState &state = m_session.state;
     const int count = state.pickCount;
+    endChoosing();
     clearBoxes();
     clearSurface();
     m_session.desktop.beep();
@@ -163,13 +177,64 @@ void NumberPicker::command3_Click() {
 }
 
 void NumberPicker::Command2_Click() {
+    endChoosing();
     clearBoxes();
     clearSurface();
 }
 
 void NumberPicker::Command1_Click() {
+    if (m_choosing) {
+        const std::vector<std::int16_t> chosen = checkedNumbers();
+        if (static_cast<int>(chosen.size()) != m_session.state.pickCount)
+            return; // "Yes" is disabled then; a shortcut must not play either
+        std::copy(chosen.begin(), chosen.end(), m_session.state.picks.begin() + 1);
+    }
     close();
     m_session.navigator.openWheelDocument();
+}
+
+void NumberPicker::cmdChoose_Click() {
+    const int count = m_session.state.pickCount;
+    endChoosing();
+    clearBoxes();
+    clearSurface();
+    if (!canDraw(count)) {
+        m_session.desktop.showMessage(this, qText(tooManyNumbersMessage(count)), kMessageTitle);
+        return;
+    }
+    const int fieldSize = drawFieldSize(hsbpick->value(), count);
+    for (int i = 0; i < fieldSize; ++i)
+        Check1[i]->setEnabled(true);
+    m_choosing = true;
+    Check1_Toggled();
+    Check1[0]->setFocus();
+}
+
+void NumberPicker::Check1_Toggled() {
+    if (!m_choosing)
+        return; // after a draw the boxes only show it
+    const int count = m_session.state.pickCount;
+    const std::vector<std::int16_t> chosen = checkedNumbers();
+    const int checked = static_cast<int>(chosen.size());
+    writeOnSurface(qText(chooseHeading(count, checked)) + QLatin1Char('\n') +
+                   qText(drawnNumbersLine(chosen)));
+    Command1->setEnabled(checked == count);
+    Command1->setToolTip(qText(chooseYesToolTip(count, checked)));
+}
+
+// The checked boxes' numbers, ascending.
+std::vector<std::int16_t> NumberPicker::checkedNumbers() const {
+    std::vector<std::int16_t> numbers;
+    for (int i = 0; i < 60; ++i)
+        if (Check1[i]->isChecked())
+            numbers.push_back(static_cast<std::int16_t>(i + 1));
+    return numbers;
+}
+
+void NumberPicker::endChoosing() {
+    m_choosing = false;
+    Command1->setEnabled(true);
+    Command1->setToolTip(qText(yesToolTip(m_session.state.pickCount)));
 }
 
 void NumberPicker::clearBoxes() {

@@ -1,13 +1,15 @@
 #pragma once
 // Form3: the number picker, between choosing a wheel and reading its report. The player sets the
-// lotto's field size, lets the program draw the wheel's N numbers ("Random"), and plays them
-// ("Yes"), which opens the report document.
+// lotto's field size, lets the program draw the wheel's N numbers ("Random") or checks their own
+// ("Choose"), and plays them ("Yes"), which opens the report document.
 
 #include "session.h"
 
 #include <QDialog>
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -30,6 +32,8 @@ public:
     void command3_Click();
     void Command2_Click();
     void Command1_Click();
+    // "Choose": the player checks their own N numbers in the boxes instead of a draw.
+    void cmdChoose_Click();
 
 private:
     void createWidgets();
@@ -40,6 +44,9 @@ private:
     void clearBoxes();
     void clearSurface();
     void writeOnSurface(const QString &text);
+    void Check1_Toggled();
+    std::vector<std::int16_t> checkedNumbers() const;
+    void endChoosing();
 
     Session &m_session;
 
@@ -50,6 +57,8 @@ private:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QPushButton *command3 = nullptr;
+    QPushButton *cmdChoose = nullptr;
+    bool m_choosing = false; // after "Choose", until "Random", "Reset" or "Yes"
     QLabel *m_surface = nullptr; // the band above the buttons where the draw is written
 };
 

@@ -38,6 +38,28 @@ std::string drawnNumbersLine(std::span<const std::int16_t> numbers) {
     return line;
 }
 
+std::string chooseHeading(int count, int checked) {
+    if (checked == count)
+        return drawHeading(count);
+    if (checked == 0)
+        return "Check " + plain(count) + " Numbers";
+    const int missing = count - checked;
+    if (missing > 0)
+        return "Check " + plain(missing) + " more Number" + (missing == 1 ? "" : "s");
+    return "Uncheck " + plain(-missing) + " Number" + (missing == -1 ? "" : "s");
+}
+
+std::string chooseYesToolTip(int count, int checked) {
+    if (checked == count)
+        return yesToolTip(count);
+    const std::string first = chooseHeading(count, checked) + " first";
+    return checked < count ? first : first + ": this wheel plays " + plain(count);
+}
+
+std::string chooseToolTip(int count) {
+    return "Check your own " + plain(count) + " Numbers";
+}
+
 bool fieldLabelFollowsChange(int value, int count) {
     return value >= count + 2;
 }

@@ -27,6 +27,14 @@ std::string drawnNumbersLine(std::span<const std::int16_t> numbers);
 inline constexpr const char *kFieldLabelAtStart = "49 ";
 bool fieldLabelFollowsChange(int value, int count);
 
+// Choosing one's own numbers: the first line on the surface while `checked` of the N boxes are
+// checked ("Check 7 Numbers", "Check 2 more Numbers", "Uncheck 1 Number"), the draw's heading once
+// exactly N are; and the tool tip of "Yes", which says why it cannot play yet.
+std::string chooseHeading(int count, int checked);
+std::string chooseYesToolTip(int count, int checked);
+// Tool tip of "Choose".
+std::string chooseToolTip(int count);
+
 // The message when a wheel has more numbers than a draw can serve.
 std::string tooManyNumbersMessage(int count);
 

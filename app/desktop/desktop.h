@@ -34,6 +34,11 @@ public:
     // no header or footer. On failure returns false and says why in *errorText.
     virtual bool printLines(const QStringList &lines, int pointSize, QString *errorText) = 0;
 
+    // Asks for one line of text: a dialog with `prompt`, an edit that starts with *text, OK and
+    // Cancel. Returns false on Cancel; else *text holds what was typed.
+    virtual bool askText(QWidget *parent, const QString &title, const QString &prompt,
+                         QString *text) = 0;
+
     // A message box with the buttons Cancel, Try Again and Continue; the answer is not used.
     virtual void showMessage(QWidget *parent, const QString &text, const QString &title) = 0;
 

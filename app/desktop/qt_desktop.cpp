@@ -8,6 +8,8 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -68,6 +70,16 @@ QString qtFileFilter(const QString &filter) {
 QString QtDesktop::askSaveFileName(QWidget *parent, const QString &filter) {
     return QFileDialog::getSaveFileName(parent, QString(), QString(), qtFileFilter(filter), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+bool QtDesktop::askText(QWidget *parent, const QString &title, const QString &prompt,
+                        QString *text) {
+    bool accepted = false;
+    const QString typed =
+        QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, *text, &accepted);
+    if (accepted)
+        *text = typed;
+    return accepted;
 }
 
 void QtDesktop::showPrintSetup(QWidget *parent) {

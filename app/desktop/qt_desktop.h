@@ -27,6 +27,8 @@ public:
     QString askSaveFileName(QWidget *parent, const QString &filter) override;
     void showPrintSetup(QWidget *parent) override;
     bool printLines(const QStringList &lines, int pointSize, QString *errorText) override;
+    bool askText(QWidget *parent, const QString &title, const QString &prompt,
+                 QString *text) override;
     void showMessage(QWidget *parent, const QString &text, const QString &title) override;
     bool clearClipboard() override;
     bool setClipboardText(const QString &text) override;

@@ -42,15 +42,24 @@ DocumentWindow::DocumentWindow(ReportRequest request, QWidget *parent)
     : QWidget(parent), m_request(std::move(request)) {
     setObjectName(QStringLiteral("frmDocument"));
     setAttribute(Qt::WA_DeleteOnClose);
-    Form_Load();
+    Form_Load(reportLines(m_request));
 }
 
-void DocumentWindow::Form_Load() {
-    m_model = new ReportLinesModel(reportLines(m_request), this);
+DocumentWindow::DocumentWindow(ReportRequest request, std::vector<int> draw,
+                               std::vector<std::string> checkLines, QWidget *parent)
+    : QWidget(parent), m_request(std::move(request)), m_draw(std::move(draw)) {
+    setObjectName(QStringLiteral("frmDocument"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Form_Load(std::move(checkLines));
+}
+
+void DocumentWindow::Form_Load(std::vector<std::string> lines) {
+    m_model = new ReportLinesModel(std::move(lines), this);
 
     List1 = new QListView(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Report"));
+    List1->setAccessibleName(m_draw.empty() ? QStringLiteral("Report")
+                                            : QStringLiteral("Draw Check"));
     // Ticket numbers sit in columns: a fixed-pitch font keeps them lined up.
     List1->setFont(ticketFont());
     List1->setUniformItemSizes(true);

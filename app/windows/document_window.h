@@ -43,6 +43,10 @@ public:
     // Writes the report of the request into the new window's list (Form_Load). The window keeps
     // the request: what it shows never follows later changes of the shared state.
     explicit DocumentWindow(ReportRequest request, QWidget *parent = nullptr);
+    // A check of the request's report against `draw`, showing `checkLines` as drawCheckLines
+    // wrote them (the caller writes them first, so a report that cannot be checked opens nothing).
+    DocumentWindow(ReportRequest request, std::vector<int> draw,
+                   std::vector<std::string> checkLines, QWidget *parent = nullptr);
 
     const ReportRequest &request() const { return m_request; }
     // The lines the report wrote, in order: what the window shows and the commands hand over.
@@ -69,11 +73,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void Form_Load();
+    void Form_Load(std::vector<std::string> lines);
     void Form_Resize();
     void Form_Click();
 
     ReportRequest m_request;
+    std::vector<int> m_draw; // what a check document checks against; empty for a report
     QListView *List1 = nullptr;
     ReportLinesModel *m_model = nullptr;
     bool m_open = true;

@@ -4,6 +4,7 @@
 #include "catalogue_window.h"
 #include "document_file.h"
 #include "document_window.h"
+#include "draw_check.h"
 #include "generator_window.h"
 #include "odds_window.h"
 #include "readme_window.h"
@@ -81,6 +82,8 @@ void MainWindow::createActions() {
     mnuFileExit = namedAction(this, "mnuFileExit", QStringLiteral("E&xit"));
     mnuEditCopy = namedAction(this, "mnuEditCopy", QStringLiteral("&CopyAll"));
     mnuEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuEditCheckDraw = namedAction(this, "mnuEditCheckDraw", QStringLiteral("Check a &Draw..."));
+    mnuEditCheckDraw->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     mnu6wheel = namedAction(this, "mnu6wheel", QStringLiteral("&Pick 6 Lotto"));
     mnu5wheel = namedAction(this, "mnu5wheel", QStringLiteral("&Pick 5 Lotto"));
     mnureadme = namedAction(this, "mnureadme", QStringLiteral("&Read Me"));
@@ -104,7 +107,7 @@ void MainWindow::createMenus() {
     mnuFile->addActions({mnuFileSaveAs, mnuFileBar2, mnuFilePageSetup, mnuFilePrint, mnuFileExit});
 
     mnuEdit = addMenu("mnuEdit", QStringLiteral("&Edit"));
-    mnuEdit->addAction(mnuEditCopy);
+    mnuEdit->addActions({mnuEditCopy, mnuEditCheckDraw});
 
     // The two catalogues are commands on the menu bar itself.
     menuBar()->addAction(mnu6wheel);
@@ -153,6 +156,7 @@ void MainWindow::connectSignals() {
     connect(mnuFilePrint, &QAction::triggered, this, &MainWindow::mnuFilePrint_Click);
     connect(mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
     connect(mnuEditCopy, &QAction::triggered, this, &MainWindow::mnuEditCopy_Click);
+    connect(mnuEditCheckDraw, &QAction::triggered, this, &MainWindow::mnuEditCheckDraw_Click);
     connect(mnu6wheel, &QAction::triggered, this, &MainWindow::mnu6wheel_Click);
     connect(mnu5wheel, &QAction::triggered, this, &MainWindow::mnu5wheel_Click);
     connect(mnureadme, &QAction::triggered, this, &MainWindow::mnureadme_Click);
@@ -229,8 +233,13 @@ DocumentWindow *MainWindow::showDocument(ReportRequest request, const QString &c
     m_desktop.setBusyPointer(this, true);
     auto *doc = new DocumentWindow(std::move(request));
     m_desktop.setBusyPointer(this, false);
-    doc->setWindowTitle(caption);
+    placeDocument(doc, caption);
+    return doc;
+}
 
+// Shows a new document inside the area as the active one; the one shown before closes.
+void MainWindow::placeDocument(DocumentWindow *doc, const QString &caption) {
+    doc->setWindowTitle(caption);
     QMdiSubWindow *frame = m_mdiArea->addSubWindow(doc);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     const QSize area = m_mdiArea->viewport()->size();
@@ -242,7 +251,6 @@ DocumentWindow *MainWindow::showDocument(ReportRequest request, const QString &c
     // The document shown before closes now even where the platform reports no activation.
     documentActivated(frame);
     doc->list()->setFocus();
-    return doc;
 }
 
 void MainWindow::documentActivated(QMdiSubWindow *window) {
@@ -310,6 +318,50 @@ void MainWindow::mnuEditCopy_Click() {
     m_state.copyText = linesWithCrLf(doc.lines());
     if (!m_desktop.setClipboardText(latin1(m_state.copyText)))
         showError(clipboardFailedMessage());
+}
+
+// The drawn numbers for a request's wheel, asked for until they can be a draw of its kind; a
+// refused draw is asked for again with the text as the player typed it. Nothing on Cancel.
+std::optional<std::vector<int>> MainWindow::askDraw(const ReportRequest &request) {
+    const QString prompt = latin1(drawPrompt(request));
+    QString typed;
+    while (m_desktop.askText(this, kMessageTitle, prompt, &typed)) {
+        try {
+            return parseDraw(typed.toStdString(), lottoKindOfMode(request.wheelMode));
+        } catch (const DrawError &error) {
+            showError(drawRefusedMessage(error.what()));
+        }
+    }
+    return std::nullopt;
+}
+
+void MainWindow::mnuEditCheckDraw_Click() {
+    const DocumentWindow *shown = shownDocument();
+    if (!shown) {
+        showError(noReportToCheckMessage());
+        return;
+    }
+    // A check document checks its report again, against another draw.
+    const ReportRequest request = shown->request();
+    if (lottoKindOfMode(request.wheelMode) == 0) {
+        showError(noWheelToCheckMessage());
+        return;
+    }
+    const std::optional<std::vector<int>> draw = askDraw(request);
+    if (!draw)
+        return;
+    std::vector<std::string> lines;
+    m_desktop.setBusyPointer(this, true);
+    try {
+        lines = drawCheckLines(request, *draw);
+    } catch (const std::exception &error) { // a report left in a state no wheel writes
+        m_desktop.setBusyPointer(this, false);
+        showError(checkFailedMessage(error.what()));
+        return;
+    }
+    auto *doc = new DocumentWindow(request, *draw, std::move(lines));
+    m_desktop.setBusyPointer(this, false);
+    placeDocument(doc, latin1(drawCheckCaption(request, *draw)));
 }
 
 void MainWindow::mnuFileSaveAs_Click() {

@@ -59,6 +59,8 @@ private:
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void mnuEditCopy_Click();
+    // "Check a Draw...": the report on screen checked against the draw the player types.
+    void mnuEditCheckDraw_Click();
     void mnu6wheel_Click();
     void mnu5wheel_Click();
     void mnureadme_Click();
@@ -78,6 +80,8 @@ private:
 
     void updateClock();
     DocumentWindow *showDocument(ReportRequest request, const QString &caption);
+    void placeDocument(DocumentWindow *doc, const QString &caption);
+    std::optional<std::vector<int>> askDraw(const ReportRequest &request);
     ReportRequest commandRequest() const;
     const DocumentWindow &commandDocument();
     void documentActivated(QMdiSubWindow *window);
@@ -106,6 +110,7 @@ private:
     QAction *mnuFileExit = nullptr;
     QMenu *mnuEdit = nullptr;
     QAction *mnuEditCopy = nullptr;
+    QAction *mnuEditCheckDraw = nullptr;
     QAction *mnu6wheel = nullptr;
     QAction *mnu5wheel = nullptr;
     QMenu *mnufun = nullptr;

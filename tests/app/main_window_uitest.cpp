@@ -4,6 +4,7 @@
 #include "catalogue_window.h"
 #include "document_text.h"
 #include "document_window.h"
+#include "draw_check.h"
 #include "fake_desktop.h"
 #include "generator_window.h"
 #include "odds_window.h"
@@ -121,7 +122,10 @@ TEST_F(MainWindowTest, MenuBarHoldsExactlyTheProgramsMenusAndCommands) {
           {"Print Set&up...", "mnuFilePageSetup", none},
           {"&Print...", "mnuFilePrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
           {"E&xit", "mnuFileExit", none}}},
-        {"&Edit", "mnuEdit", {{"&CopyAll", "mnuEditCopy", QKeySequence(Qt::CTRL | Qt::Key_C)}}},
+        {"&Edit",
+         "mnuEdit",
+         {{"&CopyAll", "mnuEditCopy", QKeySequence(Qt::CTRL | Qt::Key_C)},
+          {"Check a &Draw...", "mnuEditCheckDraw", QKeySequence(Qt::CTRL | Qt::Key_D)}}},
         {"&Pick 6 Lotto", "mnu6wheel", {}},
         {"&Pick 5 Lotto", "mnu5wheel", {}},
         {"&Just for Fun",
@@ -591,6 +595,122 @@ TEST_F(MainWindowTest, LargeFullWheelReportsArePrintedAndSavedWhole) {
     trigger("mnuFileSaveAs");
     EXPECT_EQ(std::filesystem::file_size(dir / "big.txt"),
               linesWithCrLf(window.defaultDocument()->lines()).size());
+}
+
+// --- Check a Draw -------------------------------------------------------------------------------
+
+class CheckDrawTest : public MainWindowTest {
+protected:
+    // The worked example's report on screen.
+    CheckDrawTest() {
+        setWorkedExample(state);
+        window.openWheelDocument();
+    }
+    static std::vector<std::string> workedExampleCheck(const std::vector<int> &draw) {
+        SharedState example;
+        setWorkedExample(example);
+        return drawCheckLines(reportRequestFrom(example), draw);
+    }
+};
+
+TEST_F(CheckDrawTest, OpensTheCheckOfTheReportOnScreenAsADocument) {
+    TempDir dir;
+    desktop.saveFileNames.push_back(QString::fromStdString((dir / "report.txt").string()));
+    trigger("mnuFileSaveAs");
+
+    desktop.textAnswers.push_back(QStringLiteral("42, 40 33 25,11"));
+    trigger("mnuEditCheckDraw");
+    ASSERT_EQ(desktop.textRequests.size(), 1u);
+    EXPECT_EQ(desktop.textRequests[0].title, "Marlek's Lotto");
+    EXPECT_EQ(desktop.textRequests[0].prompt,
+              "Type the 5 numbers drawn, each from 1 to 99, separated by spaces or commas.\n"
+              "They are checked against the tickets of this report:\n"
+              "  $5   5  Tickets  7 Numbers  Pick 5 Wheel");
+    EXPECT_EQ(desktop.textRequests[0].startText, "");
+    deleteClosedWindows();
+
+    // It replaces the report on screen, as any new document does.
+    const std::vector<DocumentWindow *> open = openDocuments();
+    ASSERT_EQ(open.size(), 1u);
+    DocumentWindow *check = open[0];
+    EXPECT_EQ(check->windowTitle(),
+              "Draw  11  25  33  40  42  against  $5   5  Tickets  7 Numbers  Pick 5 Wheel");
+    EXPECT_EQ(check->lines(), workedExampleCheck({11, 25, 33, 40, 42}));
+    EXPECT_EQ(check->lines()[8],
+              "Lotto Ticket     1    03  11  17  25  33    Hits 3:  11  25  33");
+    EXPECT_EQ(state.docCount, 1);
+
+    // The saved report, read back, checks the same.
+    std::vector<std::string> fromFile;
+    DrawChecker checker({11, 25, 33, 40, 42},
+                        [&fromFile](std::string_view line) { fromFile.emplace_back(line); });
+    const std::string saved = readFileBytes(dir / "report.txt");
+    for (std::size_t at = 0; at < saved.size();) {
+        const std::size_t end = saved.find('\n', at);
+        checker.feed(std::string_view(saved).substr(at, end - at));
+        at = end + 1;
+    }
+    checker.finish();
+    EXPECT_EQ(fromFile, check->lines());
+
+    // Copied, saved and printed like a report.
+    trigger("mnuEditCopy");
+    EXPECT_EQ(desktop.clipboard, crLfText(check->lines()));
+    desktop.saveFileNames.push_back(QString::fromStdString((dir / "check.txt").string()));
+    trigger("mnuFileSaveAs");
+    EXPECT_EQ(readFileBytes(dir / "check.txt"), linesWithCrLf(check->lines()));
+    trigger("mnuFilePrint");
+    ASSERT_EQ(desktop.printedDocuments.size(), 1u);
+    EXPECT_EQ(desktop.printedDocuments[0].join("\r\n") + "\r\n", crLfText(check->lines()));
+    EXPECT_TRUE(desktop.messages.empty());
+    EXPECT_TRUE(check->isOpen());
+}
+
+// A refused draw says what is wrong and is asked for again, the text kept as typed.
+TEST_F(CheckDrawTest, ABadDrawIsRefusedAndAskedAgainWithTheTextKept) {
+    desktop.textAnswers = {QStringLiteral("3 11 17 25"), QStringLiteral("3 11 17 25 100"),
+                           QStringLiteral("3 11 17 25 33")};
+    trigger("mnuEditCheckDraw");
+    ASSERT_EQ(desktop.textRequests.size(), 3u);
+    EXPECT_EQ(desktop.textRequests[1].startText, "3 11 17 25");
+    EXPECT_EQ(desktop.textRequests[2].startText, "3 11 17 25 100");
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(desktop.messages[0].text,
+              "This draw cannot be checked: 4 numbers given: a Pick 5 draw has 5 numbers.\n"
+              "Correct the numbers and press OK again.");
+    EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
+    EXPECT_TRUE(desktop.messages[1].text.contains("100 is not a lotto number"));
+    deleteClosedWindows();
+    ASSERT_EQ(openDocuments().size(), 1u);
+    EXPECT_EQ(openDocuments()[0]->lines(), workedExampleCheck({3, 11, 17, 25, 33}));
+}
+
+TEST_F(CheckDrawTest, CancelOpensNothing) {
+    desktop.textAnswers = {QStringLiteral("3 11"), std::nullopt};
+    trigger("mnuEditCheckDraw");
+    deleteClosedWindows();
+    ASSERT_EQ(openDocuments().size(), 1u);
+    EXPECT_EQ(openDocuments()[0]->lines(), kWorkedExampleLines);
+}
+
+// Checking again from a check document checks its report against the new draw.
+TEST_F(CheckDrawTest, ACheckDocumentIsCheckedAgainstAnotherDraw) {
+    desktop.textAnswers = {QStringLiteral("1 2 3 4 5"), QStringLiteral("3 11 17 25 33")};
+    trigger("mnuEditCheckDraw");
+    trigger("mnuEditCheckDraw");
+    deleteClosedWindows();
+    ASSERT_EQ(openDocuments().size(), 1u);
+    EXPECT_EQ(openDocuments()[0]->lines(), workedExampleCheck({3, 11, 17, 25, 33}));
+}
+
+TEST_F(MainWindowTest, CheckADrawWithoutAWheelOnScreenSaysWhatToDo) {
+    trigger("mnuEditCheckDraw");
+    trigger("mnuEditCopy"); // the report of no wheel, on screen
+    trigger("mnuEditCheckDraw");
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_TRUE(desktop.messages[0].text.startsWith("There is no report on screen"));
+    EXPECT_TRUE(desktop.messages[1].text.startsWith("This report was written before a wheel"));
+    EXPECT_TRUE(desktop.textRequests.empty());
 }
 
 } // namespace

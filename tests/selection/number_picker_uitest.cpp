@@ -3,9 +3,12 @@
 
 #include "number_draw.h"
 #include "number_picker.h"
+#include "wheel_report.h"
 #include "window_fixture.h"
+#include "worked_example.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -257,6 +260,136 @@ TEST_F(NumberPickerTest, DrawOfMoreThan58NumbersIsRefusedWithAMessage) {
     EXPECT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(state.fieldSize, 60);
     expectBoxesShow(largest, std::set<int>(state.picks.begin() + 1, state.picks.begin() + 59));
+}
+
+// --- Choosing one's own numbers ---------------------------------------------------------------
+
+class ChoosingTest : public NumberPickerTest {
+protected:
+    // The worked example's wheel, its field set to 45, "Choose" pressed.
+    NumberPicker *choosing() {
+        NumberPicker *picker = open(5, 7, 5);
+        state.wheelIndex = 0;
+        scrollBar(picker)->setValue(45);
+        press(picker, "cmdChoose");
+        return picker;
+    }
+    static QPushButton *yes(QWidget *picker) { return child<QPushButton>(picker, "Command1"); }
+    // Toggles boxes as the keyboard does: Space on each.
+    static void toggle(QWidget *picker, const std::vector<int> &numbers) {
+        for (int number : numbers)
+            QTest::keyClick(box(picker, number - 1), Qt::Key_Space);
+    }
+};
+
+TEST_F(ChoosingTest, ChooseEnablesTheFieldsBoxesUncheckedAndAsksForN) {
+    NumberPicker *picker = choosing();
+    const QPushButton *choose = child<QPushButton>(picker, "cmdChoose");
+    const QPushButton *reset = child<QPushButton>(picker, "Command2");
+    EXPECT_EQ(choose->text(), "Choose");
+    EXPECT_EQ(choose->size(), reset->size());
+    EXPECT_EQ(choose->x(), reset->x());
+    EXPECT_GT(choose->y(), reset->geometry().bottom());
+    for (int i = 0; i < 60; ++i) {
+        EXPECT_EQ(box(picker, i)->isEnabled(), i < 45) << i + 1;
+        EXPECT_FALSE(box(picker, i)->isChecked()) << i + 1;
+    }
+    EXPECT_EQ(surface(picker), "Check 7 Numbers\n");
+    EXPECT_FALSE(yes(picker)->isEnabled());
+    EXPECT_EQ(yes(picker)->toolTip(), "Check 7 Numbers first");
+}
+
+// The field follows the scroll bar as a draw does: never fewer than N + 2 boxes.
+TEST_F(ChoosingTest, TheFieldIsAtLeastNPlusTwo) {
+    NumberPicker *picker = open(5, 7, 5);
+    scrollBar(picker)->setValue(3);
+    press(picker, "cmdChoose");
+    for (int i = 0; i < 60; ++i)
+        EXPECT_EQ(box(picker, i)->isEnabled(), i < 9) << i + 1;
+}
+
+// N - 1 and N + 1 checked keep "Yes" disabled; exactly N plays them, ascending, and the report
+// then lists those numbers and the wheel's tickets over them.
+TEST_F(ChoosingTest, ExactlyNCheckedPlaysThoseNumbers) {
+    NumberPicker *picker = choosing();
+    const std::int16_t extra = state.picks[0];
+    toggle(picker, {42, 3, 33, 11, 25, 17});
+    EXPECT_FALSE(yes(picker)->isEnabled());
+    EXPECT_EQ(surface(picker), "Check 1 more Number\n 3  11  17  25  33  42 ");
+    EXPECT_EQ(yes(picker)->toolTip(), "Check 1 more Number first");
+
+    toggle(picker, {40, 44});
+    EXPECT_FALSE(yes(picker)->isEnabled());
+    EXPECT_EQ(surface(picker), "Uncheck 1 Number\n 3  11  17  25  33  40  42  44 ");
+    press(picker, "Command1"); // disabled: nothing happens
+    EXPECT_EQ(navigator.wheelDocumentsOpened, 0);
+
+    toggle(picker, {44});
+    ASSERT_TRUE(yes(picker)->isEnabled());
+    EXPECT_EQ(surface(picker), "                Play these  7  Numbers?\n 3  11  17  25  33  40  42 ");
+    EXPECT_EQ(yes(picker)->toolTip(), "Play these 7 Numbers");
+    press(picker, "Command1");
+    EXPECT_EQ(navigator.wheelDocumentsOpened, 1);
+    EXPECT_EQ(openWindow("Form3"), nullptr);
+    EXPECT_EQ(state.picks[0], extra);
+
+    std::vector<std::string> report;
+    writeReport(state, [&report](std::string_view line) { report.emplace_back(line); });
+    EXPECT_EQ(report, kWorkedExampleLines);
+}
+
+// "Random" ends the choosing and draws exactly as without it; the boxes then only show the draw.
+TEST_F(ChoosingTest, RandomAfterChoosingDrawsAsBefore) {
+    NumberPicker *picker = choosing();
+    toggle(picker, {1, 2, 3});
+    press(picker, "command3");
+
+    UniformRandom sameSeed;
+    const auto expected = drawNumbers(7, 45, [&] { return sameSeed.next(); });
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), state.picks.begin()));
+    expectBoxesShow(picker, std::set<int>(expected.begin() + 1, expected.end()));
+    EXPECT_TRUE(yes(picker)->isEnabled());
+    EXPECT_EQ(yes(picker)->toolTip(), "Play these 7 Numbers");
+
+    const QString shown = surface(picker);
+    box(picker, expected[1] - 1)->setChecked(false);
+    EXPECT_EQ(surface(picker), shown);
+    const auto picks = state.picks;
+    press(picker, "Command1");
+    EXPECT_EQ(state.picks, picks);
+}
+
+TEST_F(ChoosingTest, ResetEndsTheChoosing) {
+    NumberPicker *picker = choosing();
+    toggle(picker, {5});
+    const auto picks = state.picks;
+    press(picker, "Command2");
+    expectBoxesShow(picker, {});
+    EXPECT_EQ(surface(picker), "");
+    EXPECT_TRUE(yes(picker)->isEnabled());
+    press(picker, "Command1");
+    EXPECT_EQ(state.picks, picks);
+}
+
+// Tab leads from "Choose" into the boxes; a screen reader hears each box's number and state and
+// can toggle it.
+TEST_F(ChoosingTest, BoxesAreReachedByTabAndHeardByScreenReaders) {
+    NumberPicker *picker = choosing();
+    QPushButton *choose = child<QPushButton>(picker, "cmdChoose");
+    choose->setFocus();
+    QTest::keyClick(choose, Qt::Key_Tab);
+    EXPECT_EQ(picker->focusWidget(), box(picker, 0));
+    QTest::keyClick(box(picker, 0), Qt::Key_Tab);
+    EXPECT_EQ(picker->focusWidget(), box(picker, 1));
+
+    QAccessibleInterface *seven = QAccessible::queryAccessibleInterface(box(picker, 6));
+    ASSERT_NE(seven, nullptr);
+    EXPECT_EQ(seven->text(QAccessible::Name), "7");
+    EXPECT_FALSE(seven->state().checked);
+    ASSERT_NE(seven->actionInterface(), nullptr);
+    seven->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(seven->state().checked);
+    EXPECT_EQ(surface(picker), "Check 6 more Numbers\n 7 ");
 }
 
 } // namespace

@@ -34,6 +34,21 @@ TEST(PickerTexts, ToolTipsAndTheLinesOfADraw) {
     EXPECT_EQ(drawnNumbersLine({}), "");
 }
 
+// While the player checks boxes: how many are still to check, or to uncheck, until exactly N.
+TEST(PickerTexts, ChoosingSaysHowManyAreStillToCheck) {
+    EXPECT_EQ(chooseHeading(7, 0), "Check 7 Numbers");
+    EXPECT_EQ(chooseHeading(7, 5), "Check 2 more Numbers");
+    EXPECT_EQ(chooseHeading(7, 6), "Check 1 more Number");
+    EXPECT_EQ(chooseHeading(7, 7), "                Play these  7  Numbers?");
+    EXPECT_EQ(chooseHeading(7, 8), "Uncheck 1 Number");
+    EXPECT_EQ(chooseHeading(7, 10), "Uncheck 3 Numbers");
+    EXPECT_EQ(chooseYesToolTip(7, 0), "Check 7 Numbers first");
+    EXPECT_EQ(chooseYesToolTip(7, 6), "Check 1 more Number first");
+    EXPECT_EQ(chooseYesToolTip(7, 7), "Play these 7 Numbers");
+    EXPECT_EQ(chooseYesToolTip(7, 9), "Uncheck 2 Numbers first: this wheel plays 7");
+    EXPECT_EQ(chooseToolTip(7), "Check your own 7 Numbers");
+}
+
 TEST(PickerTexts, LabelFollowsAChangeOnlyWithTwoNumbersToSpare) {
     EXPECT_TRUE(fieldLabelFollowsChange(7, 5));
     EXPECT_TRUE(fieldLabelFollowsChange(60, 5));

@@ -24,6 +24,18 @@ bool FakeDesktop::printLines(const QStringList &lines, int pointSize, QString *e
     return true;
 }
 
+bool FakeDesktop::askText(QWidget *, const QString &title, const QString &prompt, QString *text) {
+    textRequests.push_back({title, prompt, *text});
+    if (textAnswers.empty() || !textAnswers.front()) {
+        if (!textAnswers.empty())
+            textAnswers.pop_front();
+        return false;
+    }
+    *text = *textAnswers.front();
+    textAnswers.pop_front();
+    return true;
+}
+
 void FakeDesktop::showMessage(QWidget *, const QString &text, const QString &title) {
     messages.push_back({text, title});
 }

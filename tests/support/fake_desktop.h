@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <optional>
 #include <vector>
 
 namespace marlek::test {
@@ -30,6 +31,17 @@ public:
 
     std::vector<ShownMessage> messages;
 
+    // Answers of the next text requests, in order: a text is typed over what the edit holds and
+    // OK pressed; nothing (or an empty queue) presses Cancel. Each request's prompt and the text
+    // its edit started with are recorded.
+    std::deque<std::optional<QString>> textAnswers;
+    struct TextRequest {
+        QString title;
+        QString prompt;
+        QString startText;
+    };
+    std::vector<TextRequest> textRequests;
+
     bool clipboardWorks = true;
     QString clipboard;                     // what the clipboard holds now
     int clipboardClears = 0;
@@ -45,6 +57,8 @@ public:
     QString askSaveFileName(QWidget *parent, const QString &filter) override;
     void showPrintSetup(QWidget *parent) override;
     bool printLines(const QStringList &lines, int pointSize, QString *errorText) override;
+    bool askText(QWidget *parent, const QString &title, const QString &prompt,
+                 QString *text) override;
     void showMessage(QWidget *parent, const QString &text, const QString &title) override;
     bool clearClipboard() override;
     bool setClipboardText(const QString &text) override;
