@@ -1,235 +1,32 @@
 #include "combo_writer.h"
 
+#include "file_output.h"
 #include "number_text.h"
+#include "stop_signals.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <condition_variable>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
-#include <memory>
-#include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
-#include <thread>
 #include <utility>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace marlek {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// Large enough that the system call per megabyte costs nothing next to the copying; small enough
-// that the whole run, with two of them, stays a few megabytes.
-constexpr std::size_t kBufferBytes = std::size_t{1} << 20;
 // Room for any one line: 11 + 19 digits + 4 + 22 + 2 bytes.
 constexpr std::size_t kMaxLineBytes = 64;
 
 std::string guaranteeLabel(int kind) {
     return kind == 6 ? " 6 of 6" : " 5 of 5";
 }
-
-std::string errorText(int error) {
-    return std::generic_category().message(error);
-}
-
-struct WriteFailure {
-    int error;
-};
-
-// Writes all of a buffer with plain system calls; returns 0 or the errno of the failure.
-int writeAll(int fd, const char *data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return 0;
-}
-
-// Writes one buffer at a time on a thread of its own, so that making the next megabyte of text
-// and handing the last one to the system overlap: the run then takes little longer than the
-// writing alone.
-class BackgroundWriter {
-public:
-    BackgroundWriter() : m_thread([this] { run(); }) {}
-    ~BackgroundWriter() {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_stop = true;
-        }
-        m_changed.notify_all();
-        m_thread.join();
-    }
-    BackgroundWriter(const BackgroundWriter &) = delete;
-    BackgroundWriter &operator=(const BackgroundWriter &) = delete;
-
-    // Starts writing the bytes to the file and returns at once; they must stay put until wait().
-    // The write before must have been waited for.
-    void start(int fd, const char *data, std::size_t size) {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_fd = fd;
-            m_data = data;
-            m_size = size;
-            m_pending = true;
-        }
-        m_changed.notify_all();
-    }
-
-    // Waits until the write under way is done; its failure is thrown here.
-    void wait() {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return !m_pending; });
-        if (const int error = std::exchange(m_error, 0))
-            throw WriteFailure{error};
-    }
-
-private:
-    void run() {
-        std::unique_lock lock(m_mutex);
-        while (true) {
-            m_changed.wait(lock, [this] { return m_pending || m_stop; });
-            if (!m_pending)
-                return;
-            const int fd = m_fd;
-            const char *data = m_data;
-            const std::size_t size = m_size;
-            lock.unlock();
-            const int error = writeAll(fd, data, size);
-            lock.lock();
-            m_error = error;
-            m_pending = false;
-            m_changed.notify_all();
-        }
-    }
-
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_pending = false;
-    bool m_stop = false;
-    int m_fd = -1;
-    const char *m_data = nullptr;
-    std::size_t m_size = 0;
-    int m_error = 0;
-    std::thread m_thread; // last: it starts once everything it uses is in place
-};
-
-// One output file written through two fixed buffers: one fills while the other is written.
-// Failures carry errno.
-class OutputFile {
-public:
-    OutputFile()
-        : m_buffers{std::make_unique<char[]>(kBufferBytes),
-                    std::make_unique<char[]>(kBufferBytes)} {}
-    ~OutputFile() { discard(); }
-    OutputFile(const OutputFile &) = delete;
-    OutputFile &operator=(const OutputFile &) = delete;
-
-    void open(const std::string &path) {
-        m_path = path;
-        m_used = 0;
-        m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (m_fd < 0)
-            throw WriteFailure{errno};
-        struct stat info {};
-        m_regular = ::fstat(m_fd, &info) == 0 && S_ISREG(info.st_mode);
-    }
-
-    // A line, or a few, that fits the room kept free for one line.
-    void append(const char *bytes, std::size_t size) {
-        if (kBufferBytes - m_used < kMaxLineBytes)
-            flush();
-        std::memcpy(buffer() + m_used, bytes, size);
-        m_used += size;
-    }
-
-    // A ticket line: the copy is always of the whole line buffer, a fixed size the compiler turns
-    // into a few moves, and only `size` bytes of it count.
-    void appendTicket(const char (&line)[kMaxLineBytes], std::size_t size) {
-        if (kBufferBytes - m_used < kMaxLineBytes)
-            flush();
-        std::memcpy(buffer() + m_used, line, kMaxLineBytes);
-        m_used += size;
-    }
-
-    void appendText(std::string_view text) {
-        while (!text.empty()) {
-            const std::size_t part = std::min(text.size(), kMaxLineBytes);
-            append(text.data(), part);
-            text.remove_prefix(part);
-        }
-    }
-
-    void appendLine(std::string_view line) {
-        appendText(line);
-        append(kCrLf.data(), kCrLf.size());
-    }
-
-    void close() {
-        flush();
-        m_writer.wait();
-        const int fd = std::exchange(m_fd, -1);
-        if (::close(fd) != 0 && errno != EINTR) {
-            // Late write errors (a full quota, a network file system) show up only here.
-            const int error = errno;
-            removeIfRegular();
-            throw WriteFailure{error};
-        }
-    }
-
-    // After a failure: closes the file and removes it when it is a regular file that this run
-    // created or replaced, so no half-written file is left behind. Devices are left alone.
-    void discard() {
-        try {
-            m_writer.wait(); // nothing may still be writing into the file
-        } catch (const WriteFailure &) {
-            // the failure is the one being handled
-        }
-        if (m_fd < 0)
-            return;
-        ::close(std::exchange(m_fd, -1));
-        removeIfRegular();
-    }
-
-private:
-    char *buffer() { return m_buffers[m_current].get(); }
-
-    void removeIfRegular() {
-        if (m_regular)
-            ::unlink(m_path.c_str());
-        m_regular = false;
-    }
-
-    // Hands the filled buffer to the writer and goes on in the other one, once that one's bytes
-    // are out.
-    void flush() {
-        if (m_used == 0)
-            return;
-        m_writer.wait();
-        m_writer.start(m_fd, buffer(), m_used);
-        m_current ^= 1;
-        m_used = 0;
-    }
-
-    std::unique_ptr<char[]> m_buffers[2];
-    std::size_t m_current = 0;
-    std::size_t m_used = 0;
-    int m_fd = -1;
-    bool m_regular = false; // a file of its own, not a device such as /dev/full
-    std::string m_path;
-    BackgroundWriter m_writer;
-};
 
 // The text of one ticket line, kept in place from one ticket to the next: the ticket number is
 // counted up digit by digit and only the numbers of the combination that change are rewritten.
@@ -311,47 +108,45 @@ private:
 };
 
 void appendHeader(OutputFile &out, int kind, int n, std::int64_t total) {
-    out.appendLine("Marlek's Lotto");
-    out.appendLine(kind == 6 ? "Pick 6 Lotto" : "Pick 5 Lotto");
-    out.appendLine(" $" + grouped(total) + "  " + grouped(total) + " Tickets  " + plain(n) +
+    out.writeLine("Marlek's Lotto");
+    out.writeLine(kind == 6 ? "Pick 6 Lotto" : "Pick 5 Lotto");
+    out.writeLine(" $" + grouped(total) + "  " + grouped(total) + " Tickets  " + plain(n) +
                    " Numbers " + guaranteeLabel(kind) + " Guarantee");
-    out.appendLine("");
-    out.appendLine("The " + plain(n) + " Numbers you've Selected to Play");
+    out.writeLine("");
+    out.writeLine("The " + plain(n) + " Numbers you've Selected to Play");
     std::string numbers;
     for (int j = 1; j <= n; ++j)
         numbers += "  " + plain(j);
-    out.appendLine(numbers);
-    out.appendLine("");
-    out.appendLine("Play these " + grouped(total) + " Tickets");
+    out.writeLine(numbers);
+    out.writeLine("");
+    out.writeLine("Play these " + grouped(total) + " Tickets");
 }
 
 void appendTrailer(OutputFile &out, int kind, int n, std::int64_t ticketsWritten) {
-    out.appendLine(""); // the run's copyText, emptied at its start
-    out.appendLine("Ticket Cost based on $1 US");
-    out.appendLine("");
-    out.appendLine("Does this Wheel Work?  It's Easy to Prove.");
-    out.appendLine("Pick Any " + plain(kind) + " of the " + plain(n) + " Numbers you've Selected");
-    out.appendLine("Check All  " + grouped(ticketsWritten) +
+    out.writeLine(""); // the run's copyText, emptied at its start
+    out.writeLine("Ticket Cost based on $1 US");
+    out.writeLine("");
+    out.writeLine("Does this Wheel Work?  It's Easy to Prove.");
+    out.writeLine("Pick Any " + plain(kind) + " of the " + plain(n) + " Numbers you've Selected");
+    out.writeLine("Check All  " + grouped(ticketsWritten) +
                    " Tickets. At Least 1 Ticket will have " + plain(kind) + " Numbers");
-    out.appendLine(kind == 6 ? "Thats Your 6 Guarantee"
+    out.writeLine(kind == 6 ? "Thats Your 6 Guarantee"
                              : "Thats Your " + guaranteeLabel(5) + " Guarantee");
-    out.appendLine("Good Luck in All Your Lotto Pursuits");
+    out.writeLine("Good Luck in All Your Lotto Pursuits");
 }
 
 void appendFooter(OutputFile &out, std::int64_t ordinal, std::int64_t fileCount) {
-    out.appendLine("");
-    out.appendLine("");
+    out.writeLine("");
+    out.writeLine("");
     std::string footer = " ";
     footer += plain(ordinal);
     footer += "  out of ";
     footer += plain(fileCount);
-    out.appendLine(footer);
+    out.writeLine(footer);
 }
 
-// The ordinal of a later file of the run whose name the first file already has ("3.txt" in the
-// numbered files' folder), or 0. Writing that later file would replace the first one.
-std::int64_t laterFileNamedLikeFirst(const std::string &firstPath, std::int64_t fileCount) {
-    const std::string name = std::filesystem::path(firstPath).filename().string();
+// The number k of a file named "k.txt" (no leading zero) with 1 <= k < fileCount, or 0.
+std::int64_t numberedFileNumber(const std::string &name, std::int64_t fileCount) {
     if (name.size() < 5 || name.compare(name.size() - 4, 4, ".txt") != 0 || name[0] == '0')
         return 0;
     std::int64_t number = 0;
@@ -360,7 +155,36 @@ std::int64_t laterFileNamedLikeFirst(const std::string &firstPath, std::int64_t 
             return 0;
         number = number * 10 + (name[i] - '0');
     }
-    return number >= 1 && number <= fileCount - 1 ? number + 1 : 0;
+    return number >= 1 && number <= fileCount - 1 ? number : 0;
+}
+
+// The ordinal of a later file of the run that is the same file as the first one, or 0: writing it
+// would replace the first file. Files are compared by folder and name, and by device and inode
+// for another name of the same file (a hard link).
+std::int64_t laterFileSameAsFirst(const SaveTarget &first, const std::string &numberedFolder,
+                                  std::int64_t fileCount) {
+    if (first.inPlace || fileCount < 2)
+        return 0;
+    const std::optional<FileIdentity> folder = fileIdentity(numberedFolder);
+    if (!folder)
+        return 0; // no folder: the first file cannot be created either
+    const std::filesystem::path finalPath(first.finalPath);
+    if (fileIdentity(folderOf(first.finalPath)) == folder) {
+        if (const std::int64_t number =
+                numberedFileNumber(finalPath.filename().string(), fileCount))
+            return number + 1;
+    }
+    struct stat info {};
+    if (::stat(first.finalPath.c_str(), &info) != 0 || info.st_nlink < 2)
+        return 0;
+    const FileIdentity firstFile{info.st_dev, info.st_ino};
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator(numberedFolder, error)) {
+        const std::int64_t number = numberedFileNumber(entry.path().filename().string(), fileCount);
+        if (number != 0 && fileIdentity(entry.path().string(), false) == firstFile)
+            return number + 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -419,18 +243,43 @@ void endComboRun(SharedState &state, const ComboOutcome &outcome) {
     state.counter = static_cast<std::int32_t>(outcome.ticketsWritten + 1);
 }
 
+namespace {
+
+ComboOutcome failedBeforeWriting(ComboOutcome outcome, ComboFailure failure, std::string path,
+                                 std::string reason) {
+    outcome.failure = failure;
+    outcome.failedPath = std::move(path);
+    outcome.reason = std::move(reason);
+    return outcome;
+}
+
+} // namespace
+
 ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &progress,
                              std::chrono::milliseconds progressInterval) {
     ComboOutcome outcome;
     outcome.plan = planComboFiles(request.kind, request.fieldSize, request.perFile);
     const ComboFilePlan &plan = outcome.plan;
 
-    if (const std::int64_t later = laterFileNamedLikeFirst(request.firstPath, plan.fileCount)) {
-        outcome.failedPath = request.firstPath;
-        outcome.reason = "It would be replaced by \"" + savedFileName(request.firstPath, later) +
-                         "\", a later file of the same run";
-        return outcome;
+    // Everything that refuses the run is found before the first byte is written.
+    SaveTarget firstTarget;
+    try {
+        firstTarget = resolveSaveTarget(request.firstPath, LinkRule::follow);
+    } catch (const FileError &error) {
+        return failedBeforeWriting(outcome, ComboFailure::writeFailed, request.firstPath,
+                                   error.reason());
     }
+    const std::string folder = folderOf(request.firstPath);
+    const FolderLock lock(folder);
+    if (lock.isBusy())
+        return failedBeforeWriting(outcome, ComboFailure::folderBusy,
+                                   std::filesystem::absolute(folder).lexically_normal().string(),
+                                   "Another run is writing its files into this folder");
+    if (const std::int64_t later = laterFileSameAsFirst(firstTarget, folder, plan.fileCount))
+        return failedBeforeWriting(outcome, ComboFailure::sameFile, request.firstPath,
+                                   "It is the same file as \"" +
+                                       savedFileName(request.firstPath, later) +
+                                       "\", a later file of this run, which would replace it");
 
     using Clock = std::chrono::steady_clock;
     Clock::time_point lastReport = Clock::now();
@@ -440,12 +289,16 @@ ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &p
     std::int64_t ordinal = 1;
     try {
         for (; ordinal <= plan.filesWritten(); ++ordinal) {
-            out.open(comboFilePath(request.firstPath, ordinal));
+            // The numbered files never follow a link: one planted in a shared folder would
+            // send the tickets over a file elsewhere.
+            out.open(ordinal == 1 ? firstTarget
+                                  : resolveSaveTarget(comboFilePath(request.firstPath, ordinal),
+                                                      LinkRule::replaceLink));
             if (ordinal == 1)
                 appendHeader(out, request.kind, request.fieldSize, plan.total);
             const std::int64_t last = plan.lastTicket(ordinal);
             for (; ticket <= last; ++ticket) {
-                out.appendTicket(line.data(), line.size());
+                out.writeFixed(line.data(), line.size());
                 if (ticket < plan.total)
                     line.next();
                 // The clock is read once in a few thousand tickets only.
@@ -462,15 +315,21 @@ ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &p
                 appendFooter(out, ordinal, plan.fileCount);
             else
                 appendTrailer(out, request.kind, request.fieldSize, ticket - 1);
-            out.close();
+            out.commit();
             ++outcome.filesCompleted;
         }
-    } catch (const WriteFailure &failure) {
-        out.discard();
+    } catch (const FileError &error) {
+        outcome.failure = ComboFailure::writeFailed;
+        outcome.reason = error.reason();
+    } catch (const StopRequested &stop) {
+        outcome.failure = ComboFailure::stopped;
+        outcome.signal = stop.signal();
+        outcome.reason = "Stopped by " + signalName(stop.signal());
+    }
+    if (outcome.failure != ComboFailure::none) {
         outcome.failedPath = comboFilePath(request.firstPath, ordinal);
-        outcome.reason = errorText(failure.error);
-        outcome.ticketsWritten =
-            plan.lastTicket(ordinal - 1); // the removed file's tickets do not count
+        // the unfinished file is gone, its tickets do not count
+        outcome.ticketsWritten = plan.lastTicket(ordinal - 1);
         return outcome;
     }
     outcome.ok = true;
@@ -488,15 +347,30 @@ ComboOutcome runComboFiles(const ComboRequest &request, SharedState &state,
     return outcome;
 }
 
+std::string filesKeptText(std::int64_t filesCompleted) {
+    if (filesCompleted == 0)
+        return "no file of this run was saved";
+    if (filesCompleted == 1)
+        return "the file saved before it is kept";
+    return "the " + groupedOrZero(filesCompleted) + " files saved before it are kept";
+}
+
 std::string comboFailureMessage(const ComboOutcome &outcome) {
     const std::string crLf(kCrLf);
-    std::string kept;
-    if (outcome.filesCompleted == 0)
-        kept = "No file of this run was saved.";
-    else if (outcome.filesCompleted == 1)
-        kept = "The file saved before it is kept.";
-    else
-        kept = "The " + groupedOrZero(outcome.filesCompleted) + " files saved before it are kept.";
+    switch (outcome.failure) {
+    case ComboFailure::sameFile:
+        return "Cannot write file " + outcome.failedPath + ":" + crLf + outcome.reason + "." +
+               crLf + crLf + "Nothing was written. Choose another name or folder, then try again.";
+    case ComboFailure::folderBusy:
+        return "Cannot write into the folder " + outcome.failedPath + ":" + crLf + outcome.reason +
+               "." + crLf + crLf +
+               "Nothing was written. Wait until that run has ended or choose another folder, "
+               "then try again.";
+    default:
+        break;
+    }
+    std::string kept = filesKeptText(outcome.filesCompleted) + ".";
+    kept[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(kept[0])));
     return "Cannot write file " + outcome.failedPath + ":" + crLf + outcome.reason + "." + crLf +
            crLf + "The writing stopped there. " + kept + crLf +
            "Free some disk space or choose another folder or name, then try again.";

@@ -1,6 +1,5 @@
 // The rules every command keeps: help, usage errors, I/O failures, and the files behind --out.
 
-#include "output_file.h"
 #include "run_cli.h"
 #include "temp_dir.h"
 
@@ -166,78 +165,6 @@ TEST(CliIoFailures, StopAtTheFirstLineStandardOutputRefuses) {
     const int status = cli::run({"report", "--kind", "6", "--full", "60"}, {out, err, false});
     EXPECT_EQ(status, 1); // at once, not after 50 million lines
     EXPECT_EQ(err.str(), "marlek-lotto-cli: cannot write to standard output\n");
-}
-
-TEST(AtomicOutputFile, ReplacesTheTargetOnlyOnCommit) {
-    TempDir dir;
-    const auto target = dir / "out.txt";
-    test::writeFileBytes(target, "old");
-    {
-        cli::AtomicOutputFile file(target);
-        file.writeLine("new");
-    } // dropped without commit: as after an error
-    EXPECT_EQ(test::readFileBytes(target), "old");
-    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"out.txt"});
-
-    cli::AtomicOutputFile file(target);
-    file.writeLine("new");
-    file.writeLine("");
-    file.commit();
-    EXPECT_EQ(test::readFileBytes(target), "new\r\n\r\n");
-    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"out.txt"});
-}
-
-TEST(AtomicOutputFile, WritesEveryByteAroundTheBuffersEdges) {
-    TempDir dir;
-    constexpr std::size_t kBuffer = 1 << 20;
-    for (const std::size_t size : {kBuffer - 1, kBuffer, kBuffer + 1, 3 * kBuffer + 7}) {
-        std::string bytes(size, 'a');
-        for (std::size_t i = 0; i < size; ++i)
-            bytes[i] = static_cast<char>('a' + i % 26);
-        const auto target = dir / ("edge-" + std::to_string(size));
-        cli::AtomicOutputFile file(target);
-        file.write("<"); // a small write first, so the big one straddles the buffer
-        file.write(bytes);
-        file.write(">");
-        file.commit();
-        EXPECT_EQ(test::readFileBytes(target), "<" + bytes + ">") << size;
-    }
-}
-
-TEST(AtomicOutputFile, KeepsLinksAndModes) {
-    TempDir dir;
-    const auto real = dir / "real.txt";
-    const auto link = dir / "link.txt";
-    test::writeFileBytes(real, "old");
-    ::chmod(real.c_str(), 0640);
-    std::filesystem::create_symlink(real, link);
-
-    cli::AtomicOutputFile file(link);
-    file.writeLine("new");
-    file.commit();
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(test::readFileBytes(real), "new\r\n");
-    struct stat info {};
-    ASSERT_EQ(::stat(real.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
-
-    const mode_t oldMask = ::umask(022);
-    cli::AtomicOutputFile fresh(dir / "fresh.txt");
-    fresh.commit();
-    ::umask(oldMask);
-    ASSERT_EQ(::stat((dir / "fresh.txt").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0644u); // as a plain new file, not a private temporary
-}
-
-TEST(FileWriter, ThrowsNamingThePathWhenTheDeviceIsFull) {
-    cli::FileWriter file("/dev/full");
-    file.writeLine("a line");
-    try {
-        file.close();
-        FAIL() << "the write to /dev/full succeeded";
-    } catch (const cli::IoFailure &failure) {
-        EXPECT_STREQ(failure.what(), "cannot write \"/dev/full\": No space left on device");
-    }
 }
 
 } // namespace
