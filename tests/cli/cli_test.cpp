@@ -167,5 +167,43 @@ TEST(CliIoFailures, StopAtTheFirstLineStandardOutputRefuses) {
     EXPECT_EQ(err.str(), "marlek-lotto-cli: cannot write to standard output\n");
 }
 
+// Values are shown with their control characters escaped, so a message stays one line and cannot
+// steer the terminal; unexpected words are listed in the order given.
+TEST(CliMessages, ShowValuesEscapedAndInTheirOrder) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"odds", "--kind", "5\x1b[2J"},
+         "--kind: must be 5 (Pick 5) or 6 (Pick 6), not \"5\\x1b[2J\""},
+        {{"report", "--kind", "6", "--wheel", "9", "--out", "/no-such-folder/a\nb\t\x7f"},
+         "cannot create \"/no-such-folder/a\\nb\\t\\x7f\": No such file or directory"},
+        {{"combos", "--kind", "6", "--field", "49", "--out", "x", "--foo", "bar"},
+         "The following arguments were not expected: --foo bar"},
+        {{"odds", "--kind", "5", "extra"}, "The following argument was not expected: extra"},
+    };
+    for (const Case &c : cases) {
+        const auto result = runCli(c.args);
+        EXPECT_EQ(result.err, "marlek-lotto-cli: " + c.message + "\n");
+    }
+}
+
+// Standard output on a full device: the system's reason, for a command's lines and for --help.
+TEST(CliIoFailures, AFullStandardOutputSaysWhy) {
+    TempDir logs;
+    test::CliProcessOptions full;
+    full.stdoutPath = "/dev/full";
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"odds", "--kind", "5"}, std::vector<std::string>{"--help"},
+          std::vector<std::string>{"combos", "--help"}}) {
+        const auto result = test::runCliProcess(args, logs.path(), full);
+        EXPECT_EQ(result.status, 1) << args.front();
+        EXPECT_EQ(result.err,
+                  "marlek-lotto-cli: cannot write to standard output: No space left on device\n")
+            << args.front();
+    }
+}
+
 } // namespace
 } // namespace marlek

@@ -49,13 +49,19 @@ struct CliProcessOptions {
     std::vector<std::string> wrapper;     // e.g. strace and its options
 };
 
+inline CliProcessOptions withFileSizeLimit(rlim_t bytes) {
+    CliProcessOptions options;
+    options.fileSizeLimit = bytes;
+    return options;
+}
+
 class CliProcess {
 public:
     CliProcess(const std::vector<std::string> &args, const std::filesystem::path &logFolder,
                CliProcessOptions options = {})
         : m_outPath(options.stdoutPath.empty() ? (logFolder / "stdout").string()
                                                : options.stdoutPath),
-          m_errPath((logFolder / "stderr").string()) {
+          m_errPath((logFolder / "stderr").string()), m_ownOut(options.stdoutPath.empty()) {
         std::vector<std::string> command = options.wrapper;
         command.push_back(MARLEK_CLI_PROGRAM);
         command.insert(command.end(), args.begin(), args.end());
@@ -95,7 +101,8 @@ public:
         ::waitpid(std::exchange(m_pid, -1), &status, 0);
         CliResult result;
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        result.out = readAll(m_outPath);
+        if (m_ownOut) // a device given for standard output (/dev/full) is not read back
+            result.out = readAll(m_outPath);
         result.err = readAll(m_errPath);
         return result;
     }
@@ -110,6 +117,7 @@ private:
 
     std::string m_outPath;
     std::string m_errPath;
+    bool m_ownOut;
     pid_t m_pid = -1;
 };
 
