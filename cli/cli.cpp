@@ -112,7 +112,8 @@ int run(const std::vector<std::string> &args, Io io) {
     app.footer("Run '" + std::string(kProgramName) +
                " COMMAND --help' for a command's options and an example.\n"
                "Exit status: 0 done, 1 a file could not be written (or verify found a failing "
-               "wheel), 2 a mistake in the command line.");
+               "wheel), 2 a mistake in the command line, 128 + the signal when stopped while "
+               "writing files (130 for Ctrl+C).");
     addReportCommand(app, io);
     addVerifyCommand(app, io);
     addCatalogueCommand(app, io);
