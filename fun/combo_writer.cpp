@@ -245,6 +245,21 @@ void endComboRun(SharedState &state, const ComboOutcome &outcome) {
 
 namespace {
 
+// Puts the renames of a run's finished files on disk: the first file's folder (a followed link
+// may lead elsewhere) and the numbered files' folder.
+void syncFoldersOfRun(const SaveTarget &first, const std::string &numberedFolder,
+                      std::int64_t filesCompleted) {
+    if (filesCompleted == 0)
+        return;
+    const std::string firstFolder = folderOf(first.finalPath);
+    if (const int error = syncFolder(firstFolder))
+        throw FileError("sync the folder of", first.shownPath, error);
+    if (filesCompleted > 1 && fileIdentity(numberedFolder) != fileIdentity(firstFolder)) {
+        if (const int error = syncFolder(numberedFolder))
+            throw FileError("sync the folder", numberedFolder, error);
+    }
+}
+
 ComboOutcome failedBeforeWriting(ComboOutcome outcome, ComboFailure failure, std::string path,
                                  std::string reason) {
     outcome.failure = failure;
@@ -315,19 +330,28 @@ ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &p
                 appendFooter(out, ordinal, plan.fileCount);
             else
                 appendTrailer(out, request.kind, request.fieldSize, ticket - 1);
-            out.commit();
+            // One sync of the folders after the last file, not one per file: a run of one
+            // ticket per file writes fifty million of them.
+            out.commit(OutputFile::FolderSync::byCaller);
             ++outcome.filesCompleted;
         }
+        syncFoldersOfRun(firstTarget, folder, outcome.filesCompleted);
     } catch (const FileError &error) {
         outcome.failure = ComboFailure::writeFailed;
+        outcome.failedPath = error.path();
         outcome.reason = error.reason();
     } catch (const StopRequested &stop) {
         outcome.failure = ComboFailure::stopped;
+        outcome.failedPath = comboFilePath(request.firstPath, ordinal);
         outcome.signal = stop.signal();
         outcome.reason = "Stopped by " + signalName(stop.signal());
     }
     if (outcome.failure != ComboFailure::none) {
-        outcome.failedPath = comboFilePath(request.firstPath, ordinal);
+        try {
+            syncFoldersOfRun(firstTarget, folder, outcome.filesCompleted); // the files kept
+        } catch (const FileError &) {
+            // the failure that stopped the run is the one to report
+        }
         // the unfinished file is gone, its tickets do not count
         outcome.ticketsWritten = plan.lastTicket(ordinal - 1);
         return outcome;

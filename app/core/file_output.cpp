@@ -149,15 +149,6 @@ bool syncFailed(int fd) {
     return ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS;
 }
 
-int syncFolder(const std::string &folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    const int error = syncFailed(fd) ? errno : 0;
-    ::close(fd);
-    return error;
-}
-
 } // namespace
 
 FileError::FileError(const std::string &message) : std::runtime_error(message) {}
@@ -176,6 +167,15 @@ std::string systemReason(int error) {
 std::string folderOf(const std::string &path) {
     const std::string folder = std::filesystem::path(path).parent_path().string();
     return folder.empty() ? "." : folder;
+}
+
+int syncFolder(const std::string &folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = syncFailed(fd) ? errno : 0;
+    ::close(fd);
+    return error;
 }
 
 SaveTarget resolveSaveTarget(const std::string &path, LinkRule rule) {
@@ -313,7 +313,7 @@ void OutputFile::closeFile() {
         throw FileError("write", m_target.shownPath, errno);
 }
 
-void OutputFile::commit() {
+void OutputFile::commit(FolderSync folderSync) {
     try {
         flush();
         waitForWriter();
@@ -332,8 +332,10 @@ void OutputFile::commit() {
         m_registration.release();
         m_tempPath.clear();
         // The rename itself on disk, so a file announced as saved is there after a power loss.
-        if (const int error = syncFolder(folderOf(m_target.finalPath)))
-            throw FileError("sync the folder of", m_target.shownPath, error);
+        if (folderSync == FolderSync::now) {
+            if (const int error = syncFolder(folderOf(m_target.finalPath)))
+                throw FileError("sync the folder of", m_target.shownPath, error);
+        }
     } catch (...) {
         discard();
         throw;

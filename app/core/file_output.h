@@ -72,6 +72,9 @@ std::optional<FileIdentity> fileIdentity(const std::string &path, bool followLin
 // The folder part of a path, "." for a bare name.
 std::string folderOf(const std::string &path);
 
+// Puts the folder's entries (the renames into it) on disk; returns 0 or the errno of the failure.
+int syncFolder(const std::string &folder);
+
 // A lock on a folder, held while a run writes its files there, so two runs never mix their files.
 // Another process (or another run in this one) that tries the same folder is refused at once.
 class FolderLock {
@@ -128,8 +131,10 @@ public:
     }
 
     // Writes out the rest, syncs the file, puts it in place of its target and syncs the folder.
-    // Throws FileError (the temporary file is then gone) or StopRequested.
-    void commit();
+    // Throws FileError (the temporary file is then gone) or StopRequested. A caller that writes
+    // many files into one folder may sync the folder once, after the last (syncFolder()).
+    enum class FolderSync { now, byCaller };
+    void commit(FolderSync folderSync = FolderSync::now);
     // Drops the file being written: the temporary file goes, the target stays as it was.
     void discard() noexcept;
 

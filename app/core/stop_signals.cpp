@@ -1,6 +1,7 @@
 #include "stop_signals.h"
 
 #include <atomic>
+#include <cerrno>
 #include <cstring>
 
 #include <unistd.h>
