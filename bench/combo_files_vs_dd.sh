@@ -22,9 +22,7 @@ disk_dir=${DISK_DIR:-$build/combo-bench-out}
 work_dirs=()
 trap 'rm -rf "${work_dirs[@]}"' EXIT
 
-now() { date +%s.%N; }
 best() { sort -g | head -n 1; }
-run_files() { "$cli" combos --kind 6 --field 60 --out "$1/combos.txt" >/dev/null; }
 
 # Peak memory of a run that writes nothing against the largest run (into memory).
 mkdir -p "$memory_dir"
@@ -37,7 +35,16 @@ rss_start=$(cat "$work/rss-start")
 rss_run=$(cat "$work/rss-run")
 find "$work" -name '*.txt' -delete
 
-# compare FOLDER LABEL DD-OPTIONS...: rounds of the writer and of dd, alternating.
+# timed FILE COMMAND...: runs the command, appends "wall cpu" (seconds; cpu = user + system).
+timed() {
+    local file=$1
+    shift
+    /usr/bin/time -f '%e %U %S' -o "$file.one" "$@" >/dev/null
+    awk '{ printf "%s %.2f\n", $1, $2 + $3 }' "$file.one" >>"$file"
+}
+
+# compare FOLDER LABEL DD-OPTIONS...: rounds of the writer and of dd, alternating. The CPU time
+# is printed too: on a machine that other work keeps busy it tells more than the wall time.
 compare() {
     local folder=$1 label=$2
     shift 2
@@ -45,27 +52,26 @@ compare() {
     local dir
     dir=$(mktemp -d "$folder/combo-bench.XXXXXX")
     work_dirs+=("$dir")
-    local writer_times=() dd_times=() start round
+    local round
     for ((round = 1; round <= rounds; round++)); do
         sync
-        start=$(now)
-        run_files "$dir"
-        writer_times+=("$(echo "$(now) - $start" | bc -l)")
+        timed "$dir/writer.times" "$cli" combos --kind 6 --field 60 --out "$dir/combos.txt"
         find "$dir" -name '*.txt' -delete
         sync
-
-        start=$(now)
-        dd if=/dev/zero of="$dir/dd.bin" bs=1M count="$bytes" iflag=count_bytes status=none "$@"
-        dd_times+=("$(echo "$(now) - $start" | bc -l)")
+        timed "$dir/dd.times" dd if=/dev/zero of="$dir/dd.bin" bs=1M count="$bytes" \
+            iflag=count_bytes status=none "$@"
         rm -f "$dir/dd.bin"
     done
-    local writer ddtime
-    writer=$(printf '%s\n' "${writer_times[@]}" | best)
-    ddtime=$(printf '%s\n' "${dd_times[@]}" | best)
+    local writer ddtime writer_cpu dd_cpu
+    writer=$(cut -d' ' -f1 "$dir/writer.times" | best)
+    ddtime=$(cut -d' ' -f1 "$dir/dd.times" | best)
+    writer_cpu=$(cut -d' ' -f2 "$dir/writer.times" | best)
+    dd_cpu=$(cut -d' ' -f2 "$dir/dd.times" | best)
     echo "$label ($(df --output=fstype "$dir" | tail -n 1), $dir)"
-    echo "  writer (best of $rounds): ${writer} s   (all: ${writer_times[*]})"
-    echo "  dd $* (best):  ${ddtime} s   (all: ${dd_times[*]})"
-    printf '  time ratio writer/dd: %.2f  (goal <= 1.2)\n' "$(echo "$writer / $ddtime" | bc -l)"
+    echo "  writer, best of $rounds: ${writer} s, CPU ${writer_cpu} s   (all: $(cut -d' ' -f1 "$dir/writer.times" | xargs))"
+    echo "  dd $*, best:  ${ddtime} s, CPU ${dd_cpu} s   (all: $(cut -d' ' -f1 "$dir/dd.times" | xargs))"
+    printf '  time ratio writer/dd: %.2f  (goal <= 1.2); CPU time ratio %.2f\n' \
+        "$(echo "$writer / $ddtime" | bc -l)" "$(echo "$writer_cpu / $dd_cpu" | bc -l)"
 }
 
 echo "bytes written per run: $bytes"
