@@ -20,16 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::readFileBytes;
+using test::filesIn;
 using test::TempDir;
 using test::writeFileBytes;
-
-std::vector<std::string> filesIn(const fs::path &folder) {
-    std::vector<std::string> names;
-    for (const auto &entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 TEST(OutputFile, ReplacesTheTargetOnlyOnCommit) {
     TempDir dir;

@@ -17,15 +17,8 @@ namespace marlek {
 namespace {
 
 using test::runCli;
+using test::filesIn;
 using test::TempDir;
-
-std::vector<std::string> filesIn(const std::filesystem::path &folder) {
-    std::vector<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 TEST(CliHelp, PrintsUsageOnStandardOutputAloneOrAfterACommand) {
     struct Case {

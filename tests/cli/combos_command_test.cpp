@@ -20,16 +20,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::readFileBytes;
 using test::runCli;
+using test::filesIn;
 using test::TempDir;
 using test::writeFileBytes;
-
-std::vector<std::string> filesIn(const fs::path &folder) {
-    std::vector<std::string> names;
-    for (const auto &entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 bool endsWith(const std::string &text, const std::string &end) {
     return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
