@@ -51,7 +51,7 @@ std::string standardOutputFailure(int error) {
 std::string extrasMessage(const CLI::App &app) {
     const std::vector<std::string> extras = app.remaining(true);
     std::string message = extras.size() > 1 ? "The following arguments were not expected:"
-                                             : "The following argument was not expected:";
+                                            : "The following argument was not expected:";
     for (const std::string &extra : extras)
         message += " " + extra;
     return message;

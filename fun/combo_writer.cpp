@@ -111,7 +111,7 @@ void appendHeader(OutputFile &out, int kind, int n, std::int64_t total) {
     out.writeLine("Marlek's Lotto");
     out.writeLine(kind == 6 ? "Pick 6 Lotto" : "Pick 5 Lotto");
     out.writeLine(" $" + grouped(total) + "  " + grouped(total) + " Tickets  " + plain(n) +
-                   " Numbers " + guaranteeLabel(kind) + " Guarantee");
+                  " Numbers " + guaranteeLabel(kind) + " Guarantee");
     out.writeLine("");
     out.writeLine("The " + plain(n) + " Numbers you've Selected to Play");
     std::string numbers;
@@ -129,9 +129,9 @@ void appendTrailer(OutputFile &out, int kind, int n, std::int64_t ticketsWritten
     out.writeLine("Does this Wheel Work?  It's Easy to Prove.");
     out.writeLine("Pick Any " + plain(kind) + " of the " + plain(n) + " Numbers you've Selected");
     out.writeLine("Check All  " + grouped(ticketsWritten) +
-                   " Tickets. At Least 1 Ticket will have " + plain(kind) + " Numbers");
+                  " Tickets. At Least 1 Ticket will have " + plain(kind) + " Numbers");
     out.writeLine(kind == 6 ? "Thats Your 6 Guarantee"
-                             : "Thats Your " + guaranteeLabel(5) + " Guarantee");
+                            : "Thats Your " + guaranteeLabel(5) + " Guarantee");
     out.writeLine("Good Luck in All Your Lotto Pursuits");
 }
 

@@ -10,6 +10,8 @@
 // (LinkRule::replaceLink). A link to nothing is refused: writing through it would create a file
 // somewhere the player never chose, replacing it would lose the link.
 
+#include "stop_signals.h"
+
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -17,8 +19,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-
-#include "stop_signals.h"
 
 #include <sys/types.h>
 
@@ -121,8 +121,7 @@ public:
     void writeLine(std::string_view line);
     // The hot path of long runs: always copies all N bytes (a fixed size the compiler turns into a
     // few moves), of which `used` count.
-    template <std::size_t N>
-    void writeFixed(const char (&bytes)[N], std::size_t used) {
+    template <std::size_t N> void writeFixed(const char (&bytes)[N], std::size_t used) {
         static_assert(N <= kBufferBytes);
         if (kBufferBytes - m_used < N)
             flush();

@@ -89,7 +89,8 @@ TEST(SaveLinesToFile, FollowsALinkToAFileAndRefusesALinkToNothing) {
     EXPECT_EQ(readFileBytes(dir / "real.txt"), "new\r\n");
 
     QString reason;
-    EXPECT_FALSE(saveLinesToFile(qpath(dir / "dangling.txt"), std::vector<std::string>{"x"}, &reason));
+    EXPECT_FALSE(
+        saveLinesToFile(qpath(dir / "dangling.txt"), std::vector<std::string>{"x"}, &reason));
     EXPECT_EQ(reason, QString::fromStdString("It is a link to \"" + (dir / "gone.txt").string() +
                                              "\", which does not exist"));
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "dangling.txt"));

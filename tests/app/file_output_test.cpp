@@ -19,8 +19,8 @@ namespace marlek {
 namespace {
 
 namespace fs = std::filesystem;
-using test::readFileBytes;
 using test::filesIn;
+using test::readFileBytes;
 using test::TempDir;
 using test::writeFileBytes;
 
@@ -32,7 +32,7 @@ TEST(OutputFile, ReplacesTheTargetOnlyOnCommit) {
         OutputFile file(target.string());
         file.writeLine("new");
         EXPECT_EQ(filesIn(dir.path()).size(), 2u); // the temporary file beside it
-    } // dropped without commit: as after an error
+    }                                              // dropped without commit: as after an error
     EXPECT_EQ(readFileBytes(target), "old");
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"out.txt"});
 
@@ -109,9 +109,8 @@ TEST(OutputFile, RefusesALinkToNothingAndCreatesNothing) {
         OutputFile file((dir / "link.txt").string());
         FAIL() << "a link to nothing was written through";
     } catch (const FileError &error) {
-        EXPECT_EQ(error.reason(),
-                  "It is a link to \"" + (dir / "missing" / "r.txt").string() +
-                      "\", which does not exist");
+        EXPECT_EQ(error.reason(), "It is a link to \"" + (dir / "missing" / "r.txt").string() +
+                                      "\", which does not exist");
     }
     EXPECT_TRUE(fs::is_symlink(dir / "link.txt"));
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"link.txt"});

@@ -16,8 +16,8 @@
 namespace marlek {
 namespace {
 
-using test::runCli;
 using test::filesIn;
+using test::runCli;
 using test::TempDir;
 
 TEST(CliHelp, PrintsUsageOnStandardOutputAloneOrAfterACommand) {

@@ -3,9 +3,9 @@
 // what is on disk after a failure, a signal, links, and two runs at once.
 
 #include "combo_writer.h"
-#include "stop_signals.h"
 #include "commands.h"
 #include "run_cli.h"
+#include "stop_signals.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +18,15 @@ namespace marlek {
 namespace {
 
 namespace fs = std::filesystem;
+using test::filesIn;
 using test::readFileBytes;
 using test::runCli;
-using test::filesIn;
 using test::TempDir;
 using test::writeFileBytes;
 
 bool endsWith(const std::string &text, const std::string &end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // The files of a run folder that has no other files: `first`, then 1.txt, 2.txt, ... each whole
@@ -40,10 +41,10 @@ std::size_t expectWholeFilesOnly(const fs::path &dir, const std::string &first,
             break;
         ++count;
         const std::string bytes = readFileBytes(dir / name);
-        const std::string footer = " " + std::to_string(ordinal) + "  out of " +
-                                   std::to_string(fileCount) + "\r\n";
-        EXPECT_TRUE(endsWith(bytes, ordinal < fileCount ? footer
-                                                        : "Good Luck in All Your Lotto Pursuits\r\n"))
+        const std::string footer =
+            " " + std::to_string(ordinal) + "  out of " + std::to_string(fileCount) + "\r\n";
+        EXPECT_TRUE(endsWith(
+            bytes, ordinal < fileCount ? footer : "Good Luck in All Your Lotto Pursuits\r\n"))
             << name << " is not whole";
     }
     EXPECT_EQ(names.size(), count) << "more than the whole files of the run: " << names.size();
@@ -203,8 +204,8 @@ TEST(CombosCommandFaults, AFirstPathThatIsALaterFileIsRefusedBeforeAnythingIsWri
         c.prepare(dir.path());
         const std::vector<std::string> before = filesIn(dir.path());
         const std::string out = (dir / c.out).string();
-        const test::CliResult result = runCli(
-            {"combos", "--kind", "6", "--field", "10", "--per-file", "30", "--out", out});
+        const test::CliResult result =
+            runCli({"combos", "--kind", "6", "--field", "10", "--per-file", "30", "--out", out});
         EXPECT_EQ(result.status, 2) << c.name;
         EXPECT_EQ(result.out, "") << c.name;
         EXPECT_EQ(result.err, "marlek-lotto-cli: --out \"" + out +
@@ -247,8 +248,8 @@ TEST(CombosCommandFaults, ALinkToNothingIsRefused) {
 
 // A run long enough to be stopped part-way: 39 files of 100,000 tickets.
 std::vector<std::string> longRun(const fs::path &first) {
-    return {"combos", "--kind", "6", "--field", "40", "--per-file", "100000", "--out",
-            first.string()};
+    return {"combos",     "--kind", "6",     "--field",     "40",
+            "--per-file", "100000", "--out", first.string()};
 }
 constexpr std::int64_t kLongRunFiles = 39;
 
@@ -278,12 +279,11 @@ TEST(CombosCommandFaults, ASignalPartWayLeavesWholeFilesOnly) {
         const std::size_t kept = expectWholeFilesOnly(dir.path(), "c.txt", kLongRunFiles);
         EXPECT_GE(kept, 3u);
         if (signal != SIGKILL) {
-            EXPECT_EQ(result.err, "marlek-lotto-cli: stopped by " + signalName(signal) +
-                                      " while writing \"" +
-                                      comboFilePath((dir / "c.txt").string(),
-                                                    static_cast<std::int64_t>(kept) + 1) +
-                                      "\" (the " + std::to_string(kept) +
-                                      " files saved before it are kept)\n");
+            EXPECT_EQ(
+                result.err,
+                "marlek-lotto-cli: stopped by " + signalName(signal) + " while writing \"" +
+                    comboFilePath((dir / "c.txt").string(), static_cast<std::int64_t>(kept) + 1) +
+                    "\" (the " + std::to_string(kept) + " files saved before it are kept)\n");
         }
     }
 }
@@ -324,10 +324,10 @@ TEST(CombosCommandFaults, EveryFileIsSyncedBeforeItsRenameAndTheFolderAfterTheLa
     traced.hideLeaks = true;
     traced.wrapper = {"strace", "-f",          "-qq", "-e", "trace=fsync,rename,renameat,renameat2",
                       "-o",     trace.string()};
-    const test::CliResult result = test::runCliProcess(
-        {"combos", "--kind", "6", "--field", "10", "--per-file", "30", "--out",
-         (dir / "c.txt").string()},
-        logs.path(), traced);
+    const test::CliResult result =
+        test::runCliProcess({"combos", "--kind", "6", "--field", "10", "--per-file", "30", "--out",
+                             (dir / "c.txt").string()},
+                            logs.path(), traced);
     if (result.status != 0 && !fs::exists(trace))
         GTEST_SKIP() << "strace cannot trace here: " << result.err;
     ASSERT_EQ(result.status, 0) << result.err;
@@ -338,7 +338,8 @@ TEST(CombosCommandFaults, EveryFileIsSyncedBeforeItsRenameAndTheFolderAfterTheLa
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "rename"), 7);
     for (std::size_t i = 0; i < calls.size(); ++i) {
         if (calls[i] == "rename") {
-            EXPECT_TRUE(i > 0 && calls[i - 1] == "fsync") << "rename " << i << " of an unsynced file";
+            EXPECT_TRUE(i > 0 && calls[i - 1] == "fsync")
+                << "rename " << i << " of an unsynced file";
         }
     }
     ASSERT_GE(calls.size(), 2u);
