@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <optional>
@@ -21,90 +22,125 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// Room for any one line: 11 + 19 digits + 4 + 22 + 2 bytes.
+// Room for any one line and the wide copies that make it: 11 + 8 digits + 4 + 22 + 2 bytes, and
+// the last copy of up to 32 bytes that starts after the 8 digits and 11 bytes.
 constexpr std::size_t kMaxLineBytes = 64;
 
 std::string guaranteeLabel(int kind) {
     return kind == 6 ? " 6 of 6" : " 5 of 5";
 }
 
-// The text of one ticket line, kept in place from one ticket to the next: the ticket number is
-// counted up digit by digit and only the numbers of the combination that change are rewritten.
+// The text of one ticket line, from parts that are each written with a few wide copies: the
+// head "  Ticket   ", the ticket number's digits (kept as characters in one 64-bit word and
+// counted up there), the numbers before the last one (rewritten only when one of them changes,
+// once in a few lines) and the last number with its CR LF (from a table). So writing a line never
+// reads back bytes that were just changed one at a time, which would stall the processor on every
+// line of a run of fifty million.
 class TicketLine {
 public:
     TicketLine(int kind, int fieldSize) : m_kind(kind), m_fieldSize(fieldSize) {
-        constexpr std::string_view first = "  Ticket   1    ";
-        std::memcpy(m_line, first.data(), first.size());
-        m_ticketEnd = kTicketStart + 1;
         for (int j = 0; j < m_kind; ++j)
             m_numbers[j] = j + 1;
-        m_numberAt[0] = m_ticketEnd + 4;
-        writeNumbersFrom(0);
+        for (int number = 1; number <= 60; ++number) {
+            char text[4] = {};
+            std::size_t length = 0;
+            if (number >= 10 || m_kind == 6)
+                text[length++] = static_cast<char>('0' + number / 10);
+            text[length++] = static_cast<char>('0' + number % 10);
+            text[length++] = '\r';
+            text[length++] = '\n';
+            std::memcpy(&m_lastText[number], text, 4);
+            m_lastLength[number] = static_cast<std::uint8_t>(length);
+        }
+        setTicket(1);
+        writePrefix();
     }
 
-    const char (&data() const)[kMaxLineBytes] { return m_line; }
-    std::size_t size() const { return m_size; }
+    // Writes the line at `to`, which has room for kMaxLineBytes, and returns its length.
+    std::size_t writeTo(char *to) const {
+        static constexpr char kHead[16] = {' ', ' ', 'T', 'i', 'c', 'k', 'e', 't',
+                                           ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+        std::memcpy(to, kHead, sizeof kHead);
+        std::memcpy(to + kTicketStart, &m_digits, sizeof m_digits);
+        char *numbers = to + kTicketStart + m_digitCount;
+        std::memcpy(numbers, m_prefix, sizeof m_prefix);
+        char *last = numbers + m_prefixLength;
+        const int lastNumber = m_numbers[m_kind - 1];
+        std::memcpy(last, &m_lastText[lastNumber], sizeof m_lastText[0]);
+        return static_cast<std::size_t>(last - to) + m_lastLength[lastNumber];
+    }
 
     // The next ticket; the caller knows that there is one.
     void next() {
         countTicketUp();
+        if (m_numbers[m_kind - 1] < m_fieldSize) { // most tickets: only the last number moves
+            ++m_numbers[m_kind - 1];
+            return;
+        }
         int changed = m_kind - 1;
         while (m_numbers[changed] == m_fieldSize - (m_kind - 1 - changed))
             --changed;
         ++m_numbers[changed];
         for (int j = changed + 1; j < m_kind; ++j)
             m_numbers[j] = m_numbers[j - 1] + 1;
-        writeNumbersFrom(changed);
+        writePrefix();
     }
 
 private:
     static constexpr std::size_t kTicketStart = 11; // after "  Ticket   "
 
-    void countTicketUp() {
-        std::size_t p = m_ticketEnd;
-        while (p > kTicketStart) {
-            --p;
-            if (m_line[p] != '9') {
-                ++m_line[p];
-                return;
-            }
-            m_line[p] = '0';
-        }
-        // 9...9 became 0...0: one digit more, and everything after it moves right by one.
-        std::memmove(m_line + kTicketStart + 1, m_line + kTicketStart, m_size - kTicketStart);
-        m_line[kTicketStart] = '1';
-        ++m_ticketEnd;
-        ++m_size;
-        for (int j = 0; j < m_kind; ++j)
-            ++m_numberAt[j];
+    void setTicket(std::int64_t ticket) {
+        char text[20];
+        const auto end = std::to_chars(text, text + sizeof text, ticket).ptr;
+        m_digitCount = static_cast<std::size_t>(end - text);
+        if (m_digitCount > sizeof m_digits) // fields of up to 60 numbers have 8 digits at most
+            throw std::invalid_argument("ticket numbers above 8 digits");
+        m_digits = 0;
+        std::memcpy(&m_digits, text, m_digitCount);
+        m_ticket = ticket;
     }
 
-    // Pick 6 writes every number with two digits ("01"), Pick 5 in plain decimal ("1").
-    void writeNumbersFrom(int first) {
-        std::size_t pos = m_numberAt[first];
-        for (int j = first; j < m_kind; ++j) {
-            m_numberAt[j] = pos;
+    // Counts the ticket number up in its characters: the last digit is the highest byte in use.
+    void countTicketUp() {
+        ++m_ticket;
+        for (std::size_t digit = m_digitCount; digit-- > 0;) {
+            const unsigned shift = static_cast<unsigned>(8 * digit);
+            if (((m_digits >> shift) & 0xff) != '9') {
+                m_digits += std::uint64_t{1} << shift;
+                return;
+            }
+            m_digits -= std::uint64_t{9} << shift; // '9' becomes '0', and one is carried
+        }
+        setTicket(m_ticket); // 9...9 became 10...0: one digit more
+    }
+
+    // Four spaces, then every number but the last followed by two spaces. Pick 6 writes every
+    // number with two digits ("01"), Pick 5 in plain decimal ("1").
+    void writePrefix() {
+        std::size_t pos = 0;
+        for (int i = 0; i < 4; ++i)
+            m_prefix[pos++] = ' ';
+        for (int j = 0; j + 1 < m_kind; ++j) {
             const int number = m_numbers[j];
             if (number >= 10 || m_kind == 6)
-                m_line[pos++] = static_cast<char>('0' + number / 10);
-            m_line[pos++] = static_cast<char>('0' + number % 10);
-            if (j + 1 < m_kind) {
-                m_line[pos++] = ' ';
-                m_line[pos++] = ' ';
-            }
+                m_prefix[pos++] = static_cast<char>('0' + number / 10);
+            m_prefix[pos++] = static_cast<char>('0' + number % 10);
+            m_prefix[pos++] = ' ';
+            m_prefix[pos++] = ' ';
         }
-        m_line[pos++] = '\r';
-        m_line[pos++] = '\n';
-        m_size = pos;
+        m_prefixLength = pos;
     }
 
     int m_kind;
     int m_fieldSize;
-    char m_line[kMaxLineBytes]{};
-    std::size_t m_size = 0;
-    std::size_t m_ticketEnd = 0;
+    std::int64_t m_ticket = 0;
+    std::uint64_t m_digits = 0; // the ticket number's characters, first digit in the lowest byte
+    std::size_t m_digitCount = 0;
     int m_numbers[6]{};
-    std::size_t m_numberAt[6]{};
+    char m_prefix[32]{};
+    std::size_t m_prefixLength = 0;
+    std::uint32_t m_lastText[61]{}; // the last number's characters and CR LF, by number
+    std::uint8_t m_lastLength[61]{};
 };
 
 void appendHeader(OutputFile &out, int kind, int n, std::int64_t total) {
@@ -313,7 +349,7 @@ ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &p
                 appendHeader(out, request.kind, request.fieldSize, plan.total);
             const std::int64_t last = plan.lastTicket(ordinal);
             for (; ticket <= last; ++ticket) {
-                out.writeFixed(line.data(), line.size());
+                out.advance(line.writeTo(out.reserve(kMaxLineBytes)));
                 if (ticket < plan.total)
                     line.next();
                 // The clock is read once in a few thousand tickets only.

@@ -101,7 +101,7 @@ class BackgroundWriter;
 // path as the user gave it; a stop signal throws StopRequested at the next full buffer.
 class OutputFile {
 public:
-    // Room a writeFixed() copy may take.
+    // The largest room reserve() may ask for.
     static constexpr std::size_t kBufferBytes = std::size_t{1} << 20;
 
     OutputFile();
@@ -119,15 +119,14 @@ public:
     void write(std::string_view bytes);
     // One line of a saved text: the line, then CR LF.
     void writeLine(std::string_view line);
-    // The hot path of long runs: always copies all N bytes (a fixed size the compiler turns into a
-    // few moves), of which `used` count.
-    template <std::size_t N> void writeFixed(const char (&bytes)[N], std::size_t used) {
-        static_assert(N <= kBufferBytes);
-        if (kBufferBytes - m_used < N)
+    // The hot path of long runs: room for `size` bytes (at most kBufferBytes) at the end of the
+    // buffer, written in place, of which advance() then keeps `used`.
+    char *reserve(std::size_t size) {
+        if (kBufferBytes - m_used < size)
             flush();
-        std::memcpy(m_buffer + m_used, bytes, N);
-        m_used += used;
+        return m_buffer + m_used;
     }
+    void advance(std::size_t used) { m_used += used; }
 
     // Writes out the rest, syncs the file, puts it in place of its target and syncs the folder.
     // Throws FileError (the temporary file is then gone) or StopRequested. A caller that writes
