@@ -114,7 +114,6 @@ public:
     // Starts a new file (the file before must be committed or discarded).
     void open(const std::string &path, LinkRule rule = LinkRule::follow);
     void open(const SaveTarget &target);
-    bool isOpen() const { return m_fd >= 0; }
 
     void write(std::string_view bytes);
     // One line of a saved text: the line, then CR LF.
