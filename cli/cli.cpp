@@ -3,16 +3,58 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <ostream>
 
 namespace marlek::cli {
 namespace {
 
-int fail(Io &io, int status, const char *message) {
-    io.err << kProgramName << ": " << message << '\n';
+// Control characters in a value (a path, a mistyped option) are shown as escapes, so a message
+// can neither break its one line nor send commands to the terminal.
+std::string escapedForTerminal(std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            shown += "\\n";
+        else if (c == '\r')
+            shown += "\\r";
+        else if (c == '\t')
+            shown += "\\t";
+        else if (byte < 0x20 || byte == 0x7f)
+            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+int fail(Io &io, int status, std::string_view message) {
+    io.err << kProgramName << ": " << escapedForTerminal(message) << '\n';
     io.err.flush();
     return status;
+}
+
+// The system's reason for a failed write to standard output, when the stream left one in errno.
+std::string standardOutputFailure(int error) {
+    std::string message = "cannot write to standard output";
+    if (error != 0)
+        message += ": " + systemReason(error);
+    return message;
+}
+
+// CLI11 lists unexpected words back to front when handed the arguments reversed; this lists them
+// in the order given.
+std::string extrasMessage(const CLI::App &app) {
+    const std::vector<std::string> extras = app.remaining(true);
+    std::string message = extras.size() > 1 ? "The following arguments were not expected:"
+                                            : "The following argument was not expected:";
+    for (const std::string &extra : extras)
+        message += " " + extra;
+    return message;
 }
 
 std::string commandNames(CLI::App &app) {
@@ -55,10 +97,11 @@ void checkCommandWord(CLI::App &app, const std::vector<std::string> &args) {
 } // namespace
 
 void writeOutputLine(Io &io, std::string_view line) {
+    errno = 0;
     io.out.write(line.data(), static_cast<std::streamsize>(line.size()));
     io.out.put('\n');
     if (!io.out)
-        throw IoFailure("cannot write to standard output");
+        throw IoFailure(standardOutputFailure(errno));
 }
 
 int run(const std::vector<std::string> &args, Io io) {
@@ -70,7 +113,8 @@ int run(const std::vector<std::string> &args, Io io) {
     app.footer("Run '" + std::string(kProgramName) +
                " COMMAND --help' for a command's options and an example.\n"
                "Exit status: 0 done, 1 a file could not be read or written (or verify found a "
-               "failing wheel), 2 a mistake in the command line.");
+               "failing wheel), 2 a mistake in the command line, 128 + the signal when stopped "
+               "while writing files (130 for Ctrl+C).");
     addReportCommand(app, io);
     addVerifyCommand(app, io);
     addCatalogueCommand(app, io);
@@ -79,9 +123,10 @@ int run(const std::vector<std::string> &args, Io io) {
     addCheckCommand(app, io);
 
     if (const std::optional<CLI::App *> command = helpAskedFor(app, args)) {
+        errno = 0;
         io.out << (*command)->help();
         io.out.flush();
-        return io.out ? 0 : 1;
+        return io.out ? 0 : fail(io, 1, standardOutputFailure(errno));
     }
 
     std::vector<std::string> reversed(args.rbegin(), args.rend()); // CLI11 takes them back to front
@@ -97,6 +142,8 @@ int run(const std::vector<std::string> &args, Io io) {
         io.out << app.help("", CLI::AppFormatMode::All);
         io.out.flush();
         return 0;
+    } catch (const CLI::ExtrasError &) {
+        return fail(io, 2, extrasMessage(app));
     } catch (const CLI::ParseError &error) {
         return fail(io, 2, error.what());
     } catch (const UsageError &error) {
@@ -104,10 +151,14 @@ int run(const std::vector<std::string> &args, Io io) {
     } catch (const IoFailure &error) {
         io.out.flush();
         return fail(io, 1, error.what());
+    } catch (const Stopped &stopped) {
+        io.out.flush();
+        return fail(io, 128 + stopped.signal, stopped.what());
     }
+    errno = 0;
     io.out.flush();
     if (!io.out)
-        return fail(io, 1, "cannot write to standard output");
+        return fail(io, 1, standardOutputFailure(errno));
     return io.exitStatus;
 }
 

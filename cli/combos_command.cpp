@@ -5,6 +5,7 @@
 
 #include "combo_writer.h"
 #include "options.h"
+#include "stop_signals.h"
 
 #include <CLI/CLI.hpp>
 
@@ -63,17 +64,31 @@ void runCombos(const CombosOptions &options, Io &io) {
     ComboProgress progress;
     if (io.errIsTerminal)
         progress = [&bar](std::int64_t written) { bar.show(written); };
-    const ComboOutcome outcome = runComboFiles(request, state, progress);
+    ComboOutcome outcome;
+    {
+        const StopSignalScope stopSignals;
+        outcome = runComboFiles(request, state, progress);
+    }
     bar.clear();
 
-    if (!outcome.ok) {
-        std::string kept = outcome.filesCompleted == 0
-                               ? "no file of this run was saved"
-                               : std::to_string(outcome.filesCompleted) +
-                                     (outcome.filesCompleted == 1 ? " file" : " files") +
-                                     " saved before it kept";
-        throw IoFailure("cannot write \"" + outcome.failedPath + "\": " + outcome.reason + " (" +
-                        kept + ")");
+    const std::string failed = "\"" + outcome.failedPath + "\"";
+    switch (outcome.failure) {
+    case ComboFailure::none:
+        break;
+    case ComboFailure::sameFile:
+        throw UsageError("--out " + failed + ": " + outcome.reason +
+                         "; choose another name (bad input, nothing was written)");
+    case ComboFailure::folderBusy:
+        throw IoFailure("cannot write into " + failed + ": " + outcome.reason +
+                        " (nothing was written; wait until that run has ended or choose another "
+                        "folder)");
+    case ComboFailure::stopped:
+        throw Stopped("stopped by " + signalName(outcome.signal) + " while writing " + failed +
+                          " (" + filesKeptText(outcome.filesCompleted) + ")",
+                      outcome.signal);
+    case ComboFailure::writeFailed:
+        throw IoFailure("write", outcome.failedPath,
+                        outcome.reason + " (" + filesKeptText(outcome.filesCompleted) + ")");
     }
     // The names are streamed: with one ticket a file there are fifty million of them.
     writeOutputLine(io, std::to_string(outcome.plan.fileCount) + " Files Saved");

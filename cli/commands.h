@@ -9,10 +9,17 @@
 //   anything is written: exit 2, one message on standard error, nothing on standard output, no file
 //   created or changed.
 // - I/O failure: throw IoFailure with a message naming the path and the operating system's reason:
-//   exit 1. --out never leaves a half-written file.
+//   exit 1. Files are written under a temporary name and put in place only when complete
+//   (file_output.h), so --out never leaves a half-written file.
+// - Ctrl+C, SIGTERM, SIGHUP while files are written: throw Stopped with a message that says what
+//   was kept: exit 128 + the signal (130 for Ctrl+C).
+// - Values in messages are printed with control characters escaped, so they cannot steer the
+//   terminal.
 // - Options take their value as the next word (--kind 5); --kind is required by every command but
 //   verify and check --report. --help, alone or after a command, prints usage on standard output
 //   and exits 0.
+
+#include "file_output.h"
 
 #include <iosfwd>
 #include <stdexcept>
@@ -32,8 +39,13 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-struct IoFailure : std::runtime_error {
-    using std::runtime_error::runtime_error;
+// A file or standard output that could not be written: "cannot write \"PATH\": REASON".
+using IoFailure = FileError;
+
+// A stop signal ended the command; the message says what was kept.
+struct Stopped : std::runtime_error {
+    Stopped(const std::string &message, int signal) : std::runtime_error(message), signal(signal) {}
+    int signal;
 };
 
 // Where a command writes; errIsTerminal says whether a progress display may go to err.

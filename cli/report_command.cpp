@@ -1,6 +1,7 @@
 #include "commands.h"
 #include "options.h"
 #include "output_file.h"
+#include "stop_signals.h"
 #include "wheel_choice.h"
 
 #include "shared_state.h"
@@ -31,9 +32,16 @@ void runReport(const ReportOptions &options, const CLI::App &command, Io &io) {
         writeReport(state, [&io](std::string_view line) { writeOutputLine(io, line); });
         return;
     }
-    AtomicOutputFile file(options.out);
-    writeReport(state, [&file](std::string_view line) { file.writeLine(line); });
-    file.commit();
+    const StopSignalScope stopSignals;
+    try {
+        AtomicOutputFile file(options.out);
+        writeReport(state, [&file](std::string_view line) { file.writeLine(line); });
+        file.commit();
+    } catch (const StopRequested &stop) {
+        throw Stopped("stopped by " + signalName(stop.signal()) + " before \"" + options.out +
+                          "\" was complete; it is left as it was",
+                      stop.signal());
+    }
 }
 
 } // namespace

@@ -1,357 +1,188 @@
 #include "combo_writer.h"
 
+#include "file_output.h"
 #include "number_text.h"
+#include "stop_signals.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <condition_variable>
+#include <cctype>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
-#include <memory>
-#include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <system_error>
-#include <thread>
 #include <utility>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace marlek {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-// Large enough that the system call per megabyte costs nothing next to the copying; small enough
-// that the whole run, with two of them, stays a few megabytes.
-constexpr std::size_t kBufferBytes = std::size_t{1} << 20;
-// Room for any one line: 11 + 19 digits + 4 + 22 + 2 bytes.
+// Room for any one line and the wide copies that make it: 11 + 8 digits + 4 + 22 + 2 bytes, and
+// the last copy of up to 32 bytes that starts after the 8 digits and 11 bytes.
 constexpr std::size_t kMaxLineBytes = 64;
 
 std::string guaranteeLabel(int kind) {
     return kind == 6 ? " 6 of 6" : " 5 of 5";
 }
 
-std::string errorText(int error) {
-    return std::generic_category().message(error);
-}
-
-struct WriteFailure {
-    int error;
-};
-
-// Writes all of a buffer with plain system calls; returns 0 or the errno of the failure.
-int writeAll(int fd, const char *data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return 0;
-}
-
-// Writes one buffer at a time on a thread of its own, so that making the next megabyte of text
-// and handing the last one to the system overlap: the run then takes little longer than the
-// writing alone.
-class BackgroundWriter {
-public:
-    BackgroundWriter() : m_thread([this] { run(); }) {}
-    ~BackgroundWriter() {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_stop = true;
-        }
-        m_changed.notify_all();
-        m_thread.join();
-    }
-    BackgroundWriter(const BackgroundWriter &) = delete;
-    BackgroundWriter &operator=(const BackgroundWriter &) = delete;
-
-    // Starts writing the bytes to the file and returns at once; they must stay put until wait().
-    // The write before must have been waited for.
-    void start(int fd, const char *data, std::size_t size) {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_fd = fd;
-            m_data = data;
-            m_size = size;
-            m_pending = true;
-        }
-        m_changed.notify_all();
-    }
-
-    // Waits until the write under way is done; its failure is thrown here.
-    void wait() {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return !m_pending; });
-        if (const int error = std::exchange(m_error, 0))
-            throw WriteFailure{error};
-    }
-
-private:
-    void run() {
-        std::unique_lock lock(m_mutex);
-        while (true) {
-            m_changed.wait(lock, [this] { return m_pending || m_stop; });
-            if (!m_pending)
-                return;
-            const int fd = m_fd;
-            const char *data = m_data;
-            const std::size_t size = m_size;
-            lock.unlock();
-            const int error = writeAll(fd, data, size);
-            lock.lock();
-            m_error = error;
-            m_pending = false;
-            m_changed.notify_all();
-        }
-    }
-
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_pending = false;
-    bool m_stop = false;
-    int m_fd = -1;
-    const char *m_data = nullptr;
-    std::size_t m_size = 0;
-    int m_error = 0;
-    std::thread m_thread; // last: it starts once everything it uses is in place
-};
-
-// One output file written through two fixed buffers: one fills while the other is written.
-// Failures carry errno.
-class OutputFile {
-public:
-    OutputFile()
-        : m_buffers{std::make_unique<char[]>(kBufferBytes),
-                    std::make_unique<char[]>(kBufferBytes)} {}
-    ~OutputFile() { discard(); }
-    OutputFile(const OutputFile &) = delete;
-    OutputFile &operator=(const OutputFile &) = delete;
-
-    void open(const std::string &path) {
-        m_path = path;
-        m_used = 0;
-        m_fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (m_fd < 0)
-            throw WriteFailure{errno};
-        struct stat info {};
-        m_regular = ::fstat(m_fd, &info) == 0 && S_ISREG(info.st_mode);
-    }
-
-    // A line, or a few, that fits the room kept free for one line.
-    void append(const char *bytes, std::size_t size) {
-        if (kBufferBytes - m_used < kMaxLineBytes)
-            flush();
-        std::memcpy(buffer() + m_used, bytes, size);
-        m_used += size;
-    }
-
-    // A ticket line: the copy is always of the whole line buffer, a fixed size the compiler turns
-    // into a few moves, and only `size` bytes of it count.
-    void appendTicket(const char (&line)[kMaxLineBytes], std::size_t size) {
-        if (kBufferBytes - m_used < kMaxLineBytes)
-            flush();
-        std::memcpy(buffer() + m_used, line, kMaxLineBytes);
-        m_used += size;
-    }
-
-    void appendText(std::string_view text) {
-        while (!text.empty()) {
-            const std::size_t part = std::min(text.size(), kMaxLineBytes);
-            append(text.data(), part);
-            text.remove_prefix(part);
-        }
-    }
-
-    void appendLine(std::string_view line) {
-        appendText(line);
-        append(kCrLf.data(), kCrLf.size());
-    }
-
-    void close() {
-        flush();
-        m_writer.wait();
-        const int fd = std::exchange(m_fd, -1);
-        if (::close(fd) != 0 && errno != EINTR) {
-            // Late write errors (a full quota, a network file system) show up only here.
-            const int error = errno;
-            removeIfRegular();
-            throw WriteFailure{error};
-        }
-    }
-
-    // After a failure: closes the file and removes it when it is a regular file that this run
-    // created or replaced, so no half-written file is left behind. Devices are left alone.
-    void discard() {
-        try {
-            m_writer.wait(); // nothing may still be writing into the file
-        } catch (const WriteFailure &) {
-            // the failure is the one being handled
-        }
-        if (m_fd < 0)
-            return;
-        ::close(std::exchange(m_fd, -1));
-        removeIfRegular();
-    }
-
-private:
-    char *buffer() { return m_buffers[m_current].get(); }
-
-    void removeIfRegular() {
-        if (m_regular)
-            ::unlink(m_path.c_str());
-        m_regular = false;
-    }
-
-    // Hands the filled buffer to the writer and goes on in the other one, once that one's bytes
-    // are out.
-    void flush() {
-        if (m_used == 0)
-            return;
-        m_writer.wait();
-        m_writer.start(m_fd, buffer(), m_used);
-        m_current ^= 1;
-        m_used = 0;
-    }
-
-    std::unique_ptr<char[]> m_buffers[2];
-    std::size_t m_current = 0;
-    std::size_t m_used = 0;
-    int m_fd = -1;
-    bool m_regular = false; // a file of its own, not a device such as /dev/full
-    std::string m_path;
-    BackgroundWriter m_writer;
-};
-
-// The text of one ticket line, kept in place from one ticket to the next: the ticket number is
-// counted up digit by digit and only the numbers of the combination that change are rewritten.
+// The text of one ticket line, from parts that are each written with a few wide copies: the
+// head "  Ticket   ", the ticket number's digits (kept as characters in one 64-bit word and
+// counted up there), the numbers before the last one (rewritten only when one of them changes,
+// once in a few lines) and the last number with its CR LF (from a table). So writing a line never
+// reads back bytes that were just changed one at a time, which would stall the processor on every
+// line of a run of fifty million.
 class TicketLine {
 public:
     TicketLine(int kind, int fieldSize) : m_kind(kind), m_fieldSize(fieldSize) {
-        constexpr std::string_view first = "  Ticket   1    ";
-        std::memcpy(m_line, first.data(), first.size());
-        m_ticketEnd = kTicketStart + 1;
         for (int j = 0; j < m_kind; ++j)
             m_numbers[j] = j + 1;
-        m_numberAt[0] = m_ticketEnd + 4;
-        writeNumbersFrom(0);
+        for (int number = 1; number <= 60; ++number) {
+            char text[4] = {};
+            std::size_t length = 0;
+            if (number >= 10 || m_kind == 6)
+                text[length++] = static_cast<char>('0' + number / 10);
+            text[length++] = static_cast<char>('0' + number % 10);
+            text[length++] = '\r';
+            text[length++] = '\n';
+            std::memcpy(&m_lastText[number], text, 4);
+            m_lastLength[number] = static_cast<std::uint8_t>(length);
+        }
+        setTicket(1);
+        writePrefix();
     }
 
-    const char (&data() const)[kMaxLineBytes] { return m_line; }
-    std::size_t size() const { return m_size; }
+    // Writes the line at `to`, which has room for kMaxLineBytes, and returns its length.
+    std::size_t writeTo(char *to) const {
+        static constexpr char kHead[16] = {' ', ' ', 'T', 'i', 'c', 'k', 'e', 't',
+                                           ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+        std::memcpy(to, kHead, sizeof kHead);
+        std::memcpy(to + kTicketStart, &m_digits, sizeof m_digits);
+        char *numbers = to + kTicketStart + m_digitCount;
+        std::memcpy(numbers, m_prefix, sizeof m_prefix);
+        char *last = numbers + m_prefixLength;
+        const int lastNumber = m_numbers[m_kind - 1];
+        std::memcpy(last, &m_lastText[lastNumber], sizeof m_lastText[0]);
+        return static_cast<std::size_t>(last - to) + m_lastLength[lastNumber];
+    }
 
     // The next ticket; the caller knows that there is one.
     void next() {
         countTicketUp();
+        if (m_numbers[m_kind - 1] < m_fieldSize) { // most tickets: only the last number moves
+            ++m_numbers[m_kind - 1];
+            return;
+        }
         int changed = m_kind - 1;
         while (m_numbers[changed] == m_fieldSize - (m_kind - 1 - changed))
             --changed;
         ++m_numbers[changed];
         for (int j = changed + 1; j < m_kind; ++j)
             m_numbers[j] = m_numbers[j - 1] + 1;
-        writeNumbersFrom(changed);
+        writePrefix();
     }
 
 private:
     static constexpr std::size_t kTicketStart = 11; // after "  Ticket   "
 
-    void countTicketUp() {
-        std::size_t p = m_ticketEnd;
-        while (p > kTicketStart) {
-            --p;
-            if (m_line[p] != '9') {
-                ++m_line[p];
-                return;
-            }
-            m_line[p] = '0';
-        }
-        // 9...9 became 0...0: one digit more, and everything after it moves right by one.
-        std::memmove(m_line + kTicketStart + 1, m_line + kTicketStart, m_size - kTicketStart);
-        m_line[kTicketStart] = '1';
-        ++m_ticketEnd;
-        ++m_size;
-        for (int j = 0; j < m_kind; ++j)
-            ++m_numberAt[j];
+    void setTicket(std::int64_t ticket) {
+        char text[20];
+        const auto end = std::to_chars(text, text + sizeof text, ticket).ptr;
+        m_digitCount = static_cast<std::size_t>(end - text);
+        if (m_digitCount > sizeof m_digits) // fields of up to 60 numbers have 8 digits at most
+            throw std::invalid_argument("ticket numbers above 8 digits");
+        m_digits = 0;
+        std::memcpy(&m_digits, text, m_digitCount);
+        m_ticket = ticket;
     }
 
-    // Pick 6 writes every number with two digits ("01"), Pick 5 in plain decimal ("1").
-    void writeNumbersFrom(int first) {
-        std::size_t pos = m_numberAt[first];
-        for (int j = first; j < m_kind; ++j) {
-            m_numberAt[j] = pos;
+    // Counts the ticket number up in its characters: the last digit is the highest byte in use.
+    void countTicketUp() {
+        ++m_ticket;
+        for (std::size_t digit = m_digitCount; digit-- > 0;) {
+            const unsigned shift = static_cast<unsigned>(8 * digit);
+            if (((m_digits >> shift) & 0xff) != '9') {
+                m_digits += std::uint64_t{1} << shift;
+                return;
+            }
+            m_digits -= std::uint64_t{9} << shift; // '9' becomes '0', and one is carried
+        }
+        setTicket(m_ticket); // 9...9 became 10...0: one digit more
+    }
+
+    // Four spaces, then every number but the last followed by two spaces. Pick 6 writes every
+    // number with two digits ("01"), Pick 5 in plain decimal ("1").
+    void writePrefix() {
+        std::size_t pos = 0;
+        for (int i = 0; i < 4; ++i)
+            m_prefix[pos++] = ' ';
+        for (int j = 0; j + 1 < m_kind; ++j) {
             const int number = m_numbers[j];
             if (number >= 10 || m_kind == 6)
-                m_line[pos++] = static_cast<char>('0' + number / 10);
-            m_line[pos++] = static_cast<char>('0' + number % 10);
-            if (j + 1 < m_kind) {
-                m_line[pos++] = ' ';
-                m_line[pos++] = ' ';
-            }
+                m_prefix[pos++] = static_cast<char>('0' + number / 10);
+            m_prefix[pos++] = static_cast<char>('0' + number % 10);
+            m_prefix[pos++] = ' ';
+            m_prefix[pos++] = ' ';
         }
-        m_line[pos++] = '\r';
-        m_line[pos++] = '\n';
-        m_size = pos;
+        m_prefixLength = pos;
     }
 
     int m_kind;
     int m_fieldSize;
-    char m_line[kMaxLineBytes]{};
-    std::size_t m_size = 0;
-    std::size_t m_ticketEnd = 0;
+    std::int64_t m_ticket = 0;
+    std::uint64_t m_digits = 0; // the ticket number's characters, first digit in the lowest byte
+    std::size_t m_digitCount = 0;
     int m_numbers[6]{};
-    std::size_t m_numberAt[6]{};
+    char m_prefix[32]{};
+    std::size_t m_prefixLength = 0;
+    std::uint32_t m_lastText[61]{}; // the last number's characters and CR LF, by number
+    std::uint8_t m_lastLength[61]{};
 };
 
 void appendHeader(OutputFile &out, int kind, int n, std::int64_t total) {
-    out.appendLine("Marlek's Lotto");
-    out.appendLine(kind == 6 ? "Pick 6 Lotto" : "Pick 5 Lotto");
-    out.appendLine(" $" + grouped(total) + "  " + grouped(total) + " Tickets  " + plain(n) +
-                   " Numbers " + guaranteeLabel(kind) + " Guarantee");
-    out.appendLine("");
-    out.appendLine("The " + plain(n) + " Numbers you've Selected to Play");
+    out.writeLine("Marlek's Lotto");
+    out.writeLine(kind == 6 ? "Pick 6 Lotto" : "Pick 5 Lotto");
+    out.writeLine(" $" + grouped(total) + "  " + grouped(total) + " Tickets  " + plain(n) +
+                  " Numbers " + guaranteeLabel(kind) + " Guarantee");
+    out.writeLine("");
+    out.writeLine("The " + plain(n) + " Numbers you've Selected to Play");
     std::string numbers;
     for (int j = 1; j <= n; ++j)
         numbers += "  " + plain(j);
-    out.appendLine(numbers);
-    out.appendLine("");
-    out.appendLine("Play these " + grouped(total) + " Tickets");
+    out.writeLine(numbers);
+    out.writeLine("");
+    out.writeLine("Play these " + grouped(total) + " Tickets");
 }
 
 void appendTrailer(OutputFile &out, int kind, int n, std::int64_t ticketsWritten) {
-    out.appendLine(""); // the run's copyText, emptied at its start
-    out.appendLine("Ticket Cost based on $1 US");
-    out.appendLine("");
-    out.appendLine("Does this Wheel Work?  It's Easy to Prove.");
-    out.appendLine("Pick Any " + plain(kind) + " of the " + plain(n) + " Numbers you've Selected");
-    out.appendLine("Check All  " + grouped(ticketsWritten) +
-                   " Tickets. At Least 1 Ticket will have " + plain(kind) + " Numbers");
-    out.appendLine(kind == 6 ? "Thats Your 6 Guarantee"
-                             : "Thats Your " + guaranteeLabel(5) + " Guarantee");
-    out.appendLine("Good Luck in All Your Lotto Pursuits");
+    out.writeLine(""); // the run's copyText, emptied at its start
+    out.writeLine("Ticket Cost based on $1 US");
+    out.writeLine("");
+    out.writeLine("Does this Wheel Work?  It's Easy to Prove.");
+    out.writeLine("Pick Any " + plain(kind) + " of the " + plain(n) + " Numbers you've Selected");
+    out.writeLine("Check All  " + grouped(ticketsWritten) +
+                  " Tickets. At Least 1 Ticket will have " + plain(kind) + " Numbers");
+    out.writeLine(kind == 6 ? "Thats Your 6 Guarantee"
+                            : "Thats Your " + guaranteeLabel(5) + " Guarantee");
+    out.writeLine("Good Luck in All Your Lotto Pursuits");
 }
 
 void appendFooter(OutputFile &out, std::int64_t ordinal, std::int64_t fileCount) {
-    out.appendLine("");
-    out.appendLine("");
+    out.writeLine("");
+    out.writeLine("");
     std::string footer = " ";
     footer += plain(ordinal);
     footer += "  out of ";
     footer += plain(fileCount);
-    out.appendLine(footer);
+    out.writeLine(footer);
 }
 
-// The ordinal of a later file of the run whose name the first file already has ("3.txt" in the
-// numbered files' folder), or 0. Writing that later file would replace the first one.
-std::int64_t laterFileNamedLikeFirst(const std::string &firstPath, std::int64_t fileCount) {
-    const std::string name = std::filesystem::path(firstPath).filename().string();
+// The number k of a file named "k.txt" (no leading zero) with 1 <= k < fileCount, or 0.
+std::int64_t numberedFileNumber(const std::string &name, std::int64_t fileCount) {
     if (name.size() < 5 || name.compare(name.size() - 4, 4, ".txt") != 0 || name[0] == '0')
         return 0;
     std::int64_t number = 0;
@@ -360,7 +191,36 @@ std::int64_t laterFileNamedLikeFirst(const std::string &firstPath, std::int64_t 
             return 0;
         number = number * 10 + (name[i] - '0');
     }
-    return number >= 1 && number <= fileCount - 1 ? number + 1 : 0;
+    return number >= 1 && number <= fileCount - 1 ? number : 0;
+}
+
+// The ordinal of a later file of the run that is the same file as the first one, or 0: writing it
+// would replace the first file. Files are compared by folder and name, and by device and inode
+// for another name of the same file (a hard link).
+std::int64_t laterFileSameAsFirst(const SaveTarget &first, const std::string &numberedFolder,
+                                  std::int64_t fileCount) {
+    if (first.inPlace || fileCount < 2)
+        return 0;
+    const std::optional<FileIdentity> folder = fileIdentity(numberedFolder);
+    if (!folder)
+        return 0; // no folder: the first file cannot be created either
+    const std::filesystem::path finalPath(first.finalPath);
+    if (fileIdentity(folderOf(first.finalPath)) == folder) {
+        if (const std::int64_t number =
+                numberedFileNumber(finalPath.filename().string(), fileCount))
+            return number + 1;
+    }
+    struct stat info {};
+    if (::stat(first.finalPath.c_str(), &info) != 0 || info.st_nlink < 2)
+        return 0;
+    const FileIdentity firstFile{info.st_dev, info.st_ino};
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator(numberedFolder, error)) {
+        const std::int64_t number = numberedFileNumber(entry.path().filename().string(), fileCount);
+        if (number != 0 && fileIdentity(entry.path().string(), false) == firstFile)
+            return number + 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -419,18 +279,58 @@ void endComboRun(SharedState &state, const ComboOutcome &outcome) {
     state.counter = static_cast<std::int32_t>(outcome.ticketsWritten + 1);
 }
 
+namespace {
+
+// Puts the renames of a run's finished files on disk: the first file's folder (a followed link
+// may lead elsewhere) and the numbered files' folder.
+void syncFoldersOfRun(const SaveTarget &first, const std::string &numberedFolder,
+                      std::int64_t filesCompleted) {
+    if (filesCompleted == 0)
+        return;
+    const std::string firstFolder = folderOf(first.finalPath);
+    if (const int error = syncFolder(firstFolder))
+        throw FileError("sync the folder of", first.shownPath, error);
+    if (filesCompleted > 1 && fileIdentity(numberedFolder) != fileIdentity(firstFolder)) {
+        if (const int error = syncFolder(numberedFolder))
+            throw FileError("sync the folder", numberedFolder, error);
+    }
+}
+
+ComboOutcome failedBeforeWriting(ComboOutcome outcome, ComboFailure failure, std::string path,
+                                 std::string reason) {
+    outcome.failure = failure;
+    outcome.failedPath = std::move(path);
+    outcome.reason = std::move(reason);
+    return outcome;
+}
+
+} // namespace
+
 ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &progress,
                              std::chrono::milliseconds progressInterval) {
     ComboOutcome outcome;
     outcome.plan = planComboFiles(request.kind, request.fieldSize, request.perFile);
     const ComboFilePlan &plan = outcome.plan;
 
-    if (const std::int64_t later = laterFileNamedLikeFirst(request.firstPath, plan.fileCount)) {
-        outcome.failedPath = request.firstPath;
-        outcome.reason = "It would be replaced by \"" + savedFileName(request.firstPath, later) +
-                         "\", a later file of the same run";
-        return outcome;
+    // Everything that refuses the run is found before the first byte is written.
+    SaveTarget firstTarget;
+    try {
+        firstTarget = resolveSaveTarget(request.firstPath, LinkRule::follow);
+    } catch (const FileError &error) {
+        return failedBeforeWriting(outcome, ComboFailure::writeFailed, request.firstPath,
+                                   error.reason());
     }
+    const std::string folder = folderOf(request.firstPath);
+    const FolderLock lock(folder);
+    if (lock.isBusy())
+        return failedBeforeWriting(outcome, ComboFailure::folderBusy,
+                                   std::filesystem::absolute(folder).lexically_normal().string(),
+                                   "Another run is writing its files into this folder");
+    if (const std::int64_t later = laterFileSameAsFirst(firstTarget, folder, plan.fileCount))
+        return failedBeforeWriting(outcome, ComboFailure::sameFile, request.firstPath,
+                                   "It is the same file as \"" +
+                                       savedFileName(request.firstPath, later) +
+                                       "\", a later file of this run, which would replace it");
 
     using Clock = std::chrono::steady_clock;
     Clock::time_point lastReport = Clock::now();
@@ -440,12 +340,16 @@ ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &p
     std::int64_t ordinal = 1;
     try {
         for (; ordinal <= plan.filesWritten(); ++ordinal) {
-            out.open(comboFilePath(request.firstPath, ordinal));
+            // The numbered files never follow a link: one planted in a shared folder would
+            // send the tickets over a file elsewhere.
+            out.open(ordinal == 1 ? firstTarget
+                                  : resolveSaveTarget(comboFilePath(request.firstPath, ordinal),
+                                                      LinkRule::replaceLink));
             if (ordinal == 1)
                 appendHeader(out, request.kind, request.fieldSize, plan.total);
             const std::int64_t last = plan.lastTicket(ordinal);
             for (; ticket <= last; ++ticket) {
-                out.appendTicket(line.data(), line.size());
+                out.advance(line.writeTo(out.reserve(kMaxLineBytes)));
                 if (ticket < plan.total)
                     line.next();
                 // The clock is read once in a few thousand tickets only.
@@ -462,15 +366,30 @@ ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &p
                 appendFooter(out, ordinal, plan.fileCount);
             else
                 appendTrailer(out, request.kind, request.fieldSize, ticket - 1);
-            out.close();
+            // One sync of the folders after the last file, not one per file: a run of one
+            // ticket per file writes fifty million of them.
+            out.commit(OutputFile::FolderSync::byCaller);
             ++outcome.filesCompleted;
         }
-    } catch (const WriteFailure &failure) {
-        out.discard();
+        syncFoldersOfRun(firstTarget, folder, outcome.filesCompleted);
+    } catch (const FileError &error) {
+        outcome.failure = ComboFailure::writeFailed;
+        outcome.failedPath = error.path();
+        outcome.reason = error.reason();
+    } catch (const StopRequested &stop) {
+        outcome.failure = ComboFailure::stopped;
         outcome.failedPath = comboFilePath(request.firstPath, ordinal);
-        outcome.reason = errorText(failure.error);
-        outcome.ticketsWritten =
-            plan.lastTicket(ordinal - 1); // the removed file's tickets do not count
+        outcome.signal = stop.signal();
+        outcome.reason = "Stopped by " + signalName(stop.signal());
+    }
+    if (outcome.failure != ComboFailure::none) {
+        try {
+            syncFoldersOfRun(firstTarget, folder, outcome.filesCompleted); // the files kept
+        } catch (const FileError &) {
+            // the failure that stopped the run is the one to report
+        }
+        // the unfinished file is gone, its tickets do not count
+        outcome.ticketsWritten = plan.lastTicket(ordinal - 1);
         return outcome;
     }
     outcome.ok = true;
@@ -488,15 +407,30 @@ ComboOutcome runComboFiles(const ComboRequest &request, SharedState &state,
     return outcome;
 }
 
+std::string filesKeptText(std::int64_t filesCompleted) {
+    if (filesCompleted == 0)
+        return "no file of this run was saved";
+    if (filesCompleted == 1)
+        return "the file saved before it is kept";
+    return "the " + groupedOrZero(filesCompleted) + " files saved before it are kept";
+}
+
 std::string comboFailureMessage(const ComboOutcome &outcome) {
     const std::string crLf(kCrLf);
-    std::string kept;
-    if (outcome.filesCompleted == 0)
-        kept = "No file of this run was saved.";
-    else if (outcome.filesCompleted == 1)
-        kept = "The file saved before it is kept.";
-    else
-        kept = "The " + groupedOrZero(outcome.filesCompleted) + " files saved before it are kept.";
+    switch (outcome.failure) {
+    case ComboFailure::sameFile:
+        return "Cannot write file " + outcome.failedPath + ":" + crLf + outcome.reason + "." +
+               crLf + crLf + "Nothing was written. Choose another name or folder, then try again.";
+    case ComboFailure::folderBusy:
+        return "Cannot write into the folder " + outcome.failedPath + ":" + crLf + outcome.reason +
+               "." + crLf + crLf +
+               "Nothing was written. Wait until that run has ended or choose another folder, "
+               "then try again.";
+    default:
+        break;
+    }
+    std::string kept = filesKeptText(outcome.filesCompleted) + ".";
+    kept[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(kept[0])));
     return "Cannot write file " + outcome.failedPath + ":" + crLf + outcome.reason + "." + crLf +
            crLf + "The writing stopped there. " + kept + crLf +
            "Free some disk space or choose another folder or name, then try again.";

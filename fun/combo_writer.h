@@ -53,12 +53,24 @@ std::string comboFilePath(const std::string &firstPath, std::int64_t ordinal);
 // The final message: "F Files Saved", then the saved names, each line after a CR LF.
 std::string savedFilesMessage(const std::string &firstPath, std::int64_t fileCount);
 
+// Why a run did not complete.
+enum class ComboFailure {
+    none,
+    sameFile,    // the first path is a later file of the run: refused, nothing written
+    folderBusy,  // another run writes into the folder: refused, nothing written
+    writeFailed, // a file could not be created or written
+    stopped,     // a stop signal (Ctrl+C, SIGTERM, SIGHUP) ended the run
+};
+
 struct ComboOutcome {
     bool ok = false;
+    ComboFailure failure = ComboFailure::none;
+    int signal = 0; // the stop signal, for ComboFailure::stopped
     ComboFilePlan plan;
     std::int64_t ticketsWritten = 0; // ticket lines that reached a file
     std::int64_t filesCompleted = 0; // files closed with their footer or trailer
-    std::string failedPath;          // when !ok: the file that could not be created or written
+    std::string failedPath;          // when !ok: the file that could not be written (the folder
+                                     // when it is busy)
     std::string reason;              // when !ok: the operating system's reason
 };
 
@@ -78,15 +90,23 @@ void beginComboRun(SharedState &state, const ComboRequest &request);
 // After the run: counter = the next ticket number (T + 1 after a complete run).
 void endComboRun(SharedState &state, const ComboOutcome &outcome);
 
-// Writes the files. Touches no shared state, so it may run on a worker thread. A file that cannot
-// be created or written stops the run: the files finished before it stay as they are, the
-// incomplete one is removed, and the outcome names the file and the reason.
+// Writes the files. Touches no shared state, so it may run on a worker thread. Every file is
+// written under a temporary name and put in place only when complete (file_output.h). The run
+// takes a lock on the folder of the numbered files, and is refused before anything is written when
+// another run holds it or when the first path is one of the numbered files. A file that cannot be
+// created or written, or a stop signal, stops the run: the files finished before stay as they
+// are, the unfinished one never replaces its target, and the outcome names the file and the
+// reason.
 ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &progress = {},
                              std::chrono::milliseconds progressInterval = kProgressInterval);
 
 // beginComboRun, writeComboFiles and endComboRun in one call, for callers on one thread.
 ComboOutcome runComboFiles(const ComboRequest &request, SharedState &state,
                            const ComboProgress &progress = {});
+
+// What a failed run kept: "no file of this run was saved", "the file saved before it is kept" or
+// "the N files saved before it are kept".
+std::string filesKeptText(std::int64_t filesCompleted);
 
 // The message for a failed run, naming the file and the reason and what was kept.
 std::string comboFailureMessage(const ComboOutcome &outcome);

@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "qt_desktop.h"
 #include "shared_state.h"
+#include "stop_signals.h"
 #include "uniform_random.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@
 int main(int argc, char *argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // the about box's web browser
     QApplication application(argc, argv);
+    // Ctrl+C, SIGTERM or SIGHUP during a save leave no temporary file behind.
+    marlek::removeTemporaryFilesOnStopSignals();
     QApplication::setApplicationName(QStringLiteral("Marlek's Lotto Software"));
     QGuiApplication::setDesktopFileName(QStringLiteral("net.marleklotto.MarlekLotto"));
     QIcon icon;

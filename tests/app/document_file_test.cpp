@@ -77,6 +77,26 @@ TEST(SaveLinesToFile, UnwritablePlacesFailWithTheSystemsReason) {
     EXPECT_EQ(readFileBytes(dir / "plain"), "a file, not a folder");
 }
 
+// The program's one rule for links: a link to a file is followed and the file replaced whole, a
+// link to nothing is refused and left as it is.
+TEST(SaveLinesToFile, FollowsALinkToAFileAndRefusesALinkToNothing) {
+    TempDir dir;
+    writeFileBytes(dir / "real.txt", "old");
+    std::filesystem::create_symlink(dir / "real.txt", dir / "link.txt");
+    std::filesystem::create_symlink(dir / "gone.txt", dir / "dangling.txt");
+    ASSERT_TRUE(saveLinesToFile(qpath(dir / "link.txt"), std::vector<std::string>{"new"}, nullptr));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.txt"));
+    EXPECT_EQ(readFileBytes(dir / "real.txt"), "new\r\n");
+
+    QString reason;
+    EXPECT_FALSE(
+        saveLinesToFile(qpath(dir / "dangling.txt"), std::vector<std::string>{"x"}, &reason));
+    EXPECT_EQ(reason, QString::fromStdString("It is a link to \"" + (dir / "gone.txt").string() +
+                                             "\", which does not exist"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "dangling.txt"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "gone.txt"));
+}
+
 TEST(SaveLinesToFile, AWriteThatFailsPartWayLeavesTheOldFileIntact) {
     TempDir dir;
     const std::string old = "the report saved yesterday\r\n";

@@ -1,6 +1,5 @@
 // The rules every command keeps: help, usage errors, I/O failures, and the files behind --out.
 
-#include "output_file.h"
 #include "run_cli.h"
 #include "temp_dir.h"
 
@@ -17,16 +16,9 @@
 namespace marlek {
 namespace {
 
+using test::filesIn;
 using test::runCli;
 using test::TempDir;
-
-std::vector<std::string> filesIn(const std::filesystem::path &folder) {
-    std::vector<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 TEST(CliHelp, PrintsUsageOnStandardOutputAloneOrAfterACommand) {
     struct Case {
@@ -168,75 +160,41 @@ TEST(CliIoFailures, StopAtTheFirstLineStandardOutputRefuses) {
     EXPECT_EQ(err.str(), "marlek-lotto-cli: cannot write to standard output\n");
 }
 
-TEST(AtomicOutputFile, ReplacesTheTargetOnlyOnCommit) {
-    TempDir dir;
-    const auto target = dir / "out.txt";
-    test::writeFileBytes(target, "old");
-    {
-        cli::AtomicOutputFile file(target);
-        file.writeLine("new");
-    } // dropped without commit: as after an error
-    EXPECT_EQ(test::readFileBytes(target), "old");
-    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"out.txt"});
-
-    cli::AtomicOutputFile file(target);
-    file.writeLine("new");
-    file.writeLine("");
-    file.commit();
-    EXPECT_EQ(test::readFileBytes(target), "new\r\n\r\n");
-    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"out.txt"});
-}
-
-TEST(AtomicOutputFile, WritesEveryByteAroundTheBuffersEdges) {
-    TempDir dir;
-    constexpr std::size_t kBuffer = 1 << 20;
-    for (const std::size_t size : {kBuffer - 1, kBuffer, kBuffer + 1, 3 * kBuffer + 7}) {
-        std::string bytes(size, 'a');
-        for (std::size_t i = 0; i < size; ++i)
-            bytes[i] = static_cast<char>('a' + i % 26);
-        const auto target = dir / ("edge-" + std::to_string(size));
-        cli::AtomicOutputFile file(target);
-        file.write("<"); // a small write first, so the big one straddles the buffer
-        file.write(bytes);
-        file.write(">");
-        file.commit();
-        EXPECT_EQ(test::readFileBytes(target), "<" + bytes + ">") << size;
+// Values are shown with their control characters escaped, so a message stays one line and cannot
+// steer the terminal; unexpected words are listed in the order given.
+TEST(CliMessages, ShowValuesEscapedAndInTheirOrder) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"odds", "--kind", "5\x1b[2J"},
+         "--kind: must be 5 (Pick 5) or 6 (Pick 6), not \"5\\x1b[2J\""},
+        {{"report", "--kind", "6", "--wheel", "9", "--out", "/no-such-folder/a\nb\t\x7f"},
+         "cannot create \"/no-such-folder/a\\nb\\t\\x7f\": No such file or directory"},
+        {{"combos", "--kind", "6", "--field", "49", "--out", "x", "--foo", "bar"},
+         "The following arguments were not expected: --foo bar"},
+        {{"odds", "--kind", "5", "extra"}, "The following argument was not expected: extra"},
+    };
+    for (const Case &c : cases) {
+        const auto result = runCli(c.args);
+        EXPECT_EQ(result.err, "marlek-lotto-cli: " + c.message + "\n");
     }
 }
 
-TEST(AtomicOutputFile, KeepsLinksAndModes) {
-    TempDir dir;
-    const auto real = dir / "real.txt";
-    const auto link = dir / "link.txt";
-    test::writeFileBytes(real, "old");
-    ::chmod(real.c_str(), 0640);
-    std::filesystem::create_symlink(real, link);
-
-    cli::AtomicOutputFile file(link);
-    file.writeLine("new");
-    file.commit();
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(test::readFileBytes(real), "new\r\n");
-    struct stat info {};
-    ASSERT_EQ(::stat(real.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
-
-    const mode_t oldMask = ::umask(022);
-    cli::AtomicOutputFile fresh(dir / "fresh.txt");
-    fresh.commit();
-    ::umask(oldMask);
-    ASSERT_EQ(::stat((dir / "fresh.txt").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0644u); // as a plain new file, not a private temporary
-}
-
-TEST(FileWriter, ThrowsNamingThePathWhenTheDeviceIsFull) {
-    cli::FileWriter file("/dev/full");
-    file.writeLine("a line");
-    try {
-        file.close();
-        FAIL() << "the write to /dev/full succeeded";
-    } catch (const cli::IoFailure &failure) {
-        EXPECT_STREQ(failure.what(), "cannot write \"/dev/full\": No space left on device");
+// Standard output on a full device: the system's reason, for a command's lines and for --help.
+TEST(CliIoFailures, AFullStandardOutputSaysWhy) {
+    TempDir logs;
+    test::CliProcessOptions full;
+    full.stdoutPath = "/dev/full";
+    for (const std::vector<std::string> &args :
+         {std::vector<std::string>{"odds", "--kind", "5"}, std::vector<std::string>{"--help"},
+          std::vector<std::string>{"combos", "--help"}}) {
+        const auto result = test::runCliProcess(args, logs.path(), full);
+        EXPECT_EQ(result.status, 1) << args.front();
+        EXPECT_EQ(result.err,
+                  "marlek-lotto-cli: cannot write to standard output: No space left on device\n")
+            << args.front();
     }
 }
 

@@ -1,20 +1,26 @@
-// marlek-lotto-cli report: the core's report lines on standard output (LF) or in a file (CR LF).
+// marlek-lotto-cli report: the core's report lines on standard output (LF) or in a file (CR LF);
+// --out under a signal, with a link to nothing, and with the longest names.
 
 #include "number_text.h"
 #include "run_cli.h"
+#include "stop_signals.h"
 #include "temp_dir.h"
 #include "wheel_report.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <sstream>
 #include <streambuf>
 
 namespace marlek {
 namespace {
 
+namespace fs = std::filesystem;
+using test::readFileBytes;
 using test::runCli;
+using test::TempDir;
 
 // The report the desktop program writes for that choice, every line ended by `end`.
 std::string coreReport(int mode, int index, int numbers, const std::vector<int> &picks,
@@ -142,6 +148,57 @@ TEST(ReportCommand, PlaysTheNumbers1ToNByDefaultEvenBeyond50) {
     EXPECT_NE(first.kept.find("\nPlay these 50063860 Tickets\nLotto Ticket   1    01  02  03  04  "
                               "05  06\n"),
               std::string::npos);
+}
+
+// Ctrl+C, SIGTERM and SIGHUP sent part-way through a long report: the old file stays as it was and
+// the temporary file beside it is gone.
+TEST(ReportCommandFaults, ASignalPartWayLeavesTheOldFileAndNoTemporaryFile) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        TempDir dir;
+        TempDir logs;
+        const fs::path target = dir / "r.txt";
+        test::writeFileBytes(target, "the report saved yesterday\r\n");
+        test::CliProcess report({"report", "--kind", "6", "--full", "45", "--out", target.string()},
+                                logs.path());
+        // Part-way: the temporary file has taken its first megabytes.
+        ASSERT_TRUE(test::waitUntil([&] {
+            for (const auto &entry : fs::directory_iterator(dir.path()))
+                if (entry.path().filename().string().starts_with(".marlek-") &&
+                    entry.file_size() > (std::uintmax_t{4} << 20))
+                    return true;
+            return false;
+        }));
+        ::kill(report.pid(), signal);
+        const test::CliResult result = report.wait();
+        EXPECT_EQ(result.status, 128 + signal);
+        EXPECT_EQ(result.err, "marlek-lotto-cli: stopped by " + signalName(signal) + " before \"" +
+                                  target.string() + "\" was complete; it is left as it was\n");
+        EXPECT_EQ(readFileBytes(target), "the report saved yesterday\r\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    }
+}
+
+TEST(ReportCommandFaults, ALinkToNothingIsRefusedAndNothingIsCreated) {
+    TempDir dir;
+    fs::create_symlink(dir / "gone.txt", dir / "link.txt");
+    const std::string out = (dir / "link.txt").string();
+    const test::CliResult result = runCli({"report", "--kind", "6", "--wheel", "9", "--out", out});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "marlek-lotto-cli: cannot write \"" + out + "\": It is a link to \"" +
+                              (dir / "gone.txt").string() + "\", which does not exist\n");
+    EXPECT_TRUE(fs::is_symlink(dir / "link.txt"));
+    EXPECT_FALSE(fs::exists(dir / "gone.txt"));
+}
+
+TEST(ReportCommandFaults, WritesTargetsOfTheLongestNamesAFolderTakes) {
+    TempDir dir;
+    for (const std::size_t length : {248u, 255u}) {
+        const fs::path target = dir / std::string(length, 'w');
+        const test::CliResult result =
+            runCli({"report", "--kind", "6", "--wheel", "9", "--out", target.string()});
+        EXPECT_EQ(result.status, 0) << length << ": " << result.err;
+        EXPECT_EQ(readFileBytes(target), coreReport(6, 9, 8, {}, "\r\n")) << length;
+    }
 }
 
 } // namespace

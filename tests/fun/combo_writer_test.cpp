@@ -2,6 +2,7 @@
 // state a run leaves, write failures, and the file plan of runs too large to write in a test.
 
 #include "combo_writer.h"
+#include "file_output.h"
 
 #include "number_text.h"
 #include "temp_dir.h"
@@ -372,12 +373,35 @@ TEST(ComboWriter, FirstFileNamedLikeALaterOneIsRefusedBeforeWriting) {
     TempDir dir;
     const ComboOutcome outcome = run(6, 8, 10, dir / "2.txt"); // files: 2.txt, 1.txt, 2.txt
     EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.failure, ComboFailure::sameFile);
     EXPECT_EQ(outcome.failedPath, (dir / "2.txt").string());
-    EXPECT_NE(outcome.reason.find("\"2.txt\", a later file of the same run"), std::string::npos);
+    EXPECT_EQ(comboFailureMessage(outcome),
+              "Cannot write file " + (dir / "2.txt").string() +
+                  ":\r\nIt is the same file as \"2.txt\", a later file of this run, which would "
+                  "replace it.\r\n\r\nNothing was written. Choose another name or folder, then "
+                  "try again.");
     EXPECT_TRUE(fs::is_empty(dir.path()));
 
     EXPECT_TRUE(run(6, 8, 10, dir / "3.txt").ok); // 3.txt is not among the numbered files
     EXPECT_TRUE(run(6, 8, 10, dir / "02.txt").ok);
+}
+
+TEST(ComboWriter, FolderThatAnotherRunWritesIntoIsRefusedBeforeWriting) {
+    TempDir dir;
+    ComboOutcome outcome;
+    {
+        const FolderLock otherRun(dir.path().string());
+        outcome = run(6, 8, 10, dir / "c.txt");
+    }
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.failure, ComboFailure::folderBusy);
+    EXPECT_EQ(comboFailureMessage(outcome),
+              "Cannot write into the folder " + dir.path().string() +
+                  ":\r\nAnother run is writing its files into this folder.\r\n\r\nNothing was "
+                  "written. Wait until that run has ended or choose another folder, then try "
+                  "again.");
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+    EXPECT_TRUE(run(6, 8, 10, dir / "c.txt").ok); // the lock has gone with the other run
 }
 
 TEST(ComboFilePlan, LargeRunsSplitAsTheMessageListsThem) {

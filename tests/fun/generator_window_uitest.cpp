@@ -6,6 +6,7 @@
 
 #include "combo_writer.h"
 #include "fake_desktop.h"
+#include "file_output.h"
 #include "number_picker.h"
 #include "qstring_print.h"
 #include "temp_dir.h"
@@ -380,6 +381,22 @@ TEST_F(GeneratorWindowTest, FailedWriteNamesTheFileAndKeepsTheWindowForAnotherTr
     ASSERT_EQ(desktop.messages.size(), 2u);
     EXPECT_EQ(desktop.messages[1].text, QString::fromStdString("1 Files Saved\r\n" + good));
     EXPECT_TRUE(closed(window));
+}
+
+TEST_F(GeneratorWindowTest, AFolderAnotherRunWritesIntoIsRefusedWithAMessage) {
+    TempDir dir;
+    const FolderLock otherRun(dir.path().string());
+    desktop.saveFileNames.push_back(QString::fromStdString((dir / "c.txt").string()));
+    QPointer<GeneratorWindow> window = open(6);
+    child<QScrollBar>(window, "hsbpick")->setValue(10);
+    clickButton(window, "Command3");
+
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.startsWith(
+        QString::fromStdString("Cannot write into the folder " + dir.path().string())));
+    EXPECT_TRUE(desktop.messages[0].text.contains("Another run is writing its files"));
+    ASSERT_FALSE(closed(window));
+    EXPECT_TRUE(fs::is_empty(dir.path()));
 }
 
 // While the files are written the progress bar moves, and neither a click on "Cancel" nor a close

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace marlek::test {
 
@@ -22,6 +23,9 @@ private:
 
 // The whole content of a file as bytes; empty when it cannot be read.
 std::string readFileBytes(const std::filesystem::path &path);
+
+// The names in a folder, hidden ones too, sorted.
+std::vector<std::string> filesIn(const std::filesystem::path &folder);
 
 // Writes bytes to a file, replacing it.
 void writeFileBytes(const std::filesystem::path &path, const std::string &bytes);
