@@ -1,0 +1,41 @@
+#pragma once
+// Sets of numbers 1..63 as bits of a word (number p is bit p-1), and the counting that ranks them:
+// the shared ground of the proof and the designer.
+
+#include <bit>
+#include <cstdint>
+#include <vector>
+
+namespace marlek {
+
+using NumberSet = std::uint64_t;
+
+inline constexpr int kMaxSetNumbers = 63;
+
+inline constexpr NumberSet bitOf(int number) { return NumberSet{1} << (number - 1); }
+
+// The numbers of a set, ascending.
+std::vector<int> numbersOf(NumberSet set);
+
+// C(n, r) for 0 <= n <= 64, from a table; 0 when r is outside 0..n.
+std::uint64_t choose(int n, int r);
+
+// The next larger set of the same size (the next in colexicographic order).
+inline NumberSet nextSameSize(NumberSet set) {
+    const NumberSet lowest = set & (~set + 1);
+    const NumberSet ripple = set + lowest;
+    return ripple | (((set ^ ripple) >> 2) / lowest);
+}
+
+// The place of a set among all sets of its size in colexicographic order, from 0.
+inline std::uint64_t colexRank(NumberSet set) {
+    std::uint64_t rank = 0;
+    for (int i = 1; set != 0; ++i, set &= set - 1)
+        rank += choose(std::countr_zero(set), i);
+    return rank;
+}
+
+// The set of `size` numbers at that place (the inverse of colexRank).
+NumberSet colexUnrank(std::uint64_t rank, int size);
+
+} // namespace marlek
