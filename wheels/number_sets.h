@@ -12,7 +12,9 @@ using NumberSet = std::uint64_t;
 
 inline constexpr int kMaxSetNumbers = 63;
 
-inline constexpr NumberSet bitOf(int number) { return NumberSet{1} << (number - 1); }
+inline constexpr NumberSet bitOf(int number) {
+    return NumberSet{1} << (number - 1);
+}
 
 // The numbers of a set, ascending.
 std::vector<int> numbersOf(NumberSet set);
