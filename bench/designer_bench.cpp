@@ -38,11 +38,7 @@ void designCase(benchmark::State &state, int kind, int numbers, Guarantee guaran
     request.numbers = numbers;
     request.guarantee = guarantee;
     request.timeBudget = budget();
-    if (const auto catalogued = cataloguedTickets(kind, numbers, guarantee))
-        for (const int index : wheelIndexes(kind))
-            if (const Wheel wheel = *findWheel(kind, index);
-                wheel.numbers == numbers && wheel.matchCount == guarantee.matches)
-                request.starts.push_back(plainWheelOf(wheel));
+    request.starts = cataloguedWheelsFor(kind, numbers, guarantee);
     const std::optional<int> best = bestKnownTickets(kind, numbers, guarantee);
     request.targetTickets = best.value_or(0);
     int tickets = 0;

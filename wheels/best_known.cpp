@@ -59,16 +59,23 @@ std::optional<int> bestKnownTickets(int kind, int numbers, Guarantee guarantee) 
     return std::nullopt;
 }
 
-std::optional<int> cataloguedTickets(int kind, int numbers, Guarantee guarantee) {
+std::vector<PlainWheel> cataloguedWheelsFor(int kind, int numbers, Guarantee guarantee) {
+    std::vector<PlainWheel> wheels;
     if (guarantee.drawn != kind || (kind != 5 && kind != 6))
-        return std::nullopt;
-    std::optional<int> fewest;
+        return wheels;
     for (const int index : wheelIndexes(kind)) {
         const Wheel wheel = *findWheel(kind, index);
-        if (wheel.numbers == numbers && wheel.matchCount == guarantee.matches &&
-            (!fewest || wheel.tickets < *fewest))
-            fewest = wheel.tickets;
+        if (wheel.numbers == numbers && wheel.matchCount == guarantee.matches)
+            wheels.push_back(plainWheelOf(wheel));
     }
+    return wheels;
+}
+
+std::optional<int> cataloguedTickets(int kind, int numbers, Guarantee guarantee) {
+    std::optional<int> fewest;
+    for (const PlainWheel &wheel : cataloguedWheelsFor(kind, numbers, guarantee))
+        if (!fewest || static_cast<int>(wheel.tickets.size()) < *fewest)
+            fewest = static_cast<int>(wheel.tickets.size());
     return fewest;
 }
 

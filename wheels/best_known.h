@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace marlek {
 
@@ -27,5 +28,9 @@ std::optional<int> bestKnownTickets(int kind, int numbers, Guarantee guarantee);
 // The fewest tickets of a catalogued wheel of that kind over N numbers that claims "t of k", or
 // nothing when the catalogue has no such wheel. m must be the kind for the catalogue to have it.
 std::optional<int> cataloguedTickets(int kind, int numbers, Guarantee guarantee);
+
+// The catalogued wheels of that kind over N numbers that claim "t of k" (m must be the kind), as
+// wheels to start a design from.
+std::vector<PlainWheel> cataloguedWheelsFor(int kind, int numbers, Guarantee guarantee);
 
 } // namespace marlek
