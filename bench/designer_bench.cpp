@@ -1,7 +1,7 @@
 // The designer's live search against the best known and the catalogue: one run per guarantee
 // with a fixed time budget on one core (10 s, or MARLEK_DESIGN_SECONDS). Counters: tickets found,
 // best known (0: not in the table), the catalogue's count (0: no such wheel), tickets above the
-// best known, and the process's peak memory.
+// best known, the annealing moves made, and the process's peak memory.
 //
 //   ./designer_bench --benchmark_filter='k6_N20'          one case
 //   MARLEK_DESIGN_SECONDS=1 ./designer_bench              a quick look at every case
@@ -42,10 +42,13 @@ void designCase(benchmark::State &state, int kind, int numbers, Guarantee guaran
     const std::optional<int> best = bestKnownTickets(kind, numbers, guarantee);
     request.targetTickets = best.value_or(0);
     int tickets = 0;
+    std::uint64_t moves = 0;
     for (auto _ : state) {
         const DesignResult result = designWheel(request);
         tickets = result.wheel ? static_cast<int>(result.wheel->tickets.size()) : 0;
+        moves = result.moves;
     }
+    state.counters["moves"] = static_cast<double>(moves);
     state.counters["tickets"] = tickets;
     state.counters["best_known"] = best.value_or(0);
     state.counters["catalogue"] = cataloguedTickets(kind, numbers, guarantee).value_or(0);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <limits>
+#include <mutex>
 #include <random>
 #include <stdexcept>
 #include <thread>
@@ -21,6 +23,8 @@ constexpr double kFrozenTemperature = 0.05;
 constexpr double kCooling = 0.99;
 // Searches look at the clock and the cancel flag this often (moves), a few times a millisecond.
 constexpr std::uint64_t kMovesBetweenChecks = 64;
+// Progress reaches the caller this often while the searches run.
+constexpr std::chrono::milliseconds kProgressInterval{100};
 // Memory all searches together may take for their counts.
 constexpr std::uint64_t kSearchMemory = std::uint64_t{768} << 20;
 constexpr std::uint64_t kBytesPerDraw = sizeof(std::uint16_t) + 2 * sizeof(std::uint32_t);
@@ -373,7 +377,9 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     const Budget budget{begin + request.timeBudget, request.moveBudget, request.targetTickets,
                         cancel};
     std::atomic<int> sharedBest{0};
-    std::atomic<int> running{searches};
+    int running = searches;
+    std::mutex runningMutex;
+    std::condition_variable finished;
     std::vector<Search> pool;
     pool.reserve(static_cast<std::size_t>(searches));
     std::seed_seq seeds{request.seed, request.seed >> 32};
@@ -384,14 +390,18 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     {
         std::vector<std::jthread> threads;
         for (Search &search : pool)
-            threads.emplace_back([&search, &start, &running] {
+            threads.emplace_back([&search, &start, &running, &runningMutex, &finished] {
                 search.run(start);
+                const std::lock_guard lock(runningMutex);
                 --running;
+                finished.notify_all();
             });
-        while (running.load() > 0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::unique_lock lock(runningMutex);
+        while (!finished.wait_for(lock, kProgressInterval, [&] { return running == 0; })) {
+            lock.unlock();
             if (progress)
                 progress({sharedBest.load(), elapsed()});
+            lock.lock();
         }
     }
 
