@@ -8,6 +8,7 @@
 #include <random>
 #include <stdexcept>
 #include <thread>
+#include <type_traits>
 
 namespace marlek {
 namespace {
@@ -29,17 +30,24 @@ constexpr std::chrono::milliseconds kProgressInterval{100};
 constexpr std::uint64_t kSearchMemory = std::uint64_t{768} << 20;
 constexpr std::uint64_t kBytesPerDraw = sizeof(std::uint16_t) + 2 * sizeof(std::uint32_t);
 
-// Calls f(set) for every set made of `base` and `size` more numbers out of `pool`.
-template <typename F> void forEachChoice(NumberSet pool, int size, NumberSet base, F &&f) {
+// Calls f(set) for every set made of `base` and `size` more numbers out of `pool`, until an f
+// that returns a bool returns false. Yields whether it went through to the end.
+template <typename F> bool forEachChoice(NumberSet pool, int size, NumberSet base, F &&f) {
     if (size == 0) {
-        f(base);
-        return;
+        if constexpr (std::is_void_v<std::invoke_result_t<F &, NumberSet>>) {
+            f(base);
+            return true;
+        } else {
+            return f(base);
+        }
     }
     while (std::popcount(pool) >= size) {
         const NumberSet lowest = pool & (~pool + 1);
         pool ^= lowest;
-        forEachChoice(pool, size - 1, base | lowest, f);
+        if (!forEachChoice(pool, size - 1, base | lowest, f))
+            return false;
     }
+    return true;
 }
 
 // The index-th number (from 0) of a set, as a one-bit set.
@@ -157,10 +165,23 @@ private:
         });
     }
 
-    long moveCost(NumberSet block, NumberSet out, NumberSet in) {
+    // The change in uncovered m-sets if `out` left the block and `in` joined it. The gains are
+    // counted first, then the losses only until the change reaches `limit` (the move is not
+    // taken then): most moves are refused, and refused early.
+    long moveCost(NumberSet block, NumberSet out, NumberSet in, double limit) const {
+        const NumberSet outside = m_all & ~(block | in);
+        const NumberSet kept = block & ~out;
         long delta = 0;
-        forEachChanged(block, out, in, [&](std::uint32_t lost, std::uint32_t gained) {
-            delta += (m_cover[lost] == 1 ? 1 : 0) - (m_cover[gained] == 0 ? 1 : 0);
+        forEachChoice(kept, m_t - 1, 0, [&](NumberSet inside) {
+            forEachChoice(outside, m_m - m_t, inside, [&](NumberSet rest) {
+                delta -= m_cover[colexRank(rest | in)] == 0 ? 1 : 0;
+            });
+        });
+        forEachChoice(kept, m_t - 1, 0, [&](NumberSet inside) {
+            return forEachChoice(outside, m_m - m_t, inside, [&](NumberSet rest) {
+                delta += m_cover[colexRank(rest | out)] == 1 ? 1 : 0;
+                return delta <= 0 || static_cast<double>(delta) < limit;
+            });
         });
         return delta;
     }
@@ -279,8 +300,11 @@ private:
                 nthOf(leaving, below(static_cast<std::uint64_t>(std::popcount(leaving))));
             const NumberSet in =
                 nthOf(joining, below(static_cast<std::uint64_t>(std::popcount(joining))));
-            const long delta = moveCost(block, out, in);
-            if (delta <= 0 || unit() < std::exp(-static_cast<double>(delta) / temperature))
+            // Metropolis: a move that uncovers d more m-sets is taken with probability
+            // exp(-d / temperature), that is when d stays below this limit.
+            const double limit = -temperature * std::log(unit());
+            const long delta = moveCost(block, out, in, limit);
+            if (delta <= 0 || static_cast<double>(delta) < limit)
                 makeMove(chosen, out, in);
 
             if (++movesAtTemperature >= movesPerTemperature()) {
