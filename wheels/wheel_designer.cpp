@@ -137,11 +137,17 @@ private:
         m_place[rank] = kNotListed;
     }
 
-    template <typename F> void forEachCovered(NumberSet block, F &&f) const {
-        for (int j = m_t; j <= std::min(m_kind, m_m); ++j)
-            forEachChoice(block, j, 0, [&](NumberSet inside) {
-                forEachChoice(m_all & ~block, m_m - j, inside, f);
+    // Calls f for every m-set the block meets in t numbers or more (until an f returning a bool
+    // returns false). Yields whether it went through to the end.
+    template <typename F> bool forEachCovered(NumberSet block, F &&f) const {
+        for (int j = m_t; j <= std::min(m_kind, m_m); ++j) {
+            const bool whole = forEachChoice(block, j, 0, [&](NumberSet inside) {
+                return forEachChoice(m_all & ~block, m_m - j, inside, f);
             });
+            if (!whole)
+                return false;
+        }
+        return true;
     }
 
     void addBlock(NumberSet block) {
@@ -211,7 +217,7 @@ private:
     void greedyCover() {
         const std::uint64_t perTicket = drawsOneTicketCovers(m_numbers, m_kind, {m_t, m_m});
         const int candidates =
-            static_cast<int>(std::clamp<std::uint64_t>(4'000'000 / perTicket, 2, 16));
+            static_cast<int>(std::clamp<std::uint64_t>(500'000 / perTicket, 1, 16));
         while (!m_uncovered.empty() && !stopped()) {
             NumberSet chosen = 0;
             long mostNew = -1;
@@ -233,18 +239,25 @@ private:
     }
 
     // The wheel keeps its guarantee: keep it, and drop the ticket whose loss uncovers least.
-    void recordAndShrink() {
+    void record() {
         m_best = m_blocks;
         int seen = m_sharedBest.load();
-        const int size = static_cast<int>(m_blocks.size());
+        const int size = static_cast<int>(m_best.size());
         while ((seen == 0 || size < seen) && !m_sharedBest.compare_exchange_weak(seen, size)) {
         }
+    }
+
+    // Drops the ticket whose loss uncovers fewest m-sets; a ticket that uncovers none (a greedy
+    // wheel has many) ends the look at once.
+    void dropWeakestBlock() {
         std::size_t weakest = 0;
         long leastLoss = std::numeric_limits<long>::max();
-        for (std::size_t i = 0; i < m_blocks.size(); ++i) {
+        for (std::size_t i = 0; i < m_blocks.size() && leastLoss > 0; ++i) {
             long loss = 0;
-            forEachCovered(m_blocks[i],
-                           [&](NumberSet draw) { loss += m_cover[colexRank(draw)] == 1 ? 1 : 0; });
+            forEachCovered(m_blocks[i], [&](NumberSet draw) {
+                loss += m_cover[colexRank(draw)] == 1 ? 1 : 0;
+                return loss < leastLoss;
+            });
             if (loss < leastLoss) {
                 leastLoss = loss;
                 weakest = i;
@@ -264,13 +277,11 @@ private:
         std::uint64_t movesAtTemperature = 0;
         while (true) {
             if (m_uncovered.empty()) {
+                record();
                 if (m_blocks.size() <= 1 ||
-                    static_cast<int>(m_blocks.size()) <= m_budget.targetTickets) {
-                    m_best = m_blocks;
-                    recordShared();
+                    static_cast<int>(m_blocks.size()) <= m_budget.targetTickets || stopped())
                     return;
-                }
-                recordAndShrink();
+                dropWeakestBlock();
                 continue;
             }
             if (m_moves % kMovesBetweenChecks == 0 && stopped())
@@ -321,13 +332,6 @@ private:
                                        m_blocks.size() * static_cast<std::uint64_t>(m_kind) * 4);
     }
 
-    void recordShared() {
-        int seen = m_sharedBest.load();
-        const int size = static_cast<int>(m_best.size());
-        while ((seen == 0 || size < seen) && !m_sharedBest.compare_exchange_weak(seen, size)) {
-        }
-    }
-
     int m_kind;
     int m_numbers;
     int m_t;
@@ -340,8 +344,8 @@ private:
 
     std::vector<NumberSet> m_blocks;
     std::vector<NumberSet> m_best;
-    std::vector<std::uint16_t>
-        m_cover; // per m-set (by colexicographic rank): tickets meeting it in t
+    // Per m-set, by colexicographic rank: the tickets meeting it in t numbers or more.
+    std::vector<std::uint16_t> m_cover;
     std::vector<std::uint32_t> m_uncovered; // the ranks of the m-sets no ticket covers
     std::vector<std::uint32_t> m_place;     // per m-set: its place in m_uncovered, or kNotListed
 };
