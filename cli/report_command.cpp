@@ -85,7 +85,7 @@ void writeLines(const ReportOptions &options, Io &io, WriteLines write) {
     file.commit();
 }
 
-// A wheel file's report, checked before anything is written.
+// A wheel file's report, checked and proven before anything is written.
 void runWheelFileReport(const ReportOptions &options, const CLI::App &command, Io &io) {
     const PlainWheel wheel = readWheelFileAt(options.wheelFile);
     if (wheel.kind != 5 && wheel.kind != 6)
@@ -94,6 +94,13 @@ void runWheelFileReport(const ReportOptions &options, const CLI::App &command, I
                          plain(wheel.kind) + " numbers a ticket");
     if (command.count("--kind") > 0 && options.kind != wheel.kind)
         throw UsageError("--kind: the wheel file holds a Pick " + plain(wheel.kind) + " wheel");
+    // The report tells the player the guarantee holds: a file is taken at its word only once
+    // proven.
+    requireProvable(wheel, wheel.guarantee.drawn);
+    if (!meetsGuarantee(wheel))
+        throw UsageError("--wheel-file: the wheel does not keep the " +
+                         guaranteeText(wheel.guarantee) + " guarantee its file claims ('" +
+                         kProgramName + " verify --wheel-file' shows what it keeps)");
     std::vector<int> numbers(static_cast<std::size_t>(wheel.numbers));
     for (std::size_t i = 0; i < numbers.size(); ++i)
         numbers[i] = static_cast<int>(i) + 1;

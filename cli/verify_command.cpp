@@ -56,8 +56,9 @@ bool writeVerifyTable(std::span<const Wheel> wheels, Io &io) {
 
 bool writeWheelProofTable(const PlainWheel &wheel, int threads, Io &io) {
     bool ok = true;
-    writeOutputLine(io, "drawn\tproven\tclaimed\tstatus");
     const int lastDrawn = std::min(wheel.numbers, std::max(wheel.kind, wheel.guarantee.drawn));
+    requireProvable(wheel, lastDrawn);
+    writeOutputLine(io, "drawn\tproven\tclaimed\tstatus");
     for (int drawn = 1; drawn <= lastDrawn; ++drawn) {
         const int proven = provenMatches(wheel.tickets, wheel.numbers, drawn, threads);
         std::string line = plain(drawn) + '\t' + plain(proven) + '\t';

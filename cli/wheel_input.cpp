@@ -26,6 +26,17 @@ PlainWheel readWheelFileAt(const std::string &path) {
     }
 }
 
+void requireProvable(const PlainWheel &wheel, int drawn) {
+    constexpr std::uint64_t kMaxProofSets = 1'000'000'000;
+    for (int d = 1; d <= drawn; ++d)
+        if (choose(wheel.numbers, d) > kMaxProofSets)
+            throw UsageError("--wheel-file: proving it means trying all " +
+                             std::to_string(choose(wheel.numbers, d)) + " ways to draw " +
+                             std::to_string(d) + " of " + std::to_string(wheel.numbers) +
+                             " numbers, more than the " + std::to_string(kMaxProofSets) +
+                             " a proof here takes");
+}
+
 void addThreadsOption(CLI::App &command, int &threads) {
     command
         .add_option("--threads", threads,

@@ -29,6 +29,8 @@ constexpr std::chrono::milliseconds kProgressInterval{100};
 // Memory all searches together may take for their counts.
 constexpr std::uint64_t kSearchMemory = std::uint64_t{768} << 20;
 constexpr std::uint64_t kBytesPerDraw = sizeof(std::uint16_t) + 2 * sizeof(std::uint32_t);
+// A wheel's count of tickets covering one m-set must fit its 16 bits.
+constexpr std::size_t kMaxTickets = std::numeric_limits<std::uint16_t>::max();
 
 // Calls f(set) for every set made of `base` and `size` more numbers out of `pool`, until an f
 // that returns a bool returns false. Yields whether it went through to the end.
@@ -213,12 +215,14 @@ private:
         return part;
     }
 
-    // Ticket by ticket, the best of a few candidates that each cover one uncovered m-set.
+    // Ticket by ticket, the best of a few candidates that each cover one uncovered m-set (one
+    // candidate, unweighed, when each ticket covers very many). Stops short of the cover at the
+    // most tickets the counts can hold.
     void greedyCover() {
         const std::uint64_t perTicket = drawsOneTicketCovers(m_numbers, m_kind, {m_t, m_m});
         const int candidates =
             static_cast<int>(std::clamp<std::uint64_t>(500'000 / perTicket, 1, 16));
-        while (!m_uncovered.empty() && !stopped()) {
+        while (!m_uncovered.empty() && m_blocks.size() < kMaxTickets && !stopped()) {
             NumberSet chosen = 0;
             long mostNew = -1;
             for (int c = 0; c < candidates; ++c) {
@@ -226,9 +230,10 @@ private:
                 const NumberSet part = randomPart(draw, m_t);
                 const NumberSet block = part | randomPart(m_all & ~part, m_kind - m_t);
                 long fresh = 0;
-                forEachCovered(block, [&](NumberSet covered) {
-                    fresh += m_cover[colexRank(covered)] == 0 ? 1 : 0;
-                });
+                if (candidates > 1)
+                    forEachCovered(block, [&](NumberSet covered) {
+                        fresh += m_cover[colexRank(covered)] == 0 ? 1 : 0;
+                    });
                 if (fresh > mostNew) {
                     mostNew = fresh;
                     chosen = block;
@@ -238,7 +243,7 @@ private:
         }
     }
 
-    // The wheel keeps its guarantee: keep it, and drop the ticket whose loss uncovers least.
+    // The wheel keeps its guarantee: it is the best so far.
     void record() {
         m_best = m_blocks;
         int seen = m_sharedBest.load();
@@ -353,7 +358,7 @@ private:
 bool fitsRequest(const PlainWheel &wheel, const DesignRequest &request) {
     if (wheel.kind != request.kind || wheel.numbers != request.numbers ||
         wheel.guarantee != request.guarantee || wheel.tickets.empty() ||
-        wheel.tickets.size() > std::numeric_limits<std::uint16_t>::max())
+        wheel.tickets.size() > kMaxTickets)
         return false;
     const NumberSet all = (NumberSet{1} << request.numbers) - 1;
     return std::all_of(wheel.tickets.begin(), wheel.tickets.end(), [&](NumberSet ticket) {

@@ -176,6 +176,8 @@ TEST(ReportCommand, RefusesAWheelFileThatDoesNotFitTheOtherOptions) {
     test::writeFileBytes(wheel, kWheel0File);
     const std::string seven = (dir / "seven.txt").string();
     test::writeFileBytes(seven, "7 8 3 7\n1 2 3 4 5 6 7\n");
+    const std::string false3of6 = (dir / "false.txt").string();
+    test::writeFileBytes(false3of6, "6 14 3 6\n1 2 3 4 5 6\n7 8 9 10 11 12\n");
     struct Case {
         std::vector<std::string> args;
         const char *says;
@@ -188,6 +190,8 @@ TEST(ReportCommand, RefusesAWheelFileThatDoesNotFitTheOtherOptions) {
          "reports are for Pick 5 and Pick 6 wheels, and this wheel has "
          "7 numbers a ticket"},
         {{"--wheel-file", ""}, "--wheel-file: the file name is empty"},
+        {{"--wheel-file", false3of6},
+         "--wheel-file: the wheel does not keep the 3 of 6 guarantee its file claims"},
     };
     for (const Case &c : cases) {
         std::vector<std::string> args{"report"};

@@ -110,6 +110,14 @@ TEST(VerifyCommand, RefusesAWheelFileItCannotReadOrThatIsNoWheelFile) {
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
     EXPECT_EQ(runCli({"verify", "--wheel-file", path, "--kind", "6"}).status, 2);
+
+    test::writeFileBytes(path, "6 49 3 20\n1 2 3 4 5 6\n");
+    const auto huge = runCli({"verify", "--wheel-file", path});
+    EXPECT_EQ(huge.status, 2);
+    EXPECT_EQ(huge.out, "");
+    EXPECT_NE(huge.err.find("proving it means trying all 2054455634 ways to draw 9 of 49 numbers"),
+              std::string::npos)
+        << huge.err;
 }
 
 } // namespace
