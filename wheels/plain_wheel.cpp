@@ -30,7 +30,8 @@ PlainWheel plainWheelOf(const Wheel &wheel) {
     for (std::size_t start = 0; start + kind <= wheel.positions.size(); start += kind) {
         NumberSet ticket = 0;
         for (std::size_t j = 0; j < kind; ++j)
-            ticket |= bitOf(wheel.positions[start + j]);
+            if (const int p = wheel.positions[start + j]; p >= 1 && p <= wheel.numbers)
+                ticket |= bitOf(p);
         plain.tickets.push_back(ticket);
     }
     return plain;

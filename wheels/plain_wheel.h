@@ -36,7 +36,7 @@ std::string shapeProblem(int kind, int numbers, Guarantee guarantee);
 std::string guaranteeText(Guarantee guarantee);
 
 // A catalogued wheel with the guarantee its label claims ("t of k"); its tickets' positions are
-// its numbers.
+// its numbers (a position outside 1..N counts for nothing).
 PlainWheel plainWheelOf(const Wheel &wheel);
 
 // Whether every set of m numbers meets some ticket in at least t: the proof, on `threads` threads.

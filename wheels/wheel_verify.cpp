@@ -1,5 +1,7 @@
 #include "wheel_verify.h"
 
+#include "plain_wheel.h"
+
 #include <algorithm>
 #include <atomic>
 #include <stdexcept>
@@ -101,25 +103,10 @@ std::uint64_t countUncovered(std::span<const NumberSet> tickets, int numbers, in
 }
 
 int provenMatchCount(const Wheel &wheel) {
-    const int n = wheel.numbers;
-    const int kind = wheel.kind;
-    checkRange(n);
-    if (kind <= 0 || n < kind)
-        return std::max(kind, 0);
-
-    // Each ticket as the set of its positions.
-    std::vector<NumberSet> tickets;
-    for (std::size_t start = 0; start + static_cast<std::size_t>(kind) <= wheel.positions.size();
-         start += static_cast<std::size_t>(kind)) {
-        NumberSet ticket = 0;
-        for (int j = 0; j < kind; ++j) {
-            const int p = wheel.positions[start + static_cast<std::size_t>(j)];
-            if (p >= 1 && p <= n)
-                ticket |= bitOf(p);
-        }
-        tickets.push_back(ticket);
-    }
-    return provenMatches(tickets, n, kind);
+    checkRange(wheel.numbers);
+    if (wheel.kind <= 0 || wheel.numbers < wheel.kind)
+        return std::max(wheel.kind, 0);
+    return provenMatches(plainWheelOf(wheel).tickets, wheel.numbers, wheel.kind);
 }
 
 } // namespace marlek
