@@ -9,6 +9,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <ostream>
@@ -24,6 +26,28 @@ struct DesignOptions {
     std::int64_t seed = 1;
     int threads = 1;
     std::string out;
+};
+
+// Ctrl-C during the search ends it early; the best wheel found by then is still proven and
+// written. A flag is all a signal handler may touch.
+std::atomic<bool> interrupted{false};
+
+extern "C" void onInterrupt(int) {
+    interrupted = true;
+}
+
+class InterruptCatcher {
+public:
+    InterruptCatcher() {
+        interrupted = false;
+        m_previous = std::signal(SIGINT, onInterrupt);
+    }
+    ~InterruptCatcher() { std::signal(SIGINT, m_previous); }
+    InterruptCatcher(const InterruptCatcher &) = delete;
+    InterruptCatcher &operator=(const InterruptCatcher &) = delete;
+
+private:
+    void (*m_previous)(int) = SIG_DFL;
 };
 
 // "T/M", e.g. "3/6".
@@ -86,12 +110,18 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
                                               : std::string("none yet"))
                    << "   " << std::flush;
         };
-    const DesignResult result = designWheel(request, nullptr, progress);
+    DesignResult result;
+    {
+        const InterruptCatcher catcher;
+        result = designWheel(request, &interrupted, progress);
+    }
     if (io.errIsTerminal)
         io.err << '\n';
     if (!result.wheel)
-        throw IoFailure("design: no wheel found in " + secondsText(result.elapsed) +
-                        "; give it more --seconds");
+        throw IoFailure(result.cancelled
+                            ? "design: interrupted before the first wheel was found"
+                            : "design: no wheel found in " + secondsText(result.elapsed) +
+                                  "; give it more --seconds");
 
     const std::string summary = summaryOf(*result.wheel, result.elapsed, result.cancelled);
     if (options.out.empty()) {

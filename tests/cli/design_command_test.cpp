@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <sstream>
+#include <thread>
 
 namespace marlek {
 namespace {
@@ -49,6 +52,26 @@ TEST(DesignCommand, PrintsTheWheelAndPutsTheSummaryOnStandardError) {
     EXPECT_TRUE(result.err.starts_with("4 tickets for 5 of 6 over 8 numbers, 6 a ticket, proven; "
                                        "best known 4; catalogue 8; "))
         << result.err;
+}
+
+TEST(DesignCommand, CtrlCEndsTheSearchAndStillWritesTheProvenWheel) {
+    test::TempDir dir;
+    const std::string path = (dir / "wheel.txt").string();
+    std::jthread interrupter([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        std::raise(SIGINT);
+    });
+    const auto result = runCli({"design", "--kind", "6", "--numbers", "25", "--guarantee", "3/6",
+                                "--seconds", "600", "--out", path});
+    interrupter.join();
+    if (result.status == 1) { // interrupted while the greedy start was still being built
+        EXPECT_EQ(result.err, "marlek-lotto-cli: design: interrupted before the first wheel was "
+                              "found\n");
+        return;
+    }
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(result.out.ends_with("(stopped early)\n")) << result.out;
+    EXPECT_TRUE(meetsGuarantee(wheelFrom(test::readFileBytes(path))));
 }
 
 TEST(DesignCommand, RefusesABadRequestWritingNothing) {
