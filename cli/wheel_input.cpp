@@ -8,6 +8,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <thread>
 
@@ -16,6 +17,9 @@ namespace marlek::cli {
 PlainWheel readWheelFileAt(const std::string &path) {
     if (path.empty())
         throw UsageError("--wheel-file: the file name is empty");
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        throw IoFailure(ioMessage("read", path, EISDIR));
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw IoFailure(ioMessage("read", path, errno));

@@ -109,6 +109,9 @@ TEST(VerifyCommand, RefusesAWheelFileItCannotReadOrThatIsNoWheelFile) {
     const auto missing = runCli({"verify", "--wheel-file", (dir / "none.txt").string()});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
+    const auto folder = runCli({"verify", "--wheel-file", dir.path().string()});
+    EXPECT_EQ(folder.status, 1);
+    EXPECT_NE(folder.err.find("Is a directory"), std::string::npos) << folder.err;
     EXPECT_EQ(runCli({"verify", "--wheel-file", path, "--kind", "6"}).status, 2);
 
     test::writeFileBytes(path, "6 49 3 20\n1 2 3 4 5 6\n");
