@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <ostream>
 
 namespace marlek::cli {
@@ -101,6 +102,10 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
     const DesignRequest request = requestFor(options);
     if (command.count("--out") > 0 && options.out.empty())
         throw UsageError("--out: the file name is empty");
+    // Opened before the search, so a folder that cannot take the file is said before the wait.
+    std::optional<AtomicOutputFile> file;
+    if (!options.out.empty())
+        file.emplace(options.out);
 
     DesignProgressCallback progress;
     if (io.errIsTerminal)
@@ -124,15 +129,14 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
                                   "; give it more --seconds");
 
     const std::string summary = summaryOf(*result.wheel, result.elapsed, result.cancelled);
-    if (options.out.empty()) {
+    if (!file) {
         // The wheel file on standard output, so the summary goes to standard error.
         writeWheelFile(*result.wheel, [&io](std::string_view line) { writeOutputLine(io, line); });
         io.err << summary << '\n';
         return;
     }
-    AtomicOutputFile file(options.out);
-    writeWheelFile(*result.wheel, [&file](std::string_view line) { file.writeLine(line); });
-    file.commit();
+    writeWheelFile(*result.wheel, [&file](std::string_view line) { file->writeLine(line); });
+    file->commit();
     writeOutputLine(io, summary);
 }
 

@@ -108,5 +108,17 @@ TEST(DesignCommand, RefusesABadRequestWritingNothing) {
     }
 }
 
+TEST(DesignCommand, SaysAnUnwritableOutBeforeTheSearch) {
+    test::TempDir dir;
+    const std::string path = (dir / "no-such-folder" / "wheel.txt").string();
+    const auto begin = std::chrono::steady_clock::now();
+    const auto result = runCli({"design", "--kind", "6", "--numbers", "20", "--guarantee", "3/6",
+                                "--seconds", "600", "--out", path});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("No such file or directory"), std::string::npos) << result.err;
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(60)); // no search
+}
+
 } // namespace
 } // namespace marlek

@@ -144,12 +144,6 @@ TEST(ReportCommand, PlaysTheNumbers1ToNByDefaultEvenBeyond50) {
               std::string::npos);
 }
 
-} // namespace
-} // namespace marlek
-
-namespace marlek {
-namespace {
-
 // Pick 5 wheel 0 written as a wheel file.
 constexpr const char *kWheel0File = "5 7 4 5\n1 2 3 4 5\n1 2 4 5 6\n1 3 4 6 7\n2 3 4 5 7\n"
                                     "2 3 5 6 7\n";
