@@ -117,6 +117,7 @@ int run(const std::vector<std::string> &args, Io io) {
                "while writing files (130 for Ctrl+C).");
     addReportCommand(app, io);
     addVerifyCommand(app, io);
+    addDesignCommand(app, io);
     addCatalogueCommand(app, io);
     addCombosCommand(app, io);
     addOddsCommand(app, io);

@@ -16,8 +16,8 @@
 // - Values in messages are printed with control characters escaped, so they cannot steer the
 //   terminal.
 // - Options take their value as the next word (--kind 5); --kind is required by every command but
-//   verify and check --report. --help, alone or after a command, prints usage on standard output
-//   and exits 0.
+//   verify, check --report and a report of a wheel file (whose kind the file gives). --help, alone
+//   or after a command, prints usage on standard output and exits 0.
 
 #include "file_output.h"
 
@@ -67,6 +67,7 @@ void writeOutputLine(Io &io, std::string_view line);
 // Each adds one subcommand whose callback does the work (and throws the errors above).
 void addReportCommand(CLI::App &app, Io &io);
 void addVerifyCommand(CLI::App &app, Io &io);
+void addDesignCommand(CLI::App &app, Io &io);
 void addCatalogueCommand(CLI::App &app, Io &io);
 void addCombosCommand(CLI::App &app, Io &io);
 void addOddsCommand(CLI::App &app, Io &io);
