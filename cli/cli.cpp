@@ -72,6 +72,7 @@ int run(const std::vector<std::string> &args, Io io) {
                "wheel), 2 a mistake in the command line.");
     addReportCommand(app, io);
     addVerifyCommand(app, io);
+    addDesignCommand(app, io);
     addCatalogueCommand(app, io);
     addCombosCommand(app, io);
     addOddsCommand(app, io);

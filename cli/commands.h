@@ -11,7 +11,8 @@
 // - I/O failure: throw IoFailure with a message naming the path and the operating system's reason:
 //   exit 1. --out never leaves a half-written file.
 // - Options take their value as the next word (--kind 5); --kind is required by every command but
-//   verify. --help, alone or after a command, prints usage on standard output and exits 0.
+//   verify and a report of a wheel file (whose kind the file gives). --help, alone or after a
+//   command, prints usage on standard output and exits 0.
 
 #include <iosfwd>
 #include <stdexcept>
@@ -54,6 +55,7 @@ void writeOutputLine(Io &io, std::string_view line);
 // Each adds one subcommand whose callback does the work (and throws the errors above).
 void addReportCommand(CLI::App &app, Io &io);
 void addVerifyCommand(CLI::App &app, Io &io);
+void addDesignCommand(CLI::App &app, Io &io);
 void addCatalogueCommand(CLI::App &app, Io &io);
 void addCombosCommand(CLI::App &app, Io &io);
 void addOddsCommand(CLI::App &app, Io &io);

@@ -1,7 +1,9 @@
 #include "commands.h"
 #include "options.h"
 #include "output_file.h"
+#include "wheel_input.h"
 
+#include "designed_report.h"
 #include "number_text.h"
 #include "shared_state.h"
 #include "wheel_report.h"
@@ -21,6 +23,7 @@ struct ReportOptions {
     int full = 0;
     std::string numbers;
     std::string out;
+    std::string wheelFile;
 };
 
 std::string indexesText(int kind) {
@@ -33,8 +36,8 @@ SharedState stateFor(const ReportOptions &options, const CLI::App &command) {
     const bool catalogued = command.count("--wheel") > 0;
     const bool full = command.count("--full") > 0;
     if (!catalogued && !full)
-        throw UsageError("report: give --wheel I (a catalogued wheel) or --full N (every "
-                         "combination of N numbers)");
+        throw UsageError("report: give --wheel I (a catalogued wheel), --full N (every "
+                         "combination of N numbers) or --wheel-file FILE (a designed wheel)");
 
     SharedState state;
     for (int p = 1; p <= 60; ++p) // the default numbers are 1 to N, also beyond the desktop's 50
@@ -70,15 +73,47 @@ SharedState stateFor(const ReportOptions &options, const CLI::App &command) {
     return state;
 }
 
-void runReport(const ReportOptions &options, const CLI::App &command, Io &io) {
-    SharedState state = stateFor(options, command);
+// Writes the report's lines, given a sink, to standard output or all-or-nothing into --out.
+template <typename WriteLines>
+void writeLines(const ReportOptions &options, Io &io, WriteLines write) {
     if (options.out.empty()) {
-        writeReport(state, [&io](std::string_view line) { writeOutputLine(io, line); });
+        write([&io](std::string_view line) { writeOutputLine(io, line); });
         return;
     }
     AtomicOutputFile file(options.out);
-    writeReport(state, [&file](std::string_view line) { file.writeLine(line); });
+    write([&file](std::string_view line) { file.writeLine(line); });
     file.commit();
+}
+
+// A wheel file's report, checked before anything is written.
+void runWheelFileReport(const ReportOptions &options, const CLI::App &command, Io &io) {
+    const PlainWheel wheel = readWheelFileAt(options.wheelFile);
+    if (wheel.kind != 5 && wheel.kind != 6)
+        throw UsageError("--wheel-file: reports are for Pick 5 and Pick 6 wheels, and this "
+                         "wheel has " +
+                         plain(wheel.kind) + " numbers a ticket");
+    if (command.count("--kind") > 0 && options.kind != wheel.kind)
+        throw UsageError("--kind: the wheel file holds a Pick " + plain(wheel.kind) + " wheel");
+    std::vector<int> numbers(static_cast<std::size_t>(wheel.numbers));
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        numbers[i] = static_cast<int>(i) + 1;
+    if (command.count("--numbers") > 0)
+        numbers = parseNumberList(options.numbers, "--numbers", wheel.numbers, 1, 99);
+    if (command.count("--out") > 0 && options.out.empty())
+        throw UsageError("--out: the file name is empty");
+    writeLines(options, io,
+               [&](const DesignedReportSink &sink) { writeDesignedReport(wheel, numbers, sink); });
+}
+
+void runReport(const ReportOptions &options, const CLI::App &command, Io &io) {
+    if (command.count("--wheel-file") > 0) {
+        runWheelFileReport(options, command, io);
+        return;
+    }
+    if (command.count("--kind") == 0)
+        throw UsageError("--kind is required");
+    SharedState state = stateFor(options, command);
+    writeLines(options, io, [&state](const ReportSink &sink) { writeReport(state, sink); });
 }
 
 } // namespace
@@ -88,7 +123,8 @@ void addReportCommand(CLI::App &app, Io &io) {
         "report", "Write a wheel's report: its tickets with your numbers put in, line for line "
                   "as the desktop program's report window lists them.");
     auto options = std::make_shared<ReportOptions>();
-    addKindOption(*command, options->kind);
+    addKindOption(*command, options->kind, false)
+        ->description("lotto kind: 5 for Pick 5, 6 for Pick 6 (with --wheel-file, the file's)");
     CLI::Option *wheel =
         command
             ->add_option("--wheel", options->wheel,
@@ -104,6 +140,13 @@ void addReportCommand(CLI::App &app, Io &io) {
                             ->type_name("N");
     wheel->excludes(full);
     command
+        ->add_option("--wheel-file", options->wheelFile,
+                     "a designed or imported wheel: the wheel file FILE (a line \"K N T M\", "
+                     "then one ticket a line), reported as a catalogued wheel is")
+        ->type_name("FILE")
+        ->excludes(wheel)
+        ->excludes(full);
+    command
         ->add_option("--numbers", options->numbers,
                      "your numbers, comma-separated, exactly as many as the wheel plays, each "
                      "1 to 99, no repeats (default 1 to N)")
@@ -116,7 +159,9 @@ void addReportCommand(CLI::App &app, Io &io) {
         ->type_name("FILE");
     command->footer("Examples:\n"
                     "  marlek-lotto-cli report --kind 5 --wheel 0 --numbers 3,11,17,25,33,40,42\n"
-                    "  marlek-lotto-cli report --kind 6 --full 10 --out full-wheel.txt");
+                    "  marlek-lotto-cli report --kind 6 --full 10 --out full-wheel.txt\n"
+                    "  marlek-lotto-cli report --wheel-file wheel20.txt --numbers "
+                    "2,5,8,11,13,17,19,21,24,28,30,32,35,37,40,41,43,45,47,49");
     command->callback([options, command, &io] { runReport(*options, *command, io); });
 }
 

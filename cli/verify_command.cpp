@@ -1,7 +1,9 @@
 #include "commands.h"
 #include "options.h"
 #include "verify_table.h"
+#include "wheel_input.h"
 
+#include "best_known.h"
 #include "number_text.h"
 #include "wheel_verify.h"
 
@@ -10,6 +12,20 @@
 #include <memory>
 
 namespace marlek::cli {
+namespace {
+
+struct VerifyOptions {
+    int kind = 0;
+    std::string wheelFile;
+    int threads = 1;
+};
+
+std::string bestKnownText(int kind, int numbers, Guarantee guarantee) {
+    const std::optional<int> best = bestKnownTickets(kind, numbers, guarantee);
+    return best ? plain(*best) : "-";
+}
+
+} // namespace
 
 std::vector<Wheel> cataloguedWheels(int kind) {
     std::vector<Wheel> wheels;
@@ -24,31 +40,69 @@ std::vector<Wheel> cataloguedWheels(int kind) {
 
 bool writeVerifyTable(std::span<const Wheel> wheels, Io &io) {
     bool allOk = true;
-    writeOutputLine(io, "kind\tindex\tnumbers\ttickets\tclaimed\tproven\tstatus");
+    writeOutputLine(io, "kind\tindex\tnumbers\ttickets\tclaimed\tproven\tstatus\tbest_known");
     for (const Wheel &wheel : wheels) {
         const int proven = provenMatchCount(wheel);
         const bool ok = proven >= wheel.matchCount;
         allOk = allOk && ok;
-        writeOutputLine(io, plain(wheel.kind) + '\t' + plain(wheel.index) + '\t' +
-                                plain(wheel.numbers) + '\t' + plain(wheel.tickets) + '\t' +
-                                plain(wheel.matchCount) + '\t' + plain(proven) + '\t' +
-                                (ok ? "ok" : "FAIL"));
+        writeOutputLine(
+            io, plain(wheel.kind) + '\t' + plain(wheel.index) + '\t' + plain(wheel.numbers) + '\t' +
+                    plain(wheel.tickets) + '\t' + plain(wheel.matchCount) + '\t' + plain(proven) +
+                    '\t' + (ok ? "ok" : "FAIL") + '\t' +
+                    bestKnownText(wheel.kind, wheel.numbers, {wheel.matchCount, wheel.kind}));
     }
     return allOk;
 }
 
+bool writeWheelProofTable(const PlainWheel &wheel, int threads, Io &io) {
+    bool ok = true;
+    writeOutputLine(io, "drawn\tproven\tclaimed\tstatus");
+    const int lastDrawn = std::min(wheel.numbers, std::max(wheel.kind, wheel.guarantee.drawn));
+    for (int drawn = 1; drawn <= lastDrawn; ++drawn) {
+        const int proven = provenMatches(wheel.tickets, wheel.numbers, drawn, threads);
+        std::string line = plain(drawn) + '\t' + plain(proven) + '\t';
+        if (drawn == wheel.guarantee.drawn) {
+            ok = proven >= wheel.guarantee.matches;
+            line += plain(wheel.guarantee.matches) + '\t' + (ok ? "ok" : "FAIL");
+        } else {
+            line += '\t';
+        }
+        writeOutputLine(io, line);
+    }
+    return ok;
+}
+
 void addVerifyCommand(CLI::App &app, Io &io) {
     CLI::App *command = app.add_subcommand(
-        "verify", "Prove every catalogued wheel's guarantee by checking every way the winning "
-                  "numbers can fall among the wheel's numbers. Exit status 1 when a wheel fails.");
-    auto kind = std::make_shared<int>(0);
-    addKindOption(*command, *kind, false)->description("only the wheels of this kind: 5 or 6");
-    command->footer("Output: kind, index, numbers, tickets, claimed, proven, status (ok or FAIL), "
-                    "TAB-separated, one wheel a line.\n"
-                    "Example:\n"
-                    "  marlek-lotto-cli verify --kind 6");
-    command->callback([kind, &io] {
-        if (!writeVerifyTable(cataloguedWheels(*kind), io))
+        "verify", "Prove every catalogued wheel's guarantee, or a wheel file's, by checking every "
+                  "way the winning numbers can fall among the wheel's numbers. Exit status 1 "
+                  "when a wheel fails.");
+    auto options = std::make_shared<VerifyOptions>();
+    CLI::Option *kind = addKindOption(*command, options->kind, false)
+                            ->description("only the wheels of this kind: 5 or 6");
+    command
+        ->add_option("--wheel-file", options->wheelFile,
+                     "prove the wheel in FILE (a line \"K N T M\", then one ticket a line) "
+                     "instead of the catalogue")
+        ->type_name("FILE")
+        ->excludes(kind);
+    addThreadsOption(*command, options->threads);
+    command->footer(
+        "Output for the catalogue: kind, index, numbers, tickets, claimed, proven, status (ok or "
+        "FAIL), best_known (the fewest tickets published for the claimed guarantee, - when not "
+        "in the table), TAB-separated, one wheel a line.\n"
+        "Output for a wheel file: drawn (M), proven (the most matches one ticket is sure to "
+        "hold when M of the numbers are drawn), claimed and status on the line of the file's "
+        "own M, TAB-separated, one line for each M from 1 to the larger of K and the file's M.\n"
+        "Examples:\n"
+        "  marlek-lotto-cli verify --kind 6\n"
+        "  marlek-lotto-cli verify --wheel-file wheel20.txt");
+    command->callback([options, command, &io] {
+        const bool ok = command->count("--wheel-file") > 0
+                            ? writeWheelProofTable(readWheelFileAt(options->wheelFile),
+                                                   threadsToRun(options->threads), io)
+                            : writeVerifyTable(cataloguedWheels(options->kind), io);
+        if (!ok)
             io.exitStatus = 1;
     });
 }

@@ -1,58 +1,125 @@
 #include "wheel_verify.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
+#include <atomic>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace marlek {
 namespace {
 
-// Next larger set of the same size (bits in a word): the lexicographic successor (Gosper's hack).
-std::uint64_t nextSameSize(std::uint64_t set) {
-    const std::uint64_t lowest = set & (~set + 1);
-    const std::uint64_t ripple = set + lowest;
-    return ripple | (((set ^ ripple) >> 2) / lowest);
+// Sets are handed to the threads in runs of this many, in colexicographic order, so each run starts
+// from one unranked set and walks on by the successor rule.
+constexpr std::uint64_t kRunLength = 1 << 15;
+
+void checkRange(int numbers) {
+    if (numbers > kMaxSetNumbers)
+        throw std::invalid_argument("a wheel of more than 63 numbers cannot be proved here");
+}
+
+// Calls visit(firstSet, count) for runs of the sets of `drawn` numbers out of 1..numbers, on
+// `threads` threads, until every set was visited or stop() says so.
+template <typename Visit, typename Stop>
+void forEachRun(int numbers, int drawn, int threads, Visit visit, Stop stop) {
+    const std::uint64_t total = choose(numbers, drawn);
+    std::atomic<std::uint64_t> next{0};
+    auto work = [&] {
+        while (!stop()) {
+            const std::uint64_t begin = next.fetch_add(kRunLength);
+            if (begin >= total)
+                return;
+            visit(colexUnrank(begin, drawn), std::min(kRunLength, total - begin));
+        }
+    };
+    const std::uint64_t runs = total / kRunLength + 1;
+    const std::uint64_t helpers = std::min<std::uint64_t>(runs, std::max(threads, 1)) - 1;
+    std::vector<std::jthread> pool;
+    for (std::uint64_t i = 0; i < helpers; ++i)
+        pool.emplace_back(work);
+    work();
 }
 
 } // namespace
 
+int provenMatches(std::span<const NumberSet> tickets, int numbers, int drawn, int threads) {
+    checkRange(numbers);
+    if (drawn <= 0 || numbers < drawn)
+        return std::max(drawn, 0);
+    std::atomic<int> proven{drawn};
+    forEachRun(
+        numbers, drawn, threads,
+        [&](NumberSet set, std::uint64_t count) {
+            std::size_t lastBest = 0; // neighbouring sets mostly meet the same ticket best
+            int least = proven.load(std::memory_order_relaxed);
+            for (std::uint64_t i = 0; i < count && least > 0; ++i, set = nextSameSize(set)) {
+                int best = tickets.empty() ? 0 : std::popcount(set & tickets[lastBest]);
+                for (std::size_t j = 0; j < tickets.size() && best < least; ++j) {
+                    const int shared = std::popcount(set & tickets[j]);
+                    if (shared > best) {
+                        best = shared;
+                        lastBest = j;
+                    }
+                }
+                least = std::min(least, best);
+            }
+            int seen = proven.load();
+            while (least < seen && !proven.compare_exchange_weak(seen, least)) {
+            }
+        },
+        [&] { return proven.load(std::memory_order_relaxed) == 0; });
+    return proven.load();
+}
+
+std::uint64_t countUncovered(std::span<const NumberSet> tickets, int numbers, int matches,
+                             int drawn, int threads) {
+    checkRange(numbers);
+    if (drawn <= 0 || numbers < drawn)
+        return 0;
+    std::atomic<std::uint64_t> uncovered{0};
+    forEachRun(
+        numbers, drawn, threads,
+        [&](NumberSet set, std::uint64_t count) {
+            std::size_t lastHit = 0;
+            std::uint64_t missed = 0;
+            for (std::uint64_t i = 0; i < count; ++i, set = nextSameSize(set)) {
+                if (!tickets.empty() && std::popcount(set & tickets[lastHit]) >= matches)
+                    continue;
+                bool hit = false;
+                for (std::size_t j = 0; j < tickets.size() && !hit; ++j) {
+                    if (std::popcount(set & tickets[j]) >= matches) {
+                        hit = true;
+                        lastHit = j;
+                    }
+                }
+                missed += hit ? 0 : 1;
+            }
+            uncovered += missed;
+        },
+        [] { return false; });
+    return uncovered.load();
+}
+
 int provenMatchCount(const Wheel &wheel) {
     const int n = wheel.numbers;
     const int kind = wheel.kind;
-    if (n > 63)
-        throw std::invalid_argument("a wheel of more than 63 numbers cannot be proved here");
+    checkRange(n);
     if (kind <= 0 || n < kind)
         return std::max(kind, 0);
 
-    // Each ticket as the set of its positions, bit p-1 for position p.
-    std::vector<std::uint64_t> tickets;
+    // Each ticket as the set of its positions.
+    std::vector<NumberSet> tickets;
     for (std::size_t start = 0; start + static_cast<std::size_t>(kind) <= wheel.positions.size();
          start += static_cast<std::size_t>(kind)) {
-        std::uint64_t ticket = 0;
+        NumberSet ticket = 0;
         for (int j = 0; j < kind; ++j) {
             const int p = wheel.positions[start + static_cast<std::size_t>(j)];
             if (p >= 1 && p <= n)
-                ticket |= std::uint64_t{1} << (p - 1);
+                ticket |= bitOf(p);
         }
         tickets.push_back(ticket);
     }
-
-    int proven = kind;
-    const std::uint64_t last = ((std::uint64_t{1} << n) - 1) ^
-                               ((std::uint64_t{1} << (n - kind)) - 1); // the top kind positions
-    for (std::uint64_t set = (std::uint64_t{1} << kind) - 1;; set = nextSameSize(set)) {
-        int best = 0;
-        for (const std::uint64_t ticket : tickets) {
-            best = std::max(best, std::popcount(set & ticket));
-            if (best >= proven)
-                break; // this set cannot lower the result any further
-        }
-        proven = std::min(proven, best);
-        if (proven == 0 || set == last)
-            return proven;
-    }
+    return provenMatches(tickets, n, kind);
 }
 
 } // namespace marlek

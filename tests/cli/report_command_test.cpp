@@ -146,3 +146,58 @@ TEST(ReportCommand, PlaysTheNumbers1ToNByDefaultEvenBeyond50) {
 
 } // namespace
 } // namespace marlek
+
+namespace marlek {
+namespace {
+
+// Pick 5 wheel 0 written as a wheel file.
+constexpr const char *kWheel0File = "5 7 4 5\n1 2 3 4 5\n1 2 4 5 6\n1 3 4 6 7\n2 3 4 5 7\n"
+                                    "2 3 5 6 7\n";
+
+TEST(ReportCommand, ReportsAWheelFileAsTheCatalogueReportsItsWheel) {
+    test::TempDir dir;
+    const std::string wheel = (dir / "wheel.txt").string();
+    test::writeFileBytes(wheel, kWheel0File);
+    const auto fromFile =
+        runCli({"report", "--wheel-file", wheel, "--numbers", "3,11,17,25,33,40,42"});
+    ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+    EXPECT_EQ(fromFile.out, coreReport(5, 0, 7, {3, 11, 17, 25, 33, 40, 42}, "\n"));
+
+    const auto target = dir / "report.txt";
+    const auto saved =
+        runCli({"report", "--kind", "5", "--wheel-file", wheel, "--out", target.string()});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(test::readFileBytes(target), coreReport(5, 0, 7, {1, 2, 3, 4, 5, 6, 7}, "\r\n"));
+}
+
+TEST(ReportCommand, RefusesAWheelFileThatDoesNotFitTheOtherOptions) {
+    test::TempDir dir;
+    const std::string wheel = (dir / "wheel.txt").string();
+    test::writeFileBytes(wheel, kWheel0File);
+    const std::string seven = (dir / "seven.txt").string();
+    test::writeFileBytes(seven, "7 8 3 7\n1 2 3 4 5 6 7\n");
+    struct Case {
+        std::vector<std::string> args;
+        const char *says;
+    };
+    const std::vector<Case> cases = {
+        {{"--wheel-file", wheel, "--kind", "6"}, "--kind: the wheel file holds a Pick 5 wheel"},
+        {{"--wheel-file", wheel, "--numbers", "1,2,3"}, "7 numbers needed, 3 given"},
+        {{"--wheel-file", wheel, "--kind", "5", "--wheel", "0"}, "excludes"},
+        {{"--wheel-file", seven},
+         "reports are for Pick 5 and Pick 6 wheels, and this wheel has "
+         "7 numbers a ticket"},
+        {{"--wheel-file", ""}, "--wheel-file: the file name is empty"},
+    };
+    for (const Case &c : cases) {
+        std::vector<std::string> args{"report"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto result = runCli(args);
+        EXPECT_EQ(result.status, 2) << c.says;
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+    }
+}
+
+} // namespace
+} // namespace marlek

@@ -1,6 +1,7 @@
 // marlek-lotto-cli verify: the proof of every catalogued wheel, and a wheel that fails it.
 
 #include "run_cli.h"
+#include "temp_dir.h"
 #include "verify_table.h"
 
 #include <gtest/gtest.h>
@@ -27,16 +28,16 @@ TEST(VerifyCommand, ProvesEveryCataloguedWheelKind5First) {
     EXPECT_EQ(result.err, "");
     const auto lines = linesOf(result.out);
     ASSERT_EQ(lines.size(), 1u + 24 + 28);
-    EXPECT_EQ(lines[0], "kind\tindex\tnumbers\ttickets\tclaimed\tproven\tstatus");
-    EXPECT_EQ(lines[1], "5\t0\t7\t5\t4\t4\tok");
-    EXPECT_EQ(lines[15], "5\t14\t26\t150\t3\t3\tok");
-    EXPECT_EQ(lines[22], "5\t31\t5\t1\t3\t5\tok");
-    EXPECT_EQ(lines[25], "6\t0\t14\t5\t3\t3\tok");
-    EXPECT_EQ(lines[35], "6\t10\t23\t30\t3\t3\tok");
-    EXPECT_EQ(lines[43], "6\t28\t7\t2\t3\t5\tok");
-    EXPECT_EQ(lines[52], "6\t37\t11\t6\t3\t4\tok");
+    EXPECT_EQ(lines[0], "kind\tindex\tnumbers\ttickets\tclaimed\tproven\tstatus\tbest_known");
+    EXPECT_EQ(lines[1], "5\t0\t7\t5\t4\t4\tok\t-");
+    EXPECT_EQ(lines[15], "5\t14\t26\t150\t3\t3\tok\t-");
+    EXPECT_EQ(lines[22], "5\t31\t5\t1\t3\t5\tok\t-");
+    EXPECT_EQ(lines[25], "6\t0\t14\t5\t3\t3\tok\t4");
+    EXPECT_EQ(lines[35], "6\t10\t23\t30\t3\t3\tok\t17");
+    EXPECT_EQ(lines[43], "6\t28\t7\t2\t3\t5\tok\t-");
+    EXPECT_EQ(lines[52], "6\t37\t11\t6\t3\t4\tok\t-");
     for (std::size_t i = 1; i < lines.size(); ++i)
-        EXPECT_TRUE(lines[i].ends_with("\tok")) << lines[i];
+        EXPECT_NE(lines[i].find("\tok\t"), std::string::npos) << lines[i];
 }
 
 TEST(VerifyCommand, TakesOneKindWhenAsked) {
@@ -66,13 +67,49 @@ TEST(VerifyCommand, ReportsFailForABrokenWheel) {
     EXPECT_FALSE(cli::writeVerifyTable(wheels, io));
     const auto lines = linesOf(out.str());
     ASSERT_EQ(lines.size(), 26u);
-    EXPECT_EQ(lines[1], "5\t0\t7\t5\t4\t4\tok");
-    EXPECT_EQ(lines[2], "5\t0\t7\t5\t4\t3\tFAIL");
-    EXPECT_EQ(lines[3], "5\t1\t11\t5\t3\t3\tok");
+    EXPECT_EQ(lines[1], "5\t0\t7\t5\t4\t4\tok\t-");
+    EXPECT_EQ(lines[2], "5\t0\t7\t5\t4\t3\tFAIL\t-");
+    EXPECT_EQ(lines[3], "5\t1\t11\t5\t3\t3\tok\t5");
 
     std::ostringstream fine;
     cli::Io good{fine, err, false};
     EXPECT_TRUE(cli::writeVerifyTable(cli::cataloguedWheels(5), good));
+}
+
+TEST(VerifyCommand, ProvesAWheelFileForEveryCountDrawn) {
+    test::TempDir dir;
+    const std::string path = (dir / "wheel.txt").string();
+    // Pick 6 wheel 28 as a file: two tickets over 7 numbers, any 6 of which share 5 with one;
+    // 1 and 7 are never on one ticket together.
+    test::writeFileBytes(path, "6 7 3 6\r\n1 2 3 4 5 6\r\n2 3 4 5 6 7\r\n");
+    const auto result = runCli({"verify", "--wheel-file", path, "--threads", "2"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(linesOf(result.out),
+              (std::vector<std::string>{"drawn\tproven\tclaimed\tstatus", "1\t1\t\t", "2\t1\t\t",
+                                        "3\t2\t\t", "4\t3\t\t", "5\t4\t\t", "6\t5\t3\tok"}));
+
+    test::writeFileBytes(path, "6 8 6 7\n1 2 3 4 5 6\n"); // 2 to 8 meet it in five
+    const auto failing = runCli({"verify", "--wheel-file", path});
+    EXPECT_EQ(failing.status, 1);
+    EXPECT_EQ(linesOf(failing.out).back(), "7\t5\t6\tFAIL");
+    EXPECT_EQ(linesOf(failing.out).size(), 8u);
+}
+
+TEST(VerifyCommand, RefusesAWheelFileItCannotReadOrThatIsNoWheelFile) {
+    test::TempDir dir;
+    const std::string path = (dir / "wheel.txt").string();
+    test::writeFileBytes(path, "6 7 3 6\n1 2 3 4 5 6\n2 3 4 5 6 8\n");
+    const auto bad = runCli({"verify", "--wheel-file", path});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "marlek-lotto-cli: --wheel-file: \"" + path +
+                           "\" is no wheel file: line 3: 8 is not a number from 1 to 7\n");
+
+    const auto missing = runCli({"verify", "--wheel-file", (dir / "none.txt").string()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos) << missing.err;
+    EXPECT_EQ(runCli({"verify", "--wheel-file", path, "--kind", "6"}).status, 2);
 }
 
 } // namespace

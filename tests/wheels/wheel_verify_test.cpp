@@ -55,5 +55,75 @@ TEST(ProvenMatchCount, HandlesSmallAndDegenerateWheels) {
     EXPECT_THROW(provenMatchCount(wheelOf(5, 64, 3, oneTicket)), std::invalid_argument);
 }
 
+NumberSet setOf(std::initializer_list<int> numbers) {
+    NumberSet set = 0;
+    for (const int number : numbers)
+        set |= bitOf(number);
+    return set;
+}
+
+// The Fano plane: seven lines of three over seven numbers, every pair on exactly one line.
+const std::vector<NumberSet> kFanoPlane = {setOf({1, 2, 3}), setOf({1, 4, 5}), setOf({1, 6, 7}),
+                                           setOf({2, 4, 6}), setOf({2, 5, 7}), setOf({3, 4, 7}),
+                                           setOf({3, 5, 6})};
+
+// Six numbers out of eight are the eight less two: a ticket misses one pair. A triple drawn meets
+// some ticket in all three exactly when it misses one of those pairs.
+const std::vector<NumberSet> kFourMissedPairs = {
+    setOf({3, 4, 5, 6, 7, 8}), setOf({1, 2, 5, 6, 7, 8}), setOf({1, 2, 3, 4, 7, 8}),
+    setOf({1, 2, 3, 4, 5, 6})};
+
+TEST(ProvenMatches, KnowsSmallDesignsByHand) {
+    EXPECT_EQ(provenMatches(kFanoPlane, 7, 2), 2); // every pair lies on a line
+    EXPECT_EQ(provenMatches(kFanoPlane, 7, 3), 2); // and a triple holds a pair
+    EXPECT_EQ(provenMatches(kFanoPlane, 7, 4), 2); // no line lies in every set of four
+    EXPECT_EQ(countUncovered(kFanoPlane, 7, 2, 2), 0u);
+
+    const std::vector<NumberSet> sixLines(kFanoPlane.begin(), kFanoPlane.end() - 1);
+    EXPECT_EQ(provenMatches(sixLines, 7, 2), 1);
+    EXPECT_EQ(countUncovered(sixLines, 7, 2, 2), 3u); // the three pairs of the missing line
+
+    EXPECT_EQ(provenMatches(kFourMissedPairs, 8, 3), 3);
+    const std::vector<NumberSet> threeTickets(kFourMissedPairs.begin(), kFourMissedPairs.end() - 1);
+    EXPECT_EQ(provenMatches(threeTickets, 8, 3), 2);
+    // The uncovered triples take one number from each of the three missed pairs: 2 x 2 x 2.
+    EXPECT_EQ(countUncovered(threeTickets, 8, 3, 3), 8u);
+    EXPECT_EQ(countUncovered({}, 8, 1, 3), 56u);
+    EXPECT_EQ(provenMatches(kFourMissedPairs, 5, 6), 6); // nothing of six to draw out of five
+}
+
+TEST(ProvenMatches, GivesTheSameAnswerOnEveryCountOfThreads) {
+    const Wheel wheel = *findWheel(5, 14); // 26 numbers, 65,780 sets of five
+    std::vector<NumberSet> tickets;
+    for (std::size_t i = 0; i < wheel.positions.size(); i += 5) {
+        NumberSet ticket = 0;
+        for (std::size_t j = 0; j < 5; ++j)
+            ticket |= bitOf(wheel.positions[i + j]);
+        tickets.push_back(ticket);
+    }
+    const std::vector<NumberSet> fewer(tickets.begin(), tickets.end() - 20);
+    for (const int threads : {1, 2, 3, 8}) {
+        SCOPED_TRACE(threads);
+        EXPECT_EQ(provenMatches(tickets, 26, 5, threads), 3);
+        EXPECT_EQ(provenMatches(tickets, 26, 6, threads), 3);
+        EXPECT_EQ(provenMatches(fewer, 26, 5, threads), 2);
+        EXPECT_EQ(countUncovered(tickets, 26, 3, 5, threads), 0u);
+        EXPECT_EQ(countUncovered(fewer, 26, 3, 5, threads), countUncovered(fewer, 26, 3, 5, 1));
+    }
+    EXPECT_GT(countUncovered(fewer, 26, 3, 5), 0u);
+}
+
+TEST(NumberSets, RankAndUnrankAreInverse) {
+    for (const int size : {1, 3, 6}) {
+        NumberSet set = (NumberSet{1} << size) - 1;
+        for (std::uint64_t rank = 0; rank < choose(12, size); ++rank, set = nextSameSize(set)) {
+            ASSERT_EQ(colexRank(set), rank);
+            ASSERT_EQ(colexUnrank(rank, size), set);
+        }
+    }
+    EXPECT_EQ(choose(49, 6), 13983816u);
+    EXPECT_EQ(numbersOf(setOf({2, 9, 49})), (std::vector<int>{2, 9, 49}));
+}
+
 } // namespace
 } // namespace marlek

@@ -1,0 +1,154 @@
+#include "commands.h"
+#include "options.h"
+#include "output_file.h"
+#include "wheel_input.h"
+
+#include "best_known.h"
+#include "wheel_designer.h"
+#include "wheel_file.h"
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <memory>
+#include <ostream>
+
+namespace marlek::cli {
+namespace {
+
+struct DesignOptions {
+    int kind = 0;
+    int numbers = 0;
+    std::string guarantee;
+    std::int64_t seconds = 10;
+    std::int64_t seed = 1;
+    int threads = 1;
+    std::string out;
+};
+
+// "T/M", e.g. "3/6".
+Guarantee guaranteeOf(const std::string &text) {
+    const std::size_t slash = text.find('/');
+    std::int64_t matches = 0;
+    std::int64_t drawn = 0;
+    if (slash == std::string::npos || !parseWholeNumber(text.substr(0, slash), matches) ||
+        !parseWholeNumber(text.substr(slash + 1), drawn) || matches > 64 || drawn > 64)
+        throw UsageError("--guarantee: give it as T/M, e.g. 3/6 for \"3 of 6\" (at least 3 of "
+                         "any 6 numbers drawn on one ticket), not \"" +
+                         text + "\"");
+    return {static_cast<int>(matches), static_cast<int>(drawn)};
+}
+
+std::string secondsText(std::chrono::milliseconds elapsed) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f s", static_cast<double>(elapsed.count()) / 1000.0);
+    return text;
+}
+
+// One line: what was found, the best known and the catalogue's count beside it, and the time.
+std::string summaryOf(const PlainWheel &wheel, std::chrono::milliseconds elapsed, bool cancelled) {
+    const std::optional<int> best = bestKnownTickets(wheel.kind, wheel.numbers, wheel.guarantee);
+    const std::optional<int> catalogued =
+        cataloguedTickets(wheel.kind, wheel.numbers, wheel.guarantee);
+    return std::to_string(wheel.tickets.size()) + " tickets for " + guaranteeText(wheel.guarantee) +
+           " over " + std::to_string(wheel.numbers) + " numbers, " + std::to_string(wheel.kind) +
+           " a ticket, proven; best known " + (best ? std::to_string(*best) : "not in the table") +
+           "; catalogue " + (catalogued ? std::to_string(*catalogued) : "has no such wheel") +
+           "; " + secondsText(elapsed) + (cancelled ? " (stopped early)" : "");
+}
+
+DesignRequest requestFor(const DesignOptions &options) {
+    DesignRequest request;
+    request.kind = options.kind;
+    request.numbers = options.numbers;
+    request.guarantee = guaranteeOf(options.guarantee);
+    if (const std::string problem = designProblem(request); !problem.empty())
+        throw UsageError("design: " + problem);
+    request.timeBudget = std::chrono::seconds(options.seconds);
+    request.seed = static_cast<std::uint64_t>(options.seed);
+    request.threads = threadsToRun(options.threads);
+    request.targetTickets =
+        bestKnownTickets(request.kind, request.numbers, request.guarantee).value_or(0);
+    request.starts = cataloguedWheelsFor(request.kind, request.numbers, request.guarantee);
+    return request;
+}
+
+void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
+    const DesignRequest request = requestFor(options);
+    if (command.count("--out") > 0 && options.out.empty())
+        throw UsageError("--out: the file name is empty");
+
+    DesignProgressCallback progress;
+    if (io.errIsTerminal)
+        progress = [&io](const DesignProgress &report) {
+            io.err << "\rdesigning: " << secondsText(report.elapsed) << ", best so far "
+                   << (report.bestTickets > 0 ? std::to_string(report.bestTickets) + " tickets"
+                                              : std::string("none yet"))
+                   << "   " << std::flush;
+        };
+    const DesignResult result = designWheel(request, nullptr, progress);
+    if (io.errIsTerminal)
+        io.err << '\n';
+    if (!result.wheel)
+        throw IoFailure("design: no wheel found in " + secondsText(result.elapsed) +
+                        "; give it more --seconds");
+
+    const std::string summary = summaryOf(*result.wheel, result.elapsed, result.cancelled);
+    if (options.out.empty()) {
+        // The wheel file on standard output, so the summary goes to standard error.
+        writeWheelFile(*result.wheel, [&io](std::string_view line) { writeOutputLine(io, line); });
+        io.err << summary << '\n';
+        return;
+    }
+    AtomicOutputFile file(options.out);
+    writeWheelFile(*result.wheel, [&file](std::string_view line) { file.writeLine(line); });
+    file.commit();
+    writeOutputLine(io, summary);
+}
+
+} // namespace
+
+void addDesignCommand(CLI::App &app, Io &io) {
+    CLI::App *command = app.add_subcommand(
+        "design", "Design a small wheel for any guarantee, prove it, and compare it with the "
+                  "best known and the catalogue. The wheel file goes to --out (lines end in CR "
+                  "LF) and the summary line to standard output, or the wheel file to standard "
+                  "output and the summary to standard error.");
+    auto options = std::make_shared<DesignOptions>();
+    addKindOption(*command, options->kind);
+    command->add_option("--numbers", options->numbers, "N, the numbers you play: K to 49")
+        ->required()
+        ->check(wholeNumberFrom(1, kMaxWheelNumbers))
+        ->type_name("N");
+    command
+        ->add_option("--guarantee", options->guarantee,
+                     "T/M: at least T numbers on one ticket whenever M of your numbers are drawn, "
+                     "e.g. 3/6")
+        ->required()
+        ->type_name("T/M");
+    command
+        ->add_option("--seconds", options->seconds,
+                     "time to search, 1 to 86400 (default 10); the search ends sooner when it "
+                     "reaches the best known")
+        ->check(wholeNumberFrom(1, 86400))
+        ->type_name("S");
+    command
+        ->add_option("--seed", options->seed,
+                     "seed of the search (default 1): the same seed and threads give the same "
+                     "search")
+        ->check(wholeNumberFrom(0, std::numeric_limits<std::int64_t>::max()))
+        ->type_name("X");
+    addThreadsOption(*command, options->threads);
+    command
+        ->add_option("--out", options->out,
+                     "write the wheel file into FILE; FILE is replaced only once it is written "
+                     "completely")
+        ->type_name("FILE");
+    command->footer("The wheel file: a line \"K N T M\", then one ticket a line.\n"
+                    "Example:\n"
+                    "  marlek-lotto-cli design --kind 6 --numbers 20 --guarantee 3/6 --out "
+                    "wheel20.txt");
+    command->callback([options, command, &io] { runDesign(*options, *command, io); });
+}
+
+} // namespace marlek::cli

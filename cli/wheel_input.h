@@ -1,0 +1,25 @@
+#pragma once
+// What the wheel commands (design, verify --wheel-file, report --wheel-file) share: reading a
+// wheel file named on the command line, and the --threads option.
+
+#include "plain_wheel.h"
+
+#include <string>
+
+namespace CLI {
+class App;
+}
+
+namespace marlek::cli {
+
+// The wheel in that file. Throws IoFailure when it cannot be read and UsageError naming the file
+// and the line when it is no wheel file.
+PlainWheel readWheelFileAt(const std::string &path);
+
+// "--threads J": threads for the search or the proof, 1 by default, 0 for every core.
+void addThreadsOption(CLI::App &command, int &threads);
+
+// The threads to run: the given count, or every core for 0.
+int threadsToRun(int threads);
+
+} // namespace marlek::cli

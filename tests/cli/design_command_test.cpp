@@ -1,0 +1,89 @@
+// marlek-lotto-cli design: a proven wheel file and one summary line; bad requests change nothing.
+
+#include "run_cli.h"
+#include "temp_dir.h"
+
+#include "wheel_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace marlek {
+namespace {
+
+using test::runCli;
+
+PlainWheel wheelFrom(const std::string &text) {
+    std::istringstream in(text);
+    return readWheelFile(in);
+}
+
+TEST(DesignCommand, WritesAProvenWheelFileAndOneSummaryLine) {
+    test::TempDir dir;
+    const std::string path = (dir / "wheel.txt").string();
+    // The catalogue's 3 of 5 over 11 numbers is already at the best known (5): it ends at once.
+    const auto result = runCli({"design", "--kind", "5", "--numbers", "11", "--guarantee", "3/5",
+                                "--seed", "7", "--out", path});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(result.out.starts_with("5 tickets for 3 of 5 over 11 numbers, 5 a ticket, "
+                                       "proven; best known 5; catalogue 5; "))
+        << result.out;
+    const std::string bytes = test::readFileBytes(path);
+    EXPECT_TRUE(bytes.starts_with("5 11 3 5\r\n")) << bytes;
+    const PlainWheel wheel = wheelFrom(bytes);
+    EXPECT_EQ(wheel.tickets.size(), 5u);
+    EXPECT_TRUE(meetsGuarantee(wheel));
+    EXPECT_EQ(runCli({"verify", "--wheel-file", path}).status, 0);
+}
+
+TEST(DesignCommand, PrintsTheWheelAndPutsTheSummaryOnStandardError) {
+    const auto result = runCli({"design", "--kind", "6", "--numbers", "8", "--guarantee", "5/6",
+                                "--seconds", "5", "--threads", "2"});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const PlainWheel wheel = wheelFrom(result.out);
+    EXPECT_EQ(wheel.tickets.size(), 4u); // four missed pairs touching seven numbers: the optimum
+    EXPECT_TRUE(meetsGuarantee(wheel));
+    EXPECT_TRUE(result.err.starts_with("4 tickets for 5 of 6 over 8 numbers, 6 a ticket, proven; "
+                                       "best known 4; catalogue 8; "))
+        << result.err;
+}
+
+TEST(DesignCommand, RefusesABadRequestWritingNothing) {
+    test::TempDir dir;
+    const std::string path = (dir / "wheel.txt").string();
+    struct Case {
+        std::vector<std::string> args;
+        const char *says;
+    };
+    const std::vector<Case> cases = {
+        {{"--numbers", "20", "--guarantee", "3/6"}, "--kind is required"},
+        {{"--kind", "6", "--guarantee", "3/6"}, "--numbers is required"},
+        {{"--kind", "6", "--numbers", "20"}, "--guarantee is required"},
+        {{"--kind", "6", "--numbers", "50", "--guarantee", "3/6"}, "from 1 to 49"},
+        {{"--kind", "6", "--numbers", "5", "--guarantee", "3/6"},
+         "design: a wheel of 6 numbers a ticket plays 6 to 49 numbers, not 5"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3"}, "give it as T/M"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/-6"}, "not \"3/-6\""},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "4/3"},
+         "the guarantee's drawn numbers (m) must be from 4 to 20, not 3"},
+        {{"--kind", "5", "--numbers", "49", "--guarantee", "3/9"}, "more than the designer can"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--seconds", "0"}, "--seconds"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--threads", "x"}, "--threads"},
+    };
+    for (const Case &c : cases) {
+        std::vector<std::string> args{"design"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        args.insert(args.end(), {"--out", path});
+        const auto result = runCli(args);
+        EXPECT_EQ(result.status, 2) << c.says;
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+        EXPECT_FALSE(std::filesystem::exists(path)) << c.says;
+    }
+}
+
+} // namespace
+} // namespace marlek

@@ -1,0 +1,130 @@
+// The designer: it reaches known optima, every wheel it returns keeps its guarantee, the same
+// seed gives the same wheel, and cancelling stops it at once.
+
+#include "wheel_designer.h"
+#include "wheel_verify.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+namespace marlek {
+namespace {
+
+using namespace std::chrono_literals;
+
+DesignRequest requestFor(int kind, int numbers, Guarantee guarantee, std::uint64_t moves) {
+    DesignRequest request;
+    request.kind = kind;
+    request.numbers = numbers;
+    request.guarantee = guarantee;
+    request.timeBudget = 120s; // the move budget ends these searches, so they repeat exactly
+    request.moveBudget = moves;
+    return request;
+}
+
+struct KnownOptimum {
+    int kind;
+    int numbers;
+    Guarantee guarantee;
+    int tickets;
+};
+
+TEST(WheelDesigner, ReachesKnownOptimaAndProvesWhatItReturns) {
+    // Six numbers out of eight leave out a pair, so these are small questions about pairs:
+    // 3 of 3 needs four disjoint pairs left out, 2 of 2 three, 5 of 6 four pairs that touch seven
+    // numbers. The Fano plane is the 2 of 2 wheel of threes over seven. Five of seven leave out a
+    // pair too.
+    const std::vector<KnownOptimum> cases = {
+        {6, 8, {3, 3}, 4}, {6, 8, {2, 2}, 3}, {6, 8, {5, 6}, 4},
+        {3, 7, {2, 2}, 7}, {5, 7, {2, 2}, 3}, {5, 5, {5, 5}, 1},
+    };
+    for (const KnownOptimum &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.kind << " numbers a ticket over " << c.numbers << ", "
+                                        << guaranteeText(c.guarantee));
+        const DesignResult result = designWheel(requestFor(c.kind, c.numbers, c.guarantee, 3000));
+        ASSERT_TRUE(result.wheel);
+        EXPECT_EQ(static_cast<int>(result.wheel->tickets.size()), c.tickets);
+        EXPECT_FALSE(result.cancelled);
+        EXPECT_GE(provenMatches(result.wheel->tickets, c.numbers, c.guarantee.drawn),
+                  c.guarantee.matches);
+        for (const NumberSet ticket : result.wheel->tickets)
+            EXPECT_EQ(std::popcount(ticket), c.kind);
+    }
+}
+
+TEST(WheelDesigner, GivesTheSameWheelForTheSameSeedAndThreads) {
+    for (const int threads : {1, 2}) {
+        DesignRequest request = requestFor(5, 15, {3, 5}, 4000);
+        request.threads = threads;
+        request.seed = 42;
+        const DesignResult first = designWheel(request);
+        const DesignResult second = designWheel(request);
+        ASSERT_TRUE(first.wheel);
+        EXPECT_EQ(first.wheel, second.wheel) << threads << " threads";
+        EXPECT_EQ(first.moves, second.moves);
+        EXPECT_TRUE(meetsGuarantee(*first.wheel));
+    }
+}
+
+TEST(WheelDesigner, StartsFromAKnownWheelAndStopsAtTheTarget) {
+    const PlainWheel catalogued = plainWheelOf(*findWheel(6, 7)); // 3 of 6 on 20 in 17 tickets
+    DesignRequest request = requestFor(6, 20, {3, 6}, 1);
+    request.starts = {catalogued, PlainWheel{6, 20, {3, 6}, {catalogued.tickets.front()}}};
+    const DesignResult result = designWheel(request);
+    ASSERT_TRUE(result.wheel);
+    EXPECT_LE(result.wheel->tickets.size(), catalogued.tickets.size());
+
+    DesignRequest target = requestFor(5, 11, {3, 5}, 0);
+    target.targetTickets = 8;
+    const DesignResult early = designWheel(target);
+    ASSERT_TRUE(early.wheel);
+    EXPECT_LE(early.wheel->tickets.size(), 8u);
+}
+
+TEST(WheelDesigner, CancelStopsALongDesignAtOnce) {
+    DesignRequest request = requestFor(6, 30, {3, 6}, 0);
+    request.timeBudget = 600s;
+    std::atomic<bool> cancel{false};
+    std::vector<DesignProgress> reports;
+    const auto callerThread = std::this_thread::get_id();
+    std::jthread canceller([&cancel] {
+        std::this_thread::sleep_for(300ms);
+        cancel = true;
+    });
+    const auto begin = std::chrono::steady_clock::now();
+    const DesignResult result = designWheel(request, &cancel, [&](const DesignProgress &report) {
+        EXPECT_EQ(std::this_thread::get_id(), callerThread);
+        reports.push_back(report);
+    });
+    // Far below the budget: the searches look at the flag every few moves and every ticket of
+    // the greedy start.
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, 30s);
+    EXPECT_TRUE(result.cancelled);
+    ASSERT_FALSE(reports.empty());
+    if (result.wheel) {
+        EXPECT_TRUE(meetsGuarantee(*result.wheel));
+        EXPECT_EQ(reports.back().bestTickets, static_cast<int>(result.wheel->tickets.size()));
+    }
+}
+
+TEST(WheelDesigner, RefusesWhatItCannotDesign) {
+    const auto problem = [](int kind, int numbers, Guarantee guarantee) {
+        DesignRequest request;
+        request.kind = kind;
+        request.numbers = numbers;
+        request.guarantee = guarantee;
+        return designProblem(request);
+    };
+    EXPECT_EQ(problem(6, 20, {3, 6}), "");
+    EXPECT_EQ(problem(6, 20, {7, 7}), "the guarantee's matches (t) must be from 1 to 6, not 7");
+    EXPECT_EQ(problem(6, 49, {3, 9}),
+              "there are 2054455634 ways to draw 9 of 49 numbers, more than the designer can "
+              "follow (20000000)");
+    DesignRequest wrong;
+    EXPECT_THROW(designWheel(wrong), std::invalid_argument);
+}
+
+} // namespace
+} // namespace marlek

@@ -1,0 +1,451 @@
+#include "wheel_designer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <condition_variable>
+#include <limits>
+#include <mutex>
+#include <random>
+#include <stdexcept>
+#include <thread>
+#include <type_traits>
+
+namespace marlek {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::uint32_t kNotListed = std::numeric_limits<std::uint32_t>::max();
+// The annealing schedule: a move that uncovers one more m-set is taken at first about one time in
+// three, and the temperature falls by 1% every round of moves until the search freezes; then it
+// is warmed up again from where it stands.
+constexpr double kStartTemperature = 1.0;
+constexpr double kFrozenTemperature = 0.05;
+constexpr double kCooling = 0.99;
+// Searches look at the clock and the cancel flag this often (moves), a few times a millisecond.
+constexpr std::uint64_t kMovesBetweenChecks = 64;
+// Progress reaches the caller this often while the searches run.
+constexpr std::chrono::milliseconds kProgressInterval{100};
+// Memory all searches together may take for their counts.
+constexpr std::uint64_t kSearchMemory = std::uint64_t{768} << 20;
+constexpr std::uint64_t kBytesPerDraw = sizeof(std::uint16_t) + 2 * sizeof(std::uint32_t);
+
+// Calls f(set) for every set made of `base` and `size` more numbers out of `pool`, until an f
+// that returns a bool returns false. Yields whether it went through to the end.
+template <typename F> bool forEachChoice(NumberSet pool, int size, NumberSet base, F &&f) {
+    if (size == 0) {
+        if constexpr (std::is_void_v<std::invoke_result_t<F &, NumberSet>>) {
+            f(base);
+            return true;
+        } else {
+            return f(base);
+        }
+    }
+    while (std::popcount(pool) >= size) {
+        const NumberSet lowest = pool & (~pool + 1);
+        pool ^= lowest;
+        if (!forEachChoice(pool, size - 1, base | lowest, f))
+            return false;
+    }
+    return true;
+}
+
+// The index-th number (from 0) of a set, as a one-bit set.
+NumberSet nthOf(NumberSet set, std::uint64_t index) {
+    for (; index > 0; --index)
+        set &= set - 1;
+    return set & (~set + 1);
+}
+
+// How many m-sets one ticket meets in t numbers or more.
+std::uint64_t drawsOneTicketCovers(int numbers, int kind, Guarantee guarantee) {
+    std::uint64_t count = 0;
+    for (int j = guarantee.matches; j <= std::min(kind, guarantee.drawn); ++j)
+        count += choose(kind, j) * choose(numbers - kind, guarantee.drawn - j);
+    return count;
+}
+
+struct Budget {
+    Clock::time_point deadline;
+    std::uint64_t moves = 0; // 0: no limit
+    int targetTickets = 0;
+    const std::atomic<bool> *cancel = nullptr;
+};
+
+// One annealing search with its own counts and random numbers.
+class Search {
+public:
+    Search(const DesignRequest &request, std::uint64_t seed, Budget budget,
+           std::atomic<int> &sharedBest)
+        : m_kind(request.kind), m_numbers(request.numbers), m_t(request.guarantee.matches),
+          m_m(request.guarantee.drawn), m_all((NumberSet{1} << request.numbers) - 1),
+          m_budget(budget), m_sharedBest(sharedBest), m_random(seed) {}
+
+    // Greedy start (or the given start when it is smaller), then annealing until the budget ends.
+    void run(const std::optional<PlainWheel> &start) {
+        resetCounts();
+        greedyCover();
+        if (start && (m_uncovered.size() > 0 || start->tickets.size() < m_blocks.size())) {
+            resetCounts();
+            for (const NumberSet ticket : start->tickets)
+                addBlock(ticket);
+        }
+        anneal();
+        m_cover = {};
+        m_place = {};
+        m_uncovered = {};
+    }
+
+    const std::vector<NumberSet> &best() const { return m_best; }
+    std::uint64_t moves() const { return m_moves; }
+
+private:
+    std::uint64_t below(std::uint64_t count) { return m_random() % count; }
+    double unit() { return static_cast<double>(m_random() >> 11) * 0x1.0p-53; }
+
+    bool stopped() const {
+        if (m_budget.cancel && m_budget.cancel->load(std::memory_order_relaxed))
+            return true;
+        if (m_budget.moves != 0 && m_moves >= m_budget.moves)
+            return true;
+        return Clock::now() >= m_budget.deadline;
+    }
+
+    void resetCounts() {
+        const std::uint64_t total = choose(m_numbers, m_m);
+        m_blocks.clear();
+        m_cover.assign(total, 0);
+        m_place.resize(total);
+        m_uncovered.resize(total);
+        for (std::uint32_t rank = 0; rank < total; ++rank) {
+            m_place[rank] = rank;
+            m_uncovered[rank] = rank;
+        }
+    }
+
+    void list(std::uint32_t rank) {
+        m_place[rank] = static_cast<std::uint32_t>(m_uncovered.size());
+        m_uncovered.push_back(rank);
+    }
+
+    void unlist(std::uint32_t rank) {
+        const std::uint32_t place = m_place[rank];
+        const std::uint32_t moved = m_uncovered.back();
+        m_uncovered[place] = moved;
+        m_place[moved] = place;
+        m_uncovered.pop_back();
+        m_place[rank] = kNotListed;
+    }
+
+    template <typename F> void forEachCovered(NumberSet block, F &&f) const {
+        for (int j = m_t; j <= std::min(m_kind, m_m); ++j)
+            forEachChoice(block, j, 0, [&](NumberSet inside) {
+                forEachChoice(m_all & ~block, m_m - j, inside, f);
+            });
+    }
+
+    void addBlock(NumberSet block) {
+        forEachCovered(block, [this](NumberSet draw) {
+            const auto rank = static_cast<std::uint32_t>(colexRank(draw));
+            if (m_cover[rank]++ == 0)
+                unlist(rank);
+        });
+        m_blocks.push_back(block);
+    }
+
+    // The m-sets whose cover changes when `out` leaves a block and `in` joins it: those that meet
+    // the rest of the block in t - 1 numbers and hold one of the two. f(lost, gained).
+    template <typename F> void forEachChanged(NumberSet block, NumberSet out, NumberSet in, F &&f) {
+        const NumberSet outside = m_all & ~(block | in);
+        forEachChoice(block & ~out, m_t - 1, 0, [&](NumberSet inside) {
+            forEachChoice(outside, m_m - m_t, inside, [&](NumberSet rest) {
+                f(static_cast<std::uint32_t>(colexRank(rest | out)),
+                  static_cast<std::uint32_t>(colexRank(rest | in)));
+            });
+        });
+    }
+
+    // The change in uncovered m-sets if `out` left the block and `in` joined it. The gains are
+    // counted first, then the losses only until the change reaches `limit` (the move is not
+    // taken then): most moves are refused, and refused early.
+    long moveCost(NumberSet block, NumberSet out, NumberSet in, double limit) const {
+        const NumberSet outside = m_all & ~(block | in);
+        const NumberSet kept = block & ~out;
+        long delta = 0;
+        forEachChoice(kept, m_t - 1, 0, [&](NumberSet inside) {
+            forEachChoice(outside, m_m - m_t, inside, [&](NumberSet rest) {
+                delta -= m_cover[colexRank(rest | in)] == 0 ? 1 : 0;
+            });
+        });
+        forEachChoice(kept, m_t - 1, 0, [&](NumberSet inside) {
+            return forEachChoice(outside, m_m - m_t, inside, [&](NumberSet rest) {
+                delta += m_cover[colexRank(rest | out)] == 1 ? 1 : 0;
+                return delta <= 0 || static_cast<double>(delta) < limit;
+            });
+        });
+        return delta;
+    }
+
+    void makeMove(std::size_t index, NumberSet out, NumberSet in) {
+        forEachChanged(m_blocks[index], out, in, [&](std::uint32_t lost, std::uint32_t gained) {
+            if (--m_cover[lost] == 0)
+                list(lost);
+            if (m_cover[gained]++ == 0)
+                unlist(gained);
+        });
+        m_blocks[index] ^= out | in;
+    }
+
+    NumberSet randomPart(NumberSet pool, int size) {
+        NumberSet part = 0;
+        for (int i = 0; i < size && pool != 0; ++i) {
+            const NumberSet bit =
+                nthOf(pool, below(static_cast<std::uint64_t>(std::popcount(pool))));
+            part |= bit;
+            pool ^= bit;
+        }
+        return part;
+    }
+
+    // Ticket by ticket, the best of a few candidates that each cover one uncovered m-set.
+    void greedyCover() {
+        const std::uint64_t perTicket = drawsOneTicketCovers(m_numbers, m_kind, {m_t, m_m});
+        const int candidates =
+            static_cast<int>(std::clamp<std::uint64_t>(4'000'000 / perTicket, 2, 16));
+        while (!m_uncovered.empty() && !stopped()) {
+            NumberSet chosen = 0;
+            long mostNew = -1;
+            for (int c = 0; c < candidates; ++c) {
+                const NumberSet draw = colexUnrank(m_uncovered[below(m_uncovered.size())], m_m);
+                const NumberSet part = randomPart(draw, m_t);
+                const NumberSet block = part | randomPart(m_all & ~part, m_kind - m_t);
+                long fresh = 0;
+                forEachCovered(block, [&](NumberSet covered) {
+                    fresh += m_cover[colexRank(covered)] == 0 ? 1 : 0;
+                });
+                if (fresh > mostNew) {
+                    mostNew = fresh;
+                    chosen = block;
+                }
+            }
+            addBlock(chosen);
+        }
+    }
+
+    // The wheel keeps its guarantee: keep it, and drop the ticket whose loss uncovers least.
+    void recordAndShrink() {
+        m_best = m_blocks;
+        int seen = m_sharedBest.load();
+        const int size = static_cast<int>(m_blocks.size());
+        while ((seen == 0 || size < seen) && !m_sharedBest.compare_exchange_weak(seen, size)) {
+        }
+        std::size_t weakest = 0;
+        long leastLoss = std::numeric_limits<long>::max();
+        for (std::size_t i = 0; i < m_blocks.size(); ++i) {
+            long loss = 0;
+            forEachCovered(m_blocks[i],
+                           [&](NumberSet draw) { loss += m_cover[colexRank(draw)] == 1 ? 1 : 0; });
+            if (loss < leastLoss) {
+                leastLoss = loss;
+                weakest = i;
+            }
+        }
+        const NumberSet dropped = m_blocks[weakest];
+        m_blocks.erase(m_blocks.begin() + static_cast<std::ptrdiff_t>(weakest));
+        forEachCovered(dropped, [this](NumberSet draw) {
+            const auto rank = static_cast<std::uint32_t>(colexRank(draw));
+            if (--m_cover[rank] == 0)
+                list(rank);
+        });
+    }
+
+    void anneal() {
+        double temperature = kStartTemperature;
+        std::uint64_t movesAtTemperature = 0;
+        while (true) {
+            if (m_uncovered.empty()) {
+                if (m_blocks.size() <= 1 ||
+                    static_cast<int>(m_blocks.size()) <= m_budget.targetTickets) {
+                    m_best = m_blocks;
+                    recordShared();
+                    return;
+                }
+                recordAndShrink();
+                continue;
+            }
+            if (m_moves % kMovesBetweenChecks == 0 && stopped())
+                return;
+            ++m_moves;
+
+            // An uncovered m-set, and a ticket that holds the most of it (any of the equals).
+            const NumberSet draw = colexUnrank(m_uncovered[below(m_uncovered.size())], m_m);
+            std::size_t chosen = 0;
+            int most = -1;
+            std::uint64_t equals = 0;
+            for (std::size_t i = 0; i < m_blocks.size(); ++i) {
+                const int shared = std::popcount(m_blocks[i] & draw);
+                if (shared > most) {
+                    most = shared;
+                    chosen = i;
+                    equals = 1;
+                } else if (shared == most && below(++equals) == 0) {
+                    chosen = i;
+                }
+            }
+            // It swaps one number outside the draw for one inside, meeting the draw once more.
+            const NumberSet block = m_blocks[chosen];
+            const NumberSet leaving = block & ~draw;
+            const NumberSet joining = draw & ~block;
+            const NumberSet out =
+                nthOf(leaving, below(static_cast<std::uint64_t>(std::popcount(leaving))));
+            const NumberSet in =
+                nthOf(joining, below(static_cast<std::uint64_t>(std::popcount(joining))));
+            // Metropolis: a move that uncovers d more m-sets is taken with probability
+            // exp(-d / temperature), that is when d stays below this limit.
+            const double limit = -temperature * std::log(unit());
+            const long delta = moveCost(block, out, in, limit);
+            if (delta <= 0 || static_cast<double>(delta) < limit)
+                makeMove(chosen, out, in);
+
+            if (++movesAtTemperature >= movesPerTemperature()) {
+                movesAtTemperature = 0;
+                temperature *= kCooling;
+                if (temperature < kFrozenTemperature)
+                    temperature = kStartTemperature;
+            }
+        }
+    }
+
+    std::uint64_t movesPerTemperature() const {
+        return std::max<std::uint64_t>(100,
+                                       m_blocks.size() * static_cast<std::uint64_t>(m_kind) * 4);
+    }
+
+    void recordShared() {
+        int seen = m_sharedBest.load();
+        const int size = static_cast<int>(m_best.size());
+        while ((seen == 0 || size < seen) && !m_sharedBest.compare_exchange_weak(seen, size)) {
+        }
+    }
+
+    int m_kind;
+    int m_numbers;
+    int m_t;
+    int m_m;
+    NumberSet m_all;
+    Budget m_budget;
+    std::atomic<int> &m_sharedBest;
+    std::mt19937_64 m_random;
+    std::uint64_t m_moves = 0;
+
+    std::vector<NumberSet> m_blocks;
+    std::vector<NumberSet> m_best;
+    std::vector<std::uint16_t>
+        m_cover; // per m-set (by colexicographic rank): tickets meeting it in t
+    std::vector<std::uint32_t> m_uncovered; // the ranks of the m-sets no ticket covers
+    std::vector<std::uint32_t> m_place;     // per m-set: its place in m_uncovered, or kNotListed
+};
+
+bool fitsRequest(const PlainWheel &wheel, const DesignRequest &request) {
+    if (wheel.kind != request.kind || wheel.numbers != request.numbers ||
+        wheel.guarantee != request.guarantee || wheel.tickets.empty() ||
+        wheel.tickets.size() > std::numeric_limits<std::uint16_t>::max())
+        return false;
+    const NumberSet all = (NumberSet{1} << request.numbers) - 1;
+    return std::all_of(wheel.tickets.begin(), wheel.tickets.end(), [&](NumberSet ticket) {
+        return (ticket & ~all) == 0 && std::popcount(ticket) == request.kind;
+    });
+}
+
+// The smallest of the known wheels that keeps the guarantee.
+std::optional<PlainWheel> bestStart(const DesignRequest &request) {
+    std::optional<PlainWheel> best;
+    for (const PlainWheel &wheel : request.starts)
+        if (fitsRequest(wheel, request) && (!best || wheel.tickets.size() < best->tickets.size()) &&
+            meetsGuarantee(wheel, request.threads))
+            best = wheel;
+    return best;
+}
+
+} // namespace
+
+std::string designProblem(const DesignRequest &request) {
+    if (std::string problem = shapeProblem(request.kind, request.numbers, request.guarantee);
+        !problem.empty())
+        return problem;
+    const std::uint64_t draws = choose(request.numbers, request.guarantee.drawn);
+    if (draws > kMaxDesignDraws)
+        return "there are " + std::to_string(draws) + " ways to draw " +
+               std::to_string(request.guarantee.drawn) + " of " + std::to_string(request.numbers) +
+               " numbers, more than the designer can follow (" + std::to_string(kMaxDesignDraws) +
+               ")";
+    return {};
+}
+
+DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *cancel,
+                         const DesignProgressCallback &progress) {
+    if (const std::string problem = designProblem(request); !problem.empty())
+        throw std::invalid_argument(problem);
+    const Clock::time_point begin = Clock::now();
+    const auto elapsed = [begin] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);
+    };
+    const std::optional<PlainWheel> start = bestStart(request);
+
+    const std::uint64_t perSearch =
+        choose(request.numbers, request.guarantee.drawn) * kBytesPerDraw;
+    const int searches = static_cast<int>(std::clamp<std::uint64_t>(
+        std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(request.threads, 1)),
+                                kSearchMemory / std::max<std::uint64_t>(perSearch, 1)),
+        1, 256));
+    const Budget budget{begin + request.timeBudget, request.moveBudget, request.targetTickets,
+                        cancel};
+    std::atomic<int> sharedBest{0};
+    int running = searches;
+    std::mutex runningMutex;
+    std::condition_variable finished;
+    std::vector<Search> pool;
+    pool.reserve(static_cast<std::size_t>(searches));
+    std::seed_seq seeds{request.seed, request.seed >> 32};
+    std::vector<std::uint64_t> searchSeeds(static_cast<std::size_t>(searches));
+    seeds.generate(searchSeeds.begin(), searchSeeds.end());
+    for (int i = 0; i < searches; ++i)
+        pool.emplace_back(request, searchSeeds[static_cast<std::size_t>(i)], budget, sharedBest);
+    {
+        std::vector<std::jthread> threads;
+        for (Search &search : pool)
+            threads.emplace_back([&search, &start, &running, &runningMutex, &finished] {
+                search.run(start);
+                const std::lock_guard lock(runningMutex);
+                --running;
+                finished.notify_all();
+            });
+        std::unique_lock lock(runningMutex);
+        while (!finished.wait_for(lock, kProgressInterval, [&] { return running == 0; })) {
+            lock.unlock();
+            if (progress)
+                progress({sharedBest.load(), elapsed()});
+            lock.lock();
+        }
+    }
+
+    DesignResult result;
+    for (const Search &search : pool) {
+        result.moves += search.moves();
+        if (!search.best().empty() &&
+            (!result.wheel || search.best().size() < result.wheel->tickets.size()))
+            result.wheel =
+                PlainWheel{request.kind, request.numbers, request.guarantee, search.best()};
+    }
+    if (result.wheel && !meetsGuarantee(*result.wheel, request.threads))
+        throw std::logic_error("the designer made a wheel that does not keep " +
+                               guaranteeText(request.guarantee));
+    result.cancelled = cancel && cancel->load();
+    result.elapsed = elapsed();
+    if (progress)
+        progress(
+            {result.wheel ? static_cast<int>(result.wheel->tickets.size()) : 0, result.elapsed});
+    return result;
+}
+
+} // namespace marlek

@@ -1,0 +1,65 @@
+#pragma once
+// The wheel designer: finds a small wheel for any guarantee by simulated annealing over a fixed
+// count of tickets (after Nurmela and Östergård's search for covering designs). The cost of a
+// wheel is the count of m-sets that no ticket meets in t numbers, kept up to date move by move
+// from a count of covering tickets per m-set. Each time the cost reaches nothing the wheel is
+// recorded and the ticket that leaves the fewest m-sets uncovered is dropped, and the search goes
+// on with one ticket less.
+
+#include "plain_wheel.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace marlek {
+
+struct DesignRequest {
+    int kind = 6;
+    int numbers = 0;
+    Guarantee guarantee;
+    std::chrono::milliseconds timeBudget{10'000};
+    std::uint64_t seed = 1;
+    // Independent searches, one a thread, each with a seed of its own; the smallest wheel wins.
+    int threads = 1;
+    // Moves each search may make (0: as many as the time allows). With a move budget that ends
+    // before the time does, the same request gives the same wheel every time.
+    std::uint64_t moveBudget = 0;
+    // A wheel this small ends the search early (0: search until the budget is spent).
+    int targetTickets = 0;
+    // Known wheels of the same shape to start from, e.g. the catalogue's; the smallest that keeps
+    // the guarantee is taken when it is smaller than the greedy start.
+    std::vector<PlainWheel> starts;
+};
+
+struct DesignProgress {
+    int bestTickets = 0; // 0 until the first wheel that keeps the guarantee is found
+    std::chrono::milliseconds elapsed{0};
+};
+
+// Called on the thread that called designWheel, a few times a second at most.
+using DesignProgressCallback = std::function<void(const DesignProgress &)>;
+
+struct DesignResult {
+    std::optional<PlainWheel> wheel; // proven; nothing only when cancelled before the first one
+    bool cancelled = false;
+    std::chrono::milliseconds elapsed{0};
+    std::uint64_t moves = 0; // made by all searches together
+};
+
+// The most m-sets a design keeps counts for: C(49, 6) and the like fit, C(49, 7) does not.
+inline constexpr std::uint64_t kMaxDesignDraws = 20'000'000;
+
+// What keeps a request from being designed (a wrong shape, too many m-sets), or an empty text.
+std::string designProblem(const DesignRequest &request);
+
+// Searches until the time or move budget is spent, the target is reached or `cancel` turns true
+// (then it returns within milliseconds). Throws std::invalid_argument for a request with a
+// designProblem.
+DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *cancel = nullptr,
+                         const DesignProgressCallback &progress = {});
+
+} // namespace marlek

@@ -1,0 +1,133 @@
+#include "wheel_file.h"
+
+#include <charconv>
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace marlek {
+namespace {
+
+// Longer lines are no wheel file's: a ticket of eight two-digit numbers takes 23 characters.
+constexpr std::size_t kMaxLineLength = 200;
+
+[[noreturn]] void fail(std::size_t line, const std::string &what) {
+    throw WheelFileError("line " + std::to_string(line) + ": " + what);
+}
+
+// The next line without its line end (and a CR before it), or nothing at the end of the file.
+std::optional<std::string> nextLine(std::istream &in, std::size_t lineNumber) {
+    std::string line;
+    char c = 0;
+    bool any = false;
+    while (in.get(c)) {
+        any = true;
+        if (c == '\n')
+            break;
+        if (line.size() == kMaxLineLength)
+            fail(lineNumber, "the line is longer than " + std::to_string(kMaxLineLength) +
+                                 " characters; this is not a wheel file");
+        line += c;
+    }
+    if (!any)
+        return std::nullopt;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line;
+}
+
+// The whole numbers of a line separated by spaces, each checked to be digits only.
+std::vector<int> wordsOf(const std::string &line, std::size_t lineNumber) {
+    std::vector<int> values;
+    std::size_t start = 0;
+    while (true) {
+        while (start < line.size() && line[start] == ' ')
+            ++start;
+        if (start == line.size())
+            return values;
+        std::size_t end = line.find(' ', start);
+        if (end == std::string::npos)
+            end = line.size();
+        const std::string_view word(line.data() + start, end - start);
+        int value = 0;
+        const auto [stop, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+        if (word.front() < '0' || word.front() > '9' || error != std::errc{} ||
+            stop != word.data() + word.size())
+            fail(lineNumber, "\"" + std::string(word) + "\" is not a whole number");
+        values.push_back(value);
+        start = end;
+    }
+}
+
+PlainWheel headerOf(const std::optional<std::string> &line) {
+    if (!line)
+        throw WheelFileError("the file is empty: a wheel file begins with a line of k N t m, "
+                             "e.g. \"6 20 3 6\"");
+    const std::vector<int> values = wordsOf(*line, 1);
+    if (values.size() != 4)
+        fail(1, "the header needs 4 numbers, k N t m (numbers a ticket, numbers played, the "
+                "guarantee's t and m, e.g. \"6 20 3 6\"), not " +
+                    std::to_string(values.size()));
+    PlainWheel wheel{values[0], values[1], {values[2], values[3]}, {}};
+    if (const std::string problem = shapeProblem(wheel.kind, wheel.numbers, wheel.guarantee);
+        !problem.empty())
+        fail(1, problem);
+    return wheel;
+}
+
+NumberSet ticketOf(const std::string &line, std::size_t lineNumber, const PlainWheel &wheel) {
+    if (line.find_first_not_of(' ') == std::string::npos)
+        fail(lineNumber, "the line is empty; every line after the header holds one ticket");
+    const std::vector<int> values = wordsOf(line, lineNumber);
+    if (static_cast<int>(values.size()) != wheel.kind)
+        fail(lineNumber, std::to_string(wheel.kind) + " numbers needed, " +
+                             std::to_string(values.size()) + " given");
+    NumberSet ticket = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i] < 1 || values[i] > wheel.numbers)
+            fail(lineNumber, std::to_string(values[i]) + " is not a number from 1 to " +
+                                 std::to_string(wheel.numbers));
+        if (i > 0 && values[i] <= values[i - 1])
+            fail(lineNumber, values[i] == values[i - 1]
+                                 ? std::to_string(values[i]) + " is given twice"
+                                 : "the numbers must ascend (" + std::to_string(values[i]) +
+                                       " follows " + std::to_string(values[i - 1]) + ")");
+        ticket |= bitOf(values[i]);
+    }
+    return ticket;
+}
+
+} // namespace
+
+void writeWheelFile(const PlainWheel &wheel, const WheelLineSink &sink) {
+    sink(std::to_string(wheel.kind) + ' ' + std::to_string(wheel.numbers) + ' ' +
+         std::to_string(wheel.guarantee.matches) + ' ' + std::to_string(wheel.guarantee.drawn));
+    std::string line;
+    for (const NumberSet ticket : wheel.tickets) {
+        line.clear();
+        for (const int number : numbersOf(ticket))
+            line += (line.empty() ? "" : " ") + std::to_string(number);
+        sink(line);
+    }
+}
+
+PlainWheel readWheelFile(std::istream &in) {
+    PlainWheel wheel = headerOf(nextLine(in, 1));
+    std::size_t lineNumber = 2;
+    for (std::optional<std::string> line = nextLine(in, lineNumber); line;
+         line = nextLine(in, ++lineNumber)) {
+        if (wheel.tickets.size() == kMaxWheelFileTickets)
+            fail(lineNumber, "more than " + std::to_string(kMaxWheelFileTickets) +
+                                 " tickets; no wheel file holds that many");
+        wheel.tickets.push_back(ticketOf(*line, lineNumber, wheel));
+    }
+    if (wheel.tickets.empty())
+        throw WheelFileError("line 2: the file ends after its header; a wheel needs at least one "
+                             "ticket");
+    if (in.bad())
+        throw WheelFileError("line " + std::to_string(lineNumber) + ": the file could not be read");
+    return wheel;
+}
+
+} // namespace marlek
