@@ -36,8 +36,10 @@ NumberPicker::NumberPicker(Session &session, QWidget *parent)
     Form_Load();
 }
 
-NumberPicker *NumberPicker::showModal(Session &session, QWidget *owner) {
+NumberPicker *NumberPicker::showModal(Session &session, QWidget *owner,
+                                      std::function<void()> play) {
     auto *picker = new NumberPicker(session, owner);
+    picker->m_play = std::move(play);
     picker->setWindowModality(Qt::ApplicationModal);
     picker->show();
     return picker;
@@ -169,7 +171,10 @@ void NumberPicker::Command2_Click() {
 
 void NumberPicker::Command1_Click() {
     close();
-    m_session.navigator.openWheelDocument();
+    if (m_play)
+        m_play();
+    else
+        m_session.navigator.openWheelDocument();
 }
 
 void NumberPicker::clearBoxes() {

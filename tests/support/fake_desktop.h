@@ -62,6 +62,8 @@ public:
 
     void openWheelDocument() override { ++wheelDocumentsOpened; }
     void openGeneratorFromCatalogue(int kind) override { generatorsOpened.push_back(kind); }
+    int designedDocumentsOpened = 0;
+    void openDesignedWheelDocument(const PlainWheel &) override { ++designedDocumentsOpened; }
 };
 
 } // namespace marlek::test
