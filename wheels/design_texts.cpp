@@ -40,8 +40,9 @@ std::string elapsedText(std::chrono::milliseconds elapsed) {
 }
 
 std::string designProgressText(const DesignProgress &progress) {
-    return "Designing: " + elapsedText(progress.elapsed) + ", best so far " +
-           (progress.bestTickets > 0 ? ticketsText(progress.bestTickets) : "no wheel yet");
+    return "Designing: " + elapsedText(progress.elapsed) + ", " +
+           (progress.bestTickets > 0 ? "best so far " + ticketsText(progress.bestTickets)
+                                     : std::string("no wheel yet"));
 }
 
 std::string designResultText(const DesignResult &result) {

@@ -14,7 +14,7 @@ void aimAtKnownWheels(DesignRequest &request);
 // "4.2 s".
 std::string elapsedText(std::chrono::milliseconds elapsed);
 
-// "Designing: 4.2 s, best so far 12 tickets" ("no wheel yet" before the first).
+// "Designing: 4.2 s, best so far 12 tickets", or "Designing: 0.3 s, no wheel yet".
 std::string designProgressText(const DesignProgress &progress);
 
 // Two lines: what was found and proven, then how it stands against the catalogue and the best

@@ -248,16 +248,18 @@ void DesignerWindow::stopWorker() {
 
 void DesignerWindow::updateButtons() {
     const bool designing = isDesigning();
+    const bool cancelHadFocus = cmdCancel->hasFocus();
     for (QWidget *field : std::initializer_list<QWidget *>{cboKind, spnNumbers, spnMatches,
                                                            spnDrawn, spnSeconds, cmdDesign})
         field->setEnabled(!designing);
     cmdCancel->setEnabled(designing);
     cmdSave->setEnabled(!designing && m_wheel.has_value());
     cmdPlay->setEnabled(!designing && m_wheel.has_value());
+    // The keyboard goes where the next step is: Cancel while it runs, then Play or Design again.
     if (designing)
         cmdCancel->setFocus();
-    else if (!cmdDesign->hasFocus() && focusWidget() == cmdCancel)
-        cmdDesign->setFocus();
+    else if (cancelHadFocus)
+        (cmdPlay->isEnabled() ? cmdPlay : cmdDesign)->setFocus();
 }
 
 void DesignerWindow::cmdSave_Click() {

@@ -223,6 +223,9 @@ void MainWindow::openDesignedWheelDocument(const PlainWheel &wheel) {
     ReportRequest request = designedReportRequest(wheel, m_state);
     const QString caption = latin1(documentCaption(request));
     openDocumentAtNextPosition(std::move(request), caption);
+    // The report comes in front of the design window it was played from.
+    raise();
+    activateWindow();
 }
 
 void MainWindow::openDocumentAtNextPosition(ReportRequest request, const QString &caption) {
@@ -457,9 +460,10 @@ void MainWindow::mnuHelpAbout_Click() {
 }
 
 void MainWindow::mnuDesign_Click() {
-    // Modeless: the player may read reports while a design runs.
+    // Without an owner, like the generators: the report it plays can come in front of it, and the
+    // player may read reports while a design runs.
     if (!m_designer) {
-        m_designer = new DesignerWindow(m_session, this);
+        m_designer = new DesignerWindow(m_session, nullptr);
         m_designer->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_designer->show();

@@ -2,6 +2,7 @@
 
 #include "designer_window.h"
 
+#include "best_known.h"
 #include "designed_report.h"
 #include "document_text.h"
 #include "document_window.h"
@@ -46,8 +47,7 @@ protected:
     DesignerWindowTest() {
         state.setStartupPicks();
         window.show();
-        window.findChild<QAction *>(QStringLiteral("mnuDesign"))->trigger();
-        designer = window.findChild<DesignerWindow *>();
+        designer = openDesigner();
         designer->setSearchThreads(1);
         designer->setSeed(7);
     }
@@ -58,6 +58,13 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    DesignerWindow *openDesigner() {
+        window.findChild<QAction *>(QStringLiteral("mnuDesign"))->trigger();
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *found = qobject_cast<DesignerWindow *>(top); found && found->isVisible())
+                return found;
+        return nullptr;
+    }
     template <typename Widget> Widget *child(const char *name) const {
         auto *widget = designer->findChild<Widget *>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
@@ -118,6 +125,22 @@ TEST_F(DesignerWindowTest, DesignsAProvenWheelAndSaysSoToAScreenReader) {
     EXPECT_TRUE(child<QSpinBox>("spnNumbers")->isEnabled());
 }
 
+TEST_F(DesignerWindowTest, AWheelAtTheBestKnownSaysSoBesideTheCatalogue) {
+    // 3 of 5 over 11 numbers: the catalogue has one, and the best known (5) is found quickly.
+    startDesign({5, 11, 3, 5, 60});
+    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 60'000);
+    ASSERT_TRUE(designer->wheel().has_value());
+    const std::optional<int> catalogued = cataloguedTickets(5, 11, {3, 5});
+    ASSERT_TRUE(catalogued.has_value());
+    const QString result = readOut("lblResult");
+    EXPECT_TRUE(result.startsWith("5 tickets, proven: 3 of 5 over 11 numbers, 5 a ticket ("))
+        << result.toStdString();
+    EXPECT_TRUE(result.endsWith(QStringLiteral(" s).\nCatalogue: %1 tickets. Best known: 5 "
+                                               "tickets. This wheel is at the best known.")
+                                    .arg(*catalogued)))
+        << result.toStdString();
+}
+
 TEST_F(DesignerWindowTest, CancelStopsALongDesignAtOnceAndKeepsTheWindowUsable) {
     startLongDesign();
     EXPECT_FALSE(child<QPushButton>("cmdDesign")->isEnabled());
@@ -149,8 +172,7 @@ TEST_F(DesignerWindowTest, ClosingTheWindowDuringADesignStopsItAndWaits) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(designer, nullptr);
     // The window comes back fresh from the menu.
-    window.findChild<QAction *>(QStringLiteral("mnuDesign"))->trigger();
-    designer = window.findChild<DesignerWindow *>();
+    designer = openDesigner();
     ASSERT_NE(designer, nullptr);
     EXPECT_FALSE(designer->isDesigning());
 }
