@@ -50,10 +50,10 @@ std::string designResultText(const DesignResult &result) {
         return "Stopped after " + elapsedText(result.elapsed) + ", before a wheel was found.";
     const PlainWheel &wheel = *result.wheel;
     return (result.cancelled ? "Stopped early. " : "") +
-           ticketsText(static_cast<std::int64_t>(wheel.tickets.size())) + ", proven: " +
-           guaranteeText(wheel.guarantee) + " over " + std::to_string(wheel.numbers) +
-           " numbers, " + std::to_string(wheel.kind) + " a ticket (" +
-           elapsedText(result.elapsed) + ").\n" + standingText(wheel);
+           ticketsText(static_cast<std::int64_t>(wheel.tickets.size())) +
+           ", proven: " + guaranteeText(wheel.guarantee) + " over " +
+           std::to_string(wheel.numbers) + " numbers, " + std::to_string(wheel.kind) +
+           " a ticket (" + elapsedText(result.elapsed) + ").\n" + standingText(wheel);
 }
 
 } // namespace marlek

@@ -288,10 +288,9 @@ void DesignerWindow::cmdPlay_Click() {
     state.pickCount = static_cast<std::int16_t>(m_wheel->numbers);
     state.ticketCount = static_cast<std::int32_t>(m_wheel->tickets.size());
     Navigator &navigator = m_session.navigator;
-    NumberPicker::showModal(m_session, this,
-                            [&navigator, wheel = *m_wheel] {
-                                navigator.openDesignedWheelDocument(wheel);
-                            });
+    NumberPicker::showModal(m_session, this, [&navigator, wheel = *m_wheel] {
+        navigator.openDesignedWheelDocument(wheel);
+    });
 }
 
 void DesignerWindow::reject() {

@@ -9,9 +9,9 @@
 #include "fake_desktop.h"
 #include "main_window.h"
 #include "number_picker.h"
+#include "qstring_print.h"
 #include "temp_dir.h"
 #include "wheel_file.h"
-#include "qstring_print.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -72,8 +72,7 @@ protected:
     }
     void click(const char *name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
     QString readOut(const char *label) const {
-        return QAccessible::queryAccessibleInterface(child<QLabel>(label))
-            ->text(QAccessible::Name);
+        return QAccessible::queryAccessibleInterface(child<QLabel>(label))->text(QAccessible::Name);
     }
 
     void startDesign(const Shape &shape) {
@@ -116,8 +115,9 @@ TEST_F(DesignerWindowTest, DesignsAProvenWheelAndSaysSoToAScreenReader) {
     EXPECT_EQ(wheel.guarantee, (Guarantee{3, 3}));
     EXPECT_TRUE(meetsGuarantee(wheel));
     const QString result = readOut("lblResult");
-    EXPECT_TRUE(result.startsWith(QString::number(wheel.tickets.size()) + " tickets, proven: 3 of 3 "
-                                                                          "over 7 numbers"))
+    EXPECT_TRUE(result.startsWith(QString::number(wheel.tickets.size()) +
+                                  " tickets, proven: 3 of 3 "
+                                  "over 7 numbers"))
         << result.toStdString();
     EXPECT_TRUE(result.contains("Catalogue: no such wheel.")) << result.toStdString();
     EXPECT_TRUE(child<QPushButton>("cmdSave")->isEnabled());
@@ -248,8 +248,8 @@ TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder)
     QApplication::setActiveWindow(designer);
     child<QWidget>("cboKind")->setFocus();
     // Save and Play wait for a wheel; Cancel for a design.
-    const char *order[] = {"spnNumbers", "spnMatches", "spnDrawn", "spnSeconds",
-                           "cmdDesign",  "cmdClose",   "lblProgress", "lblResult", "cboKind"};
+    const char *order[] = {"spnNumbers", "spnMatches",  "spnDrawn",  "spnSeconds", "cmdDesign",
+                           "cmdClose",   "lblProgress", "lblResult", "cboKind"};
     for (const char *name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(name)) << name;
