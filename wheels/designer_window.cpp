@@ -191,7 +191,6 @@ void DesignerWindow::cmdDesign_Click() {
     barElapsed->setRange(0, static_cast<int>(wanted.timeBudget.count()));
     barElapsed->setValue(0);
     lblResult->clear();
-    showProgress({});
 
     // The worker never touches a widget: progress and the result are queued to this window's
     // thread. The window joins the worker before it goes, and Qt drops what is still queued.
@@ -210,6 +209,7 @@ void DesignerWindow::cmdDesign_Click() {
             this, [this, result, failure] { designFinished(result, failure); },
             Qt::QueuedConnection);
     });
+    showProgress({});
     updateButtons();
 }
 
@@ -232,7 +232,8 @@ void DesignerWindow::designFinished(const DesignResult &result, const QString &f
     barElapsed->setValue(barElapsed->maximum());
     lblProgress->clear();
     if (!failure.isEmpty()) {
-        lblResult->setText(tr("The design failed: %1").arg(failure));
+        lblResult->setText(
+            tr("The design failed (%1). Try fewer numbers or fewer drawn.").arg(failure));
     } else {
         m_wheel = result.wheel;
         lblResult->setText(qText(designResultText(result)));

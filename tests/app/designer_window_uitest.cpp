@@ -141,8 +141,19 @@ TEST_F(DesignerWindowTest, AWheelAtTheBestKnownSaysSoBesideTheCatalogue) {
         << result.toStdString();
 }
 
+TEST_F(DesignerWindowTest, AGuaranteeTooLargeToSearchIsRefusedWithAMessage) {
+    startDesign({6, 49, 3, 20, 10}); // every 20 of 49 numbers: far too many sets to count
+    EXPECT_FALSE(designer->isDesigning());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
+    EXPECT_FALSE(desktop.messages[0].text.isEmpty());
+    EXPECT_TRUE(child<QPushButton>("cmdDesign")->isEnabled());
+}
+
 TEST_F(DesignerWindowTest, CancelStopsALongDesignAtOnceAndKeepsTheWindowUsable) {
-    startLongDesign();
+    startDesign({6, 30, 4, 6, 3600});
+    EXPECT_EQ(readOut("lblProgress"), "Designing: 0.0 s, no wheel yet");
+    QTRY_VERIFY_WITH_TIMEOUT(readOut("lblProgress") != "Designing: 0.0 s, no wheel yet", 10'000);
     EXPECT_FALSE(child<QPushButton>("cmdDesign")->isEnabled());
     EXPECT_FALSE(child<QSpinBox>("spnNumbers")->isEnabled());
     EXPECT_TRUE(child<QPushButton>("cmdCancel")->isEnabled());
