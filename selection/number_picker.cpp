@@ -36,8 +36,10 @@ NumberPicker::NumberPicker(Session &session, QWidget *parent)
     Form_Load();
 }
 
-NumberPicker *NumberPicker::showModal(Session &session, QWidget *owner) {
+NumberPicker *NumberPicker::showModal(Session &session, QWidget *owner,
+                                      std::function<void()> play) {
     auto *picker = new NumberPicker(session, owner);
+    picker->m_play = std::move(play);
     picker->setWindowModality(Qt::ApplicationModal);
     picker->show();
     return picker;
@@ -190,7 +192,10 @@ void NumberPicker::Command1_Click() {
         std::copy(chosen.begin(), chosen.end(), m_session.state.picks.begin() + 1);
     }
     close();
-    m_session.navigator.openWheelDocument();
+    if (m_play)
+        m_play();
+    else
+        m_session.navigator.openWheelDocument();
 }
 
 void NumberPicker::cmdChoose_Click() {

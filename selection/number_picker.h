@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class QCheckBox;
@@ -24,8 +25,10 @@ public:
     explicit NumberPicker(Session &session, QWidget *parent = nullptr);
 
     // Opens a picker for the wheel in the shared state, modal, owned by `owner`: the step after a
-    // catalogue row or the generator's "Yes".
-    static NumberPicker *showModal(Session &session, QWidget *owner);
+    // catalogue row or the generator's "Yes". `play` is what "Yes" opens after the picker closes;
+    // without it, the report document of the shared state's wheel.
+    static NumberPicker *showModal(Session &session, QWidget *owner,
+                                   std::function<void()> play = {});
 
     void hsbpick_Scroll(int value);
     void hsbpick_Change(int value);
@@ -49,6 +52,7 @@ private:
     void endChoosing();
 
     Session &m_session;
+    std::function<void()> m_play;
 
     QScrollBar *hsbpick = nullptr;
     QLabel *Lblpick = nullptr;

@@ -3,7 +3,10 @@
 // for. A document keeps it, so its lines, its caption and its ticket count never follow later
 // changes of the shared state.
 
+#include "plain_wheel.h"
+
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace marlek {
@@ -22,6 +25,9 @@ struct ReportRequest {
     // A catalogued mode whose index names no table wheel prints the tickets the last table wheel
     // left behind, k numbers a ticket.
     std::vector<std::int16_t> leftoverTickets;
+    // A wheel from the designer, played over numbers[0 .. N - 1]: its report takes the place of the
+    // catalogue's. Without one the request is a catalogued or full wheel as above.
+    std::optional<PlainWheel> designedWheel;
 
     bool operator==(const ReportRequest &) const = default;
 };

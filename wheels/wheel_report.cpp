@@ -1,5 +1,6 @@
 #include "wheel_report.h"
 
+#include "designed_report.h"
 #include "number_text.h"
 #include "wheel_tables.h"
 
@@ -197,6 +198,7 @@ ReportRequest reportRequestFrom(const SharedState &state) {
                           state.ticketCount,
                           state.matchCount,
                           {},
+                          {},
                           {}};
     const std::optional<Wheel> wheel = tableWheelOf(request);
     const int count = std::max(readableCount(state.pickCount), wheel ? wheel->numbers : 0);
@@ -235,7 +237,23 @@ ReportRequest takeReportRequest(SharedState &state) {
     return request;
 }
 
+ReportRequest designedReportRequest(const PlainWheel &wheel, const SharedState &state) {
+    ReportRequest request;
+    request.wheelMode = static_cast<std::int16_t>(wheel.kind);
+    request.pickCount = static_cast<std::int16_t>(wheel.numbers);
+    request.ticketCount = static_cast<std::int32_t>(wheel.tickets.size());
+    const int count = std::clamp(wheel.numbers, 0, kPicksLast);
+    request.numbers.assign(state.picks.begin() + 1, state.picks.begin() + 1 + count);
+    request.designedWheel = wheel;
+    return request;
+}
+
 void writeReport(const ReportRequest &request, const ReportSink &sink) {
+    if (request.designedWheel) {
+        const std::vector<int> numbers(request.numbers.begin(), request.numbers.end());
+        writeDesignedReport(*request.designedWheel, numbers, sink);
+        return;
+    }
     const int mode = request.wheelMode;
     const ReportFigures figures = figuresOf(request);
     const std::string guarantee(figures.guarantee);
@@ -282,6 +300,8 @@ std::vector<std::string> reportLines(const ReportRequest &request) {
 }
 
 std::int32_t reportTicketCount(const ReportRequest &request) {
+    if (request.designedWheel)
+        return static_cast<std::int32_t>(request.designedWheel->tickets.size());
     return figuresOf(request).ticketCount;
 }
 
@@ -290,6 +310,8 @@ void writeReport(SharedState &state, const ReportSink &sink) {
 }
 
 std::string documentCaption(const ReportRequest &request) {
+    if (request.designedWheel)
+        return designedReportCaption(*request.designedWheel);
     const int kind = lottoKindOfMode(request.wheelMode);
     const std::string t = plain(request.ticketCount);
     return "  $" + t + "   " + t + "  Tickets  " + plain(request.pickCount) + " Numbers  Pick " +

@@ -24,6 +24,10 @@ ReportRequest reportRequestFrom(const SharedState &state);
 // pickCount, ticketCount and matchCount from a table wheel, wheelNumbers, and counter.
 ReportRequest takeReportRequest(SharedState &state);
 
+// The request that plays a designed wheel (kind 5 or 6) over the player's numbers picks[1 .. N]:
+// its report is the one writeDesignedReport writes.
+ReportRequest designedReportRequest(const PlainWheel &wheel, const SharedState &state);
+
 // Writes the report of a request, line by line.
 void writeReport(const ReportRequest &request, const ReportSink &sink);
 

@@ -6,6 +6,8 @@ class QWidget;
 
 namespace marlek {
 
+struct PlainWheel;
+
 class Navigator {
 public:
     virtual ~Navigator() = default;
@@ -16,6 +18,10 @@ public:
     // The all-combinations generator of that lotto kind (5 or 6), modal, as from a catalogue's
     // last row.
     virtual void openGeneratorFromCatalogue(int kind) = 0;
+
+    // A new report document of a designed wheel (kind 5 or 6) over the numbers in the shared
+    // state's picks, inside the main window.
+    virtual void openDesignedWheelDocument(const PlainWheel &wheel) = 0;
 };
 
 } // namespace marlek

@@ -2,6 +2,7 @@
 
 #include "about_window.h"
 #include "catalogue_window.h"
+#include "designer_window.h"
 #include "document_file.h"
 #include "document_window.h"
 #include "draw_check.h"
@@ -61,6 +62,8 @@ MainWindow::~MainWindow() {
         delete generator.data();
     delete m_odds5.data();
     delete m_odds6.data();
+    // Stops a design that still runs while the session it plays through is there.
+    delete m_designer.data();
 }
 
 void MainWindow::createWidgets() {
@@ -92,6 +95,7 @@ void MainWindow::createActions() {
     mnu6table = namedAction(this, "mnu6table", QStringLiteral("Pick 6 Tables"));
     mnu5table = namedAction(this, "mnu5table", QStringLiteral("Pick 5 Tables"));
     mnuHelpAbout = namedAction(this, "mnuHelpAbout", QStringLiteral("&Marlek's Lotto Software"));
+    mnuDesign = namedAction(this, "mnuDesign", QStringLiteral("&Design"));
 }
 
 void MainWindow::createMenus() {
@@ -121,6 +125,9 @@ void MainWindow::createMenus() {
 
     mnuHelp = addMenu("mnuHelp", QStringLiteral("&About"));
     mnuHelp->addAction(mnuHelpAbout);
+
+    // The wheel designer comes after every menu above, a command on the bar like the catalogues.
+    menuBar()->addAction(mnuDesign);
 }
 
 void MainWindow::createStatusBar() {
@@ -165,6 +172,7 @@ void MainWindow::connectSignals() {
     connect(mnu6table, &QAction::triggered, this, &MainWindow::mnu6table_Click);
     connect(mnu5table, &QAction::triggered, this, &MainWindow::mnu5table_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
+    connect(mnuDesign, &QAction::triggered, this, &MainWindow::mnuDesign_Click);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::documentActivated);
     connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
 }
@@ -212,7 +220,19 @@ DocumentWindow *MainWindow::document(int position) const {
 void MainWindow::openWheelDocument() {
     // The caption shows the wheel the caller chose; the report may set N and T again.
     const QString caption = latin1(documentCaption(m_state));
-    ReportRequest request = takeReportRequest(m_state);
+    openDocumentAtNextPosition(takeReportRequest(m_state), caption);
+}
+
+void MainWindow::openDesignedWheelDocument(const PlainWheel &wheel) {
+    ReportRequest request = designedReportRequest(wheel, m_state);
+    const QString caption = latin1(documentCaption(request));
+    openDocumentAtNextPosition(std::move(request), caption);
+    // The report comes in front of the design window it was played from.
+    raise();
+    activateWindow();
+}
+
+void MainWindow::openDocumentAtNextPosition(ReportRequest request, const QString &caption) {
     ++m_state.docCount;
     std::array<bool, kDocumentPositions> occupied{};
     for (std::size_t i = 0; i < occupied.size(); ++i)
@@ -489,6 +509,18 @@ void MainWindow::mnuHelpAbout_Click() {
     }
     m_about = new AboutWindow(m_desktop, this);
     showModal(m_about);
+}
+
+void MainWindow::mnuDesign_Click() {
+    // Without an owner, like the generators: the report it plays can come in front of it, and the
+    // player may read reports while a design runs.
+    if (!m_designer) {
+        m_designer = new DesignerWindow(m_session, nullptr);
+        m_designer->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_designer->show();
+    m_designer->raise();
+    m_designer->activateWindow();
 }
 
 } // namespace marlek

@@ -39,6 +39,7 @@ public:
     // OpenWheelDocument: a new report document of the current shared state.
     void openWheelDocument() override;
     void openGeneratorFromCatalogue(int kind) override;
+    void openDesignedWheelDocument(const PlainWheel &wheel) override;
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
     // The document the commands loaded for themselves, while it is open.
@@ -69,6 +70,7 @@ private:
     void mnu6table_Click();
     void mnu5table_Click();
     void mnuHelpAbout_Click();
+    void mnuDesign_Click();
 
     void createWidgets();
     void createActions();
@@ -79,6 +81,7 @@ private:
     void MDIForm_Unload();
 
     void updateClock();
+    void openDocumentAtNextPosition(ReportRequest request, const QString &caption);
     DocumentWindow *showDocument(ReportRequest request, const QString &caption);
     void placeDocument(DocumentWindow *doc, const QString &caption);
     std::optional<std::vector<int>> askDraw(const ReportRequest &request);
@@ -122,6 +125,7 @@ private:
     QAction *mnu5table = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;
+    QAction *mnuDesign = nullptr;
 
     // docs: the run's report documents at positions 1 to 34.
     std::array<QPointer<DocumentWindow>, kDocumentPositions> m_docs;
@@ -133,6 +137,7 @@ private:
     QPointer<QDialog> m_catalogue;
     QPointer<QDialog> m_readMe;
     QPointer<QDialog> m_about;
+    QPointer<QDialog> m_designer;
     std::array<QPointer<GeneratorWindow>, 2> m_generators; // Pick 5, Pick 6
     QPointer<OddsWindow> m_odds5;
     QPointer<OddsWindow> m_odds6;

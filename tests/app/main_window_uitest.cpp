@@ -137,6 +137,7 @@ TEST_F(MainWindowTest, MenuBarHoldsExactlyTheProgramsMenusAndCommands) {
          "mnuodds",
          {{"Pick 6 Tables", "mnu6table", none}, {"Pick 5 Tables", "mnu5table", none}}},
         {"&About", "mnuHelp", {{"&Marlek's Lotto Software", "mnuHelpAbout", none}}},
+        {"&Design", "mnuDesign", {}},
     };
 
     const QList<QAction *> bar = window.menuBar()->actions();

@@ -26,6 +26,9 @@ public:
         ++documents;
     }
     void openGeneratorFromCatalogue(int) override { ADD_FAILURE() << "no generator expected"; }
+    void openDesignedWheelDocument(const PlainWheel &) override {
+        ADD_FAILURE() << "no designed wheel expected";
+    }
 
     int documents = 0;
     std::string caption;

@@ -73,9 +73,11 @@ class FakeNavigator : public Navigator {
 public:
     int wheelDocumentsOpened = 0;
     std::vector<int> generatorsOpened; // the kind of each generator asked for
+    int designedDocumentsOpened = 0;
 
     void openWheelDocument() override { ++wheelDocumentsOpened; }
     void openGeneratorFromCatalogue(int kind) override { generatorsOpened.push_back(kind); }
+    void openDesignedWheelDocument(const PlainWheel &) override { ++designedDocumentsOpened; }
 };
 
 } // namespace marlek::test

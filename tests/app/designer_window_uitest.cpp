@@ -1,0 +1,271 @@
+// The "Design a Wheel" window through the main window's menu: design, cancel, save, play.
+
+#include "designer_window.h"
+
+#include "best_known.h"
+#include "designed_report.h"
+#include "document_text.h"
+#include "document_window.h"
+#include "fake_desktop.h"
+#include "main_window.h"
+#include "number_picker.h"
+#include "qstring_print.h"
+#include "temp_dir.h"
+#include "wheel_file.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace marlek {
+namespace {
+
+using test::FakeDesktop;
+using test::TempDir;
+
+struct Shape {
+    int kind;
+    int numbers;
+    int matches;
+    int drawn;
+    int seconds;
+};
+
+class DesignerWindowTest : public ::testing::Test {
+protected:
+    DesignerWindowTest() {
+        state.setStartupPicks();
+        window.show();
+        designer = openDesigner();
+        designer->setSearchThreads(1);
+        designer->setSeed(7);
+    }
+    ~DesignerWindowTest() override {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top != &window && top->isVisible())
+                top->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    DesignerWindow *openDesigner() {
+        window.findChild<QAction *>(QStringLiteral("mnuDesign"))->trigger();
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *found = qobject_cast<DesignerWindow *>(top); found && found->isVisible())
+                return found;
+        return nullptr;
+    }
+    template <typename Widget> Widget *child(const char *name) const {
+        auto *widget = designer->findChild<Widget *>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    void click(const char *name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    QString readOut(const char *label) const {
+        return QAccessible::queryAccessibleInterface(child<QLabel>(label))->text(QAccessible::Name);
+    }
+
+    void startDesign(const Shape &shape) {
+        child<QComboBox>("cboKind")->setCurrentIndex(shape.kind == 5 ? 0 : 1);
+        child<QSpinBox>("spnNumbers")->setValue(shape.numbers);
+        child<QSpinBox>("spnMatches")->setValue(shape.matches);
+        child<QSpinBox>("spnDrawn")->setValue(shape.drawn);
+        child<QSpinBox>("spnSeconds")->setValue(shape.seconds);
+        click("cmdDesign");
+    }
+    // 3 of 3 over 7 numbers, 5 a ticket: proven in a moment.
+    void designSmallWheel() {
+        startDesign({5, 7, 3, 3, 1});
+        QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 10'000);
+        ASSERT_TRUE(designer->wheel().has_value());
+    }
+    // Far more than a test waits for: 4 of 6 over 30 numbers for an hour.
+    void startLongDesign() {
+        startDesign({6, 30, 4, 6, 3600});
+        QTRY_VERIFY_WITH_TIMEOUT(readOut("lblProgress").startsWith("Designing: "), 10'000);
+    }
+
+    SharedState state;
+    FakeDesktop desktop;
+    UniformRandom random;
+    MainWindow window{state, desktop, random};
+    QPointer<DesignerWindow> designer;
+};
+
+TEST_F(DesignerWindowTest, DesignsAProvenWheelAndSaysSoToAScreenReader) {
+    ASSERT_NE(designer, nullptr);
+    EXPECT_EQ(designer->windowTitle(), "Design a Wheel");
+    EXPECT_FALSE(child<QPushButton>("cmdSave")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("cmdPlay")->isEnabled());
+
+    designSmallWheel();
+    const PlainWheel &wheel = *designer->wheel();
+    EXPECT_EQ(wheel.kind, 5);
+    EXPECT_EQ(wheel.numbers, 7);
+    EXPECT_EQ(wheel.guarantee, (Guarantee{3, 3}));
+    EXPECT_TRUE(meetsGuarantee(wheel));
+    const QString result = readOut("lblResult");
+    EXPECT_TRUE(result.startsWith(QString::number(wheel.tickets.size()) +
+                                  " tickets, proven: 3 of 3 "
+                                  "over 7 numbers"))
+        << result.toStdString();
+    EXPECT_TRUE(result.contains("Catalogue: no such wheel.")) << result.toStdString();
+    EXPECT_TRUE(child<QPushButton>("cmdSave")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("cmdPlay")->isEnabled());
+    EXPECT_TRUE(child<QSpinBox>("spnNumbers")->isEnabled());
+}
+
+TEST_F(DesignerWindowTest, AWheelAtTheBestKnownSaysSoBesideTheCatalogue) {
+    // 3 of 5 over 11 numbers: the catalogue has one, and the best known (5) is found quickly.
+    startDesign({5, 11, 3, 5, 60});
+    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 60'000);
+    ASSERT_TRUE(designer->wheel().has_value());
+    const std::optional<int> catalogued = cataloguedTickets(5, 11, {3, 5});
+    ASSERT_TRUE(catalogued.has_value());
+    const QString result = readOut("lblResult");
+    EXPECT_TRUE(result.startsWith("5 tickets, proven: 3 of 5 over 11 numbers, 5 a ticket ("))
+        << result.toStdString();
+    EXPECT_TRUE(result.endsWith(QStringLiteral(" s).\nCatalogue: %1 tickets. Best known: 5 "
+                                               "tickets. This wheel is at the best known.")
+                                    .arg(*catalogued)))
+        << result.toStdString();
+}
+
+TEST_F(DesignerWindowTest, AGuaranteeTooLargeToSearchIsRefusedWithAMessage) {
+    startDesign({6, 49, 3, 20, 10}); // every 20 of 49 numbers: far too many sets to count
+    EXPECT_FALSE(designer->isDesigning());
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
+    EXPECT_FALSE(desktop.messages[0].text.isEmpty());
+    EXPECT_TRUE(child<QPushButton>("cmdDesign")->isEnabled());
+}
+
+TEST_F(DesignerWindowTest, CancelStopsALongDesignAtOnceAndKeepsTheWindowUsable) {
+    startDesign({6, 30, 4, 6, 3600});
+    EXPECT_EQ(readOut("lblProgress"), "Designing: 0.0 s, no wheel yet");
+    QTRY_VERIFY_WITH_TIMEOUT(readOut("lblProgress") != "Designing: 0.0 s, no wheel yet", 10'000);
+    EXPECT_FALSE(child<QPushButton>("cmdDesign")->isEnabled());
+    EXPECT_FALSE(child<QSpinBox>("spnNumbers")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("cmdCancel")->isEnabled());
+
+    click("cmdCancel");
+    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 3'000);
+    EXPECT_TRUE(readOut("lblResult").contains("Stopped")) << readOut("lblResult").toStdString();
+    EXPECT_TRUE(child<QPushButton>("cmdDesign")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("cmdCancel")->isEnabled());
+    if (designer->wheel()) {
+        EXPECT_TRUE(meetsGuarantee(*designer->wheel(), 2));
+    }
+}
+
+TEST_F(DesignerWindowTest, EscapeStopsTheDesignBeforeItClosesTheWindow) {
+    startLongDesign();
+    QTest::keyClick(designer, Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 3'000);
+    EXPECT_TRUE(designer->isVisible());
+    QTest::keyClick(designer, Qt::Key_Escape);
+    EXPECT_FALSE(designer->isVisible());
+}
+
+TEST_F(DesignerWindowTest, ClosingTheWindowDuringADesignStopsItAndWaits) {
+    startLongDesign();
+    designer->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(designer, nullptr);
+    // The window comes back fresh from the menu.
+    designer = openDesigner();
+    ASSERT_NE(designer, nullptr);
+    EXPECT_FALSE(designer->isDesigning());
+}
+
+TEST_F(DesignerWindowTest, SavesTheWheelFileThatReadsBackTheSame) {
+    designSmallWheel();
+    TempDir dir;
+    const std::filesystem::path path = dir / "designed.txt";
+    desktop.saveFileNames.push_back(QString::fromStdString(path.string()));
+    click("cmdSave");
+    EXPECT_TRUE(desktop.messages.empty());
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(readWheelFile(in), *designer->wheel());
+}
+
+TEST_F(DesignerWindowTest, AFailedSaveNamesThePathAndWritesNothing) {
+    designSmallWheel();
+    TempDir dir;
+    const std::string path = (dir / "missing" / "designed.txt").string();
+    desktop.saveFileNames.push_back(QString::fromStdString(path));
+    click("cmdSave");
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
+    EXPECT_TRUE(desktop.messages[0].text.contains(QString::fromStdString(path)));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+
+    click("cmdSave"); // a cancelled dialog writes nothing and says nothing
+    EXPECT_EQ(desktop.messages.size(), 1u);
+}
+
+TEST_F(DesignerWindowTest, PlayingOpensThePickerAndItsYesTheDesignedReport) {
+    designSmallWheel();
+    const PlainWheel wheel = *designer->wheel();
+    click("cmdPlay");
+    auto *picker = designer->findChild<NumberPicker *>();
+    ASSERT_NE(picker, nullptr);
+    const QString tickets = QString::number(wheel.tickets.size());
+    EXPECT_EQ(picker->windowTitle(),
+              "Pick 5 Wheels        Pick 7  Numbers " + tickets + " Tickets");
+    picker->command3_Click(); // Random
+    picker->Command1_Click(); // Yes
+
+    DocumentWindow *doc = window.shownDocument();
+    ASSERT_NE(doc, nullptr);
+    std::vector<int> played(state.picks.begin() + 1, state.picks.begin() + 8);
+    EXPECT_NE(played, (std::vector<int>{1, 2, 3, 4, 5, 6, 7})); // the draw, not the start-up
+    std::vector<std::string> expected;
+    writeDesignedReport(wheel, played,
+                        [&expected](std::string_view line) { expected.emplace_back(line); });
+    EXPECT_EQ(doc->lines(), expected);
+    EXPECT_EQ(doc->windowTitle().toStdString(), designedReportCaption(wheel));
+
+    // Copy and Print hand over the document like any report.
+    window.findChild<QAction *>(QStringLiteral("mnuEditCopy"))->trigger();
+    EXPECT_EQ(desktop.clipboard, QString::fromLatin1(linesWithCrLf(expected)));
+    window.findChild<QAction *>(QStringLiteral("mnuFilePrint"))->trigger();
+    ASSERT_EQ(desktop.printedDocuments.size(), 1u);
+    EXPECT_EQ(desktop.printedDocuments[0].size(), static_cast<qsizetype>(expected.size()));
+    EXPECT_EQ(desktop.printedDocuments[0].front().toStdString(), expected.front());
+}
+
+TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder) {
+    const char *fields[] = {"cboKind", "spnNumbers", "spnMatches", "spnDrawn", "spnSeconds"};
+    for (const char *name : fields) {
+        QWidget *field = child<QWidget>(name);
+        bool labelled = false;
+        for (const QLabel *label : designer->findChildren<QLabel *>())
+            labelled = labelled || (label->buddy() == field && label->text().contains('&'));
+        EXPECT_TRUE(labelled) << name;
+    }
+
+    designer->activateWindow();
+    QApplication::setActiveWindow(designer);
+    child<QWidget>("cboKind")->setFocus();
+    // Save and Play wait for a wheel; Cancel for a design.
+    const char *order[] = {"spnNumbers", "spnMatches",  "spnDrawn",  "spnSeconds", "cmdDesign",
+                           "cmdClose",   "lblProgress", "lblResult", "cboKind"};
+    for (const char *name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(name)) << name;
+    }
+}
+
+} // namespace
+} // namespace marlek

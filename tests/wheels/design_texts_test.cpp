@@ -1,0 +1,62 @@
+// What the design window says of a search: progress, and the result against the known wheels.
+
+#include "design_texts.h"
+
+#include <gtest/gtest.h>
+
+namespace marlek {
+namespace {
+
+using std::chrono::milliseconds;
+
+PlainWheel wheelOf(int kind, int numbers, Guarantee guarantee, int tickets) {
+    // The texts count the tickets; what they hold is the proof's business.
+    return {kind, numbers, guarantee, std::vector<NumberSet>(static_cast<std::size_t>(tickets), 1)};
+}
+
+TEST(DesignTexts, ProgressNamesTheBestSoFarOnceThereIsOne) {
+    EXPECT_EQ(designProgressText({0, milliseconds(250)}), "Designing: 0.2 s, no wheel yet");
+    EXPECT_EQ(designProgressText({12, milliseconds(4210)}),
+              "Designing: 4.2 s, best so far 12 tickets");
+}
+
+TEST(DesignTexts, ResultStandsAgainstTheCatalogueAndTheBestKnown) {
+    struct Case {
+        DesignResult result;
+        std::string text;
+    };
+    const Case cases[] = {
+        {{wheelOf(6, 20, {3, 6}, 14), false, milliseconds(10'000), 0},
+         "14 tickets, proven: 3 of 6 over 20 numbers, 6 a ticket (10.0 s).\n"
+         "Catalogue: 17 tickets. Best known: 10 tickets. This wheel is 4 above the best known."},
+        {{wheelOf(6, 20, {3, 6}, 10), true, milliseconds(1500), 0},
+         "Stopped early. 10 tickets, proven: 3 of 6 over 20 numbers, 6 a ticket (1.5 s).\n"
+         "Catalogue: 17 tickets. Best known: 10 tickets. This wheel is at the best known."},
+        {{wheelOf(5, 7, {3, 3}, 1), false, milliseconds(900), 0},
+         "1 ticket, proven: 3 of 3 over 7 numbers, 5 a ticket (0.9 s).\n"
+         "Catalogue: no such wheel. Best known: not in the table."},
+        {{std::nullopt, true, milliseconds(300), 0},
+         "Stopped after 0.3 s, before a wheel was found."},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(designResultText(c.result), c.text);
+}
+
+TEST(DesignTexts, TheRequestAimsAtTheBestKnownFromTheCataloguesWheels) {
+    DesignRequest request;
+    request.kind = 6;
+    request.numbers = 20;
+    request.guarantee = {3, 6};
+    aimAtKnownWheels(request);
+    EXPECT_EQ(request.targetTickets, 10);
+    ASSERT_FALSE(request.starts.empty());
+    EXPECT_EQ(request.starts.front().guarantee, (Guarantee{3, 6}));
+
+    request.numbers = 31; // beyond the tables: search the whole time, from the greedy start
+    aimAtKnownWheels(request);
+    EXPECT_EQ(request.targetTickets, 0);
+    EXPECT_TRUE(request.starts.empty());
+}
+
+} // namespace
+} // namespace marlek

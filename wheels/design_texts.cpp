@@ -1,0 +1,59 @@
+#include "design_texts.h"
+
+#include "best_known.h"
+
+#include <cstdio>
+
+namespace marlek {
+namespace {
+
+std::string ticketsText(std::int64_t count) {
+    return std::to_string(count) + (count == 1 ? " ticket" : " tickets");
+}
+
+std::string standingText(const PlainWheel &wheel) {
+    const std::optional<int> catalogued =
+        cataloguedTickets(wheel.kind, wheel.numbers, wheel.guarantee);
+    const std::optional<int> best = bestKnownTickets(wheel.kind, wheel.numbers, wheel.guarantee);
+    std::string text = "Catalogue: " + (catalogued ? ticketsText(*catalogued) : "no such wheel") +
+                       ". Best known: " + (best ? ticketsText(*best) : "not in the table") + ".";
+    if (!best)
+        return text;
+    const auto found = static_cast<std::int64_t>(wheel.tickets.size());
+    if (found <= *best)
+        return text + " This wheel is at the best known.";
+    return text + " This wheel is " + std::to_string(found - *best) + " above the best known.";
+}
+
+} // namespace
+
+void aimAtKnownWheels(DesignRequest &request) {
+    request.targetTickets =
+        bestKnownTickets(request.kind, request.numbers, request.guarantee).value_or(0);
+    request.starts = cataloguedWheelsFor(request.kind, request.numbers, request.guarantee);
+}
+
+std::string elapsedText(std::chrono::milliseconds elapsed) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f s", static_cast<double>(elapsed.count()) / 1000.0);
+    return text;
+}
+
+std::string designProgressText(const DesignProgress &progress) {
+    return "Designing: " + elapsedText(progress.elapsed) + ", " +
+           (progress.bestTickets > 0 ? "best so far " + ticketsText(progress.bestTickets)
+                                     : std::string("no wheel yet"));
+}
+
+std::string designResultText(const DesignResult &result) {
+    if (!result.wheel)
+        return "Stopped after " + elapsedText(result.elapsed) + ", before a wheel was found.";
+    const PlainWheel &wheel = *result.wheel;
+    return (result.cancelled ? "Stopped early. " : "") +
+           ticketsText(static_cast<std::int64_t>(wheel.tickets.size())) +
+           ", proven: " + guaranteeText(wheel.guarantee) + " over " +
+           std::to_string(wheel.numbers) + " numbers, " + std::to_string(wheel.kind) +
+           " a ticket (" + elapsedText(result.elapsed) + ").\n" + standingText(wheel);
+}
+
+} // namespace marlek

@@ -1,0 +1,24 @@
+#pragma once
+// What the design window asks of the designer and says of its work: the request aimed at the
+// known wheels, the progress line and the result beside the catalogue and the best known.
+
+#include "wheel_designer.h"
+
+#include <string>
+
+namespace marlek {
+
+// Starts from the catalogue's wheels of that guarantee and stops once the best known is reached.
+void aimAtKnownWheels(DesignRequest &request);
+
+// "4.2 s".
+std::string elapsedText(std::chrono::milliseconds elapsed);
+
+// "Designing: 4.2 s, best so far 12 tickets", or "Designing: 0.3 s, no wheel yet".
+std::string designProgressText(const DesignProgress &progress);
+
+// Two lines: what was found and proven, then how it stands against the catalogue and the best
+// known ("This wheel is at the best known." when it is).
+std::string designResultText(const DesignResult &result);
+
+} // namespace marlek

@@ -1,0 +1,309 @@
+#include "designer_window.h"
+
+#include "design_texts.h"
+#include "document_file.h"
+#include "document_text.h"
+#include "number_picker.h"
+#include "wheel_file.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <exception>
+
+namespace marlek {
+namespace {
+
+QString qText(const std::string &text) {
+    return QString::fromStdString(text);
+}
+
+// A result or progress text: read out whole by a screen reader, which a name set by hand would
+// replace, and selectable for copying.
+QLabel *statusLabel(QWidget *parent, const char *name, const QString &role) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::TabFocus);
+    label->setAccessibleDescription(role);
+    return label;
+}
+
+QSpinBox *spinBox(QWidget *parent, const char *name, int low, int high, int value) {
+    auto *box = new QSpinBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setRange(low, high);
+    box->setValue(value);
+    return box;
+}
+
+} // namespace
+
+DesignerWindow::DesignerWindow(Session &session, QWidget *parent)
+    : QDialog(parent), m_session(session) {
+    setObjectName(QStringLiteral("frmDesign"));
+    setWindowTitle(tr("Design a Wheel"));
+    createWidgets();
+    connectSignals();
+    updateButtons();
+}
+
+DesignerWindow::~DesignerWindow() {
+    stopWorker();
+}
+
+void DesignerWindow::createWidgets() {
+    cboKind = new QComboBox(this);
+    cboKind->setObjectName(QStringLiteral("cboKind"));
+    cboKind->addItem(tr("Pick 5"), 5);
+    cboKind->addItem(tr("Pick 6"), 6);
+    cboKind->setCurrentIndex(1);
+    spnNumbers = spinBox(this, "spnNumbers", 6, kMaxWheelNumbers, 20);
+    spnMatches = spinBox(this, "spnMatches", 1, 6, 3);
+    spnDrawn = spinBox(this, "spnDrawn", 3, 20, 6);
+    spnSeconds = spinBox(this, "spnSeconds", 1, 3600, 10);
+    spnSeconds->setSuffix(tr(" s"));
+
+    auto *form = new QFormLayout;
+    auto addRow = [this, form](const QString &caption, QWidget *field) {
+        auto *label = new QLabel(caption, this);
+        label->setBuddy(field);
+        form->addRow(label, field);
+    };
+    addRow(tr("&Lotto:"), cboKind);
+    addRow(tr("&Numbers you play (N):"), spnNumbers);
+    addRow(tr("&Matches on one ticket (t):"), spnMatches);
+    addRow(tr("&When this many are drawn (m):"), spnDrawn);
+    addRow(tr("&Time to search:"), spnSeconds);
+
+    cmdDesign = new QPushButton(tr("&Design"), this);
+    cmdDesign->setObjectName(QStringLiteral("cmdDesign"));
+    cmdDesign->setDefault(true);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setToolTip(tr("Stop the search and keep the best wheel found so far"));
+    cmdSave = new QPushButton(tr("&Save Wheel..."), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdPlay = new QPushButton(tr("&Play..."), this);
+    cmdPlay->setObjectName(QStringLiteral("cmdPlay"));
+    cmdPlay->setToolTip(tr("Draw the numbers to play this wheel with and open its report"));
+    cmdClose = new QPushButton(tr("Cl&ose"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+
+    barElapsed = new QProgressBar(this);
+    barElapsed->setObjectName(QStringLiteral("barElapsed"));
+    barElapsed->setAccessibleName(tr("Time searched"));
+    barElapsed->setTextVisible(false);
+    barElapsed->setRange(0, 1);
+    barElapsed->setValue(0);
+    lblProgress = statusLabel(this, "lblProgress", tr("Progress"));
+    lblResult = statusLabel(this, "lblResult", tr("Result"));
+    lblResult->setText(tr("Choose the guarantee and press Design."));
+
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *button : {cmdDesign, cmdCancel, cmdSave, cmdPlay})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    layout->addWidget(barElapsed);
+    layout->addWidget(lblProgress);
+    layout->addWidget(lblResult);
+    layout->addStretch();
+    setMinimumWidth(fontMetrics().averageCharWidth() * 70);
+
+    setTabOrder(cboKind, spnNumbers);
+    setTabOrder(spnNumbers, spnMatches);
+    setTabOrder(spnMatches, spnDrawn);
+    setTabOrder(spnDrawn, spnSeconds);
+    setTabOrder(spnSeconds, cmdDesign);
+    setTabOrder(cmdDesign, cmdCancel);
+    setTabOrder(cmdCancel, cmdSave);
+    setTabOrder(cmdSave, cmdPlay);
+    setTabOrder(cmdPlay, cmdClose);
+    setTabOrder(cmdClose, lblProgress);
+    setTabOrder(lblProgress, lblResult);
+}
+
+void DesignerWindow::connectSignals() {
+    connect(cboKind, &QComboBox::currentIndexChanged, this, &DesignerWindow::kind_Change);
+    connect(spnNumbers, &QSpinBox::valueChanged, this, &DesignerWindow::numbers_Change);
+    connect(spnMatches, &QSpinBox::valueChanged, this, &DesignerWindow::matches_Change);
+    connect(cmdDesign, &QPushButton::clicked, this, &DesignerWindow::cmdDesign_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &DesignerWindow::cmdCancel_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &DesignerWindow::cmdSave_Click);
+    connect(cmdPlay, &QPushButton::clicked, this, &DesignerWindow::cmdPlay_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &DesignerWindow::close);
+}
+
+// The fields keep a shape the designer accepts: k ≤ N, t ≤ k and t ≤ m ≤ N.
+void DesignerWindow::kind_Change() {
+    const int kind = cboKind->currentData().toInt();
+    spnNumbers->setMinimum(kind);
+    spnMatches->setMaximum(kind);
+}
+
+void DesignerWindow::numbers_Change(int numbers) {
+    spnDrawn->setMaximum(numbers);
+}
+
+void DesignerWindow::matches_Change(int matches) {
+    spnDrawn->setMinimum(matches);
+}
+
+DesignRequest DesignerWindow::request() const {
+    DesignRequest request;
+    request.kind = cboKind->currentData().toInt();
+    request.numbers = spnNumbers->value();
+    request.guarantee = {spnMatches->value(), spnDrawn->value()};
+    request.timeBudget = std::chrono::seconds(spnSeconds->value());
+    request.seed = m_seed;
+    request.threads = m_threads > 0 ? m_threads : std::max(1, QThread::idealThreadCount());
+    aimAtKnownWheels(request);
+    return request;
+}
+
+void DesignerWindow::cmdDesign_Click() {
+    if (isDesigning())
+        return;
+    const DesignRequest wanted = request();
+    if (const std::string problem = designProblem(wanted); !problem.empty()) {
+        m_session.desktop.showMessage(this, qText(problem), kMessageTitle);
+        return;
+    }
+    m_wheel.reset();
+    m_cancel = false;
+    barElapsed->setRange(0, static_cast<int>(wanted.timeBudget.count()));
+    barElapsed->setValue(0);
+    lblResult->clear();
+
+    // The worker never touches a widget: progress and the result are queued to this window's
+    // thread. The window joins the worker before it goes, and Qt drops what is still queued.
+    m_worker = std::thread([this, wanted] {
+        DesignResult result;
+        QString failure;
+        try {
+            result = designWheel(wanted, &m_cancel, [this](const DesignProgress &progress) {
+                QMetaObject::invokeMethod(
+                    this, [this, progress] { showProgress(progress); }, Qt::QueuedConnection);
+            });
+        } catch (const std::exception &error) {
+            failure = QString::fromLocal8Bit(error.what());
+        }
+        QMetaObject::invokeMethod(
+            this, [this, result, failure] { designFinished(result, failure); },
+            Qt::QueuedConnection);
+    });
+    showProgress({});
+    updateButtons();
+}
+
+void DesignerWindow::cmdCancel_Click() {
+    // The search answers within milliseconds; its last wheel arrives as the result.
+    m_cancel = true;
+    lblProgress->setText(tr("Stopping..."));
+}
+
+void DesignerWindow::showProgress(const DesignProgress &progress) {
+    if (!isDesigning() || m_cancel)
+        return;
+    barElapsed->setValue(
+        std::min(barElapsed->maximum(), static_cast<int>(progress.elapsed.count())));
+    lblProgress->setText(qText(designProgressText(progress)));
+}
+
+void DesignerWindow::designFinished(const DesignResult &result, const QString &failure) {
+    stopWorker();
+    barElapsed->setValue(barElapsed->maximum());
+    lblProgress->clear();
+    if (!failure.isEmpty()) {
+        lblResult->setText(
+            tr("The design failed (%1). Try fewer numbers or fewer drawn.").arg(failure));
+    } else {
+        m_wheel = result.wheel;
+        lblResult->setText(qText(designResultText(result)));
+    }
+    updateButtons();
+}
+
+void DesignerWindow::stopWorker() {
+    m_cancel = true;
+    if (m_worker.joinable())
+        m_worker.join();
+}
+
+void DesignerWindow::updateButtons() {
+    const bool designing = isDesigning();
+    const bool cancelHadFocus = cmdCancel->hasFocus();
+    for (QWidget *field : std::initializer_list<QWidget *>{cboKind, spnNumbers, spnMatches,
+                                                           spnDrawn, spnSeconds, cmdDesign})
+        field->setEnabled(!designing);
+    cmdCancel->setEnabled(designing);
+    cmdSave->setEnabled(!designing && m_wheel.has_value());
+    cmdPlay->setEnabled(!designing && m_wheel.has_value());
+    // The keyboard goes where the next step is: Cancel while it runs, then Play or Design again.
+    if (designing)
+        cmdCancel->setFocus();
+    else if (cancelHadFocus)
+        (cmdPlay->isEnabled() ? cmdPlay : cmdDesign)->setFocus();
+}
+
+void DesignerWindow::cmdSave_Click() {
+    if (!m_wheel)
+        return;
+    const QString path = m_session.desktop.askSaveFileName(this, kSaveFilter);
+    if (path.isEmpty())
+        return;
+    std::vector<std::string> lines;
+    writeWheelFile(*m_wheel, [&lines](std::string_view line) { lines.emplace_back(line); });
+    QString reason;
+    if (!saveLinesToFile(path, lines, &reason))
+        m_session.desktop.showMessage(
+            this,
+            qText(saveFailedMessage(QDir::toNativeSeparators(path).toStdString(),
+                                    reason.toStdString())),
+            kMessageTitle);
+}
+
+void DesignerWindow::cmdPlay_Click() {
+    if (!m_wheel)
+        return;
+    // The picker reads the wheel's kind, N and T from the shared state, as for a catalogued wheel.
+    SharedState &state = m_session.state;
+    state.wheelMode = static_cast<std::int16_t>(m_wheel->kind);
+    state.pickCount = static_cast<std::int16_t>(m_wheel->numbers);
+    state.ticketCount = static_cast<std::int32_t>(m_wheel->tickets.size());
+    Navigator &navigator = m_session.navigator;
+    NumberPicker::showModal(m_session, this, [&navigator, wheel = *m_wheel] {
+        navigator.openDesignedWheelDocument(wheel);
+    });
+}
+
+void DesignerWindow::reject() {
+    if (isDesigning())
+        cmdCancel_Click();
+    else
+        QDialog::reject();
+}
+
+void DesignerWindow::closeEvent(QCloseEvent *event) {
+    stopWorker();
+    QDialog::closeEvent(event);
+}
+
+} // namespace marlek

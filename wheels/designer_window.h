@@ -1,0 +1,85 @@
+#pragma once
+// "Design a Wheel": the player asks for a guarantee, the designer searches on a worker thread
+// while the window shows its progress, and the proven wheel can be saved as a wheel file or
+// played through the number picker into a report document.
+
+#include "plain_wheel.h"
+#include "session.h"
+#include "wheel_designer.h"
+
+#include <QDialog>
+
+#include <atomic>
+#include <optional>
+#include <thread>
+
+class QComboBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+
+namespace marlek {
+
+class DesignerWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit DesignerWindow(Session &session, QWidget *parent = nullptr);
+    // Stops a design that still runs and waits for its thread.
+    ~DesignerWindow() override;
+
+    // The search's threads (all cores unless set) and seed: the same pair gives the same search.
+    void setSearchThreads(int threads) { m_threads = threads; }
+    void setSeed(std::uint64_t seed) { m_seed = seed; }
+
+    bool isDesigning() const { return m_worker.joinable(); }
+    // The last wheel designed and proven, if any.
+    const std::optional<PlainWheel> &wheel() const { return m_wheel; }
+
+    void cmdDesign_Click();
+    void cmdCancel_Click();
+    void cmdSave_Click();
+    void cmdPlay_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    // Escape stops a running design first, and closes the window only when none runs.
+    void reject() override;
+
+private:
+    void createWidgets();
+    void connectSignals();
+    void kind_Change();
+    void numbers_Change(int numbers);
+    void matches_Change(int matches);
+
+    DesignRequest request() const;
+    void showProgress(const DesignProgress &progress);
+    void designFinished(const DesignResult &result, const QString &failure);
+    void stopWorker();
+    void updateButtons();
+
+    Session &m_session;
+    int m_threads = 0;
+    std::uint64_t m_seed = 1;
+
+    QComboBox *cboKind = nullptr;
+    QSpinBox *spnNumbers = nullptr;
+    QSpinBox *spnMatches = nullptr;
+    QSpinBox *spnDrawn = nullptr;
+    QSpinBox *spnSeconds = nullptr;
+    QPushButton *cmdDesign = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QPushButton *cmdSave = nullptr;
+    QPushButton *cmdPlay = nullptr;
+    QPushButton *cmdClose = nullptr;
+    QProgressBar *barElapsed = nullptr;
+    QLabel *lblProgress = nullptr;
+    QLabel *lblResult = nullptr;
+
+    std::thread m_worker;
+    std::atomic<bool> m_cancel{false};
+    std::optional<PlainWheel> m_wheel;
+};
+
+} // namespace marlek
