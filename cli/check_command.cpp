@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <memory>
 
@@ -30,7 +29,7 @@ std::string quoted(const std::string &path) {
 void feedReportFile(const std::string &path, DrawChecker &checker) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
-        throw IoFailure("cannot read " + quoted(path) + ": " + std::strerror(errno));
+        throw IoFailure("read", path, errno);
     // Far longer than any report line: a file without line ends is refused, not read whole.
     std::array<char, 4096> line{};
     while (file.getline(line.data(), line.size())) {
@@ -40,7 +39,7 @@ void feedReportFile(const std::string &path, DrawChecker &checker) {
         checker.feed(std::string_view(line.data(), static_cast<std::size_t>(file.gcount() - 1)));
     }
     if (file.bad())
-        throw IoFailure("cannot read " + quoted(path) + ": " + std::strerror(errno));
+        throw IoFailure("read", path, errno);
     if (file.gcount() == static_cast<std::streamsize>(line.size() - 1))
         throw ReportLineError(checker.linesRead() + 1, "the line is longer than any report line");
     if (file.gcount() > 0)

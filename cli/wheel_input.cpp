@@ -19,10 +19,10 @@ PlainWheel readWheelFileAt(const std::string &path) {
         throw UsageError("--wheel-file: the file name is empty");
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
-        throw IoFailure(ioMessage("read", path, EISDIR));
+        throw IoFailure("read", path, EISDIR);
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw IoFailure(ioMessage("read", path, errno));
+        throw IoFailure("read", path, errno);
     try {
         return readWheelFile(in);
     } catch (const WheelFileError &error) {
