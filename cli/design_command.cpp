@@ -4,6 +4,7 @@
 #include "wheel_input.h"
 
 #include "best_known.h"
+#include "design_texts.h"
 #include "wheel_designer.h"
 #include "wheel_file.h"
 
@@ -11,7 +12,6 @@
 
 #include <atomic>
 #include <csignal>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -64,12 +64,6 @@ Guarantee guaranteeOf(const std::string &text) {
     return {static_cast<int>(matches), static_cast<int>(drawn)};
 }
 
-std::string secondsText(std::chrono::milliseconds elapsed) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f s", static_cast<double>(elapsed.count()) / 1000.0);
-    return text;
-}
-
 // One line: what was found, the best known and the catalogue's count beside it, and the time.
 std::string summaryOf(const PlainWheel &wheel, std::chrono::milliseconds elapsed, bool cancelled) {
     const std::optional<int> best = bestKnownTickets(wheel.kind, wheel.numbers, wheel.guarantee);
@@ -79,7 +73,7 @@ std::string summaryOf(const PlainWheel &wheel, std::chrono::milliseconds elapsed
            " over " + std::to_string(wheel.numbers) + " numbers, " + std::to_string(wheel.kind) +
            " a ticket, proven; best known " + (best ? std::to_string(*best) : "not in the table") +
            "; catalogue " + (catalogued ? std::to_string(*catalogued) : "has no such wheel") +
-           "; " + secondsText(elapsed) + (cancelled ? " (stopped early)" : "");
+           "; " + elapsedText(elapsed) + (cancelled ? " (stopped early)" : "");
 }
 
 DesignRequest requestFor(const DesignOptions &options) {
@@ -92,9 +86,7 @@ DesignRequest requestFor(const DesignOptions &options) {
     request.timeBudget = std::chrono::seconds(options.seconds);
     request.seed = static_cast<std::uint64_t>(options.seed);
     request.threads = threadsToRun(options.threads);
-    request.targetTickets =
-        bestKnownTickets(request.kind, request.numbers, request.guarantee).value_or(0);
-    request.starts = cataloguedWheelsFor(request.kind, request.numbers, request.guarantee);
+    aimAtKnownWheels(request);
     return request;
 }
 
@@ -110,7 +102,7 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
     DesignProgressCallback progress;
     if (io.errIsTerminal)
         progress = [&io](const DesignProgress &report) {
-            io.err << "\rdesigning: " << secondsText(report.elapsed) << ", best so far "
+            io.err << "\rdesigning: " << elapsedText(report.elapsed) << ", best so far "
                    << (report.bestTickets > 0 ? std::to_string(report.bestTickets) + " tickets"
                                               : std::string("none yet"))
                    << "   " << std::flush;
@@ -125,7 +117,7 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
     if (!result.wheel)
         throw IoFailure(result.cancelled
                             ? "design: interrupted before the first wheel was found"
-                            : "design: no wheel found in " + secondsText(result.elapsed) +
+                            : "design: no wheel found in " + elapsedText(result.elapsed) +
                                   "; give it more --seconds");
 
     const std::string summary = summaryOf(*result.wheel, result.elapsed, result.cancelled);
