@@ -1,6 +1,6 @@
 #pragma once
 // The report of a designed (or imported) wheel: the same caption and lines as a catalogued
-// wheel's report, with the wheel's own guarantee "t of m".
+// wheel's report, with the wheel's own guarantee "t of m" (written by the report writer).
 
 #include "plain_wheel.h"
 

@@ -1,6 +1,5 @@
 #include "wheel_report.h"
 
-#include "designed_report.h"
 #include "number_text.h"
 #include "wheel_tables.h"
 
@@ -54,28 +53,40 @@ std::optional<Wheel> tableWheelOf(const ReportRequest &request) {
     return findWheel(request.wheelMode, request.wheelIndex);
 }
 
-// The figures the report prints: those of the table wheel when the request names one, else those
-// the caller left.
+// The figures the report prints: those of the designed wheel or the table wheel when the request
+// names one, else those the caller left.
 struct ReportFigures {
     std::optional<Wheel> wheel;
     std::int16_t pickCount = 0;
     std::int32_t ticketCount = 0;
     std::int16_t matchCount = 0;
-    std::string_view guarantee; // empty unless a wheel names one
+    std::string guarantee; // empty unless a wheel names one
+    int drawn = 0;         // the count of drawn numbers the proof picks; 0: no such line
 };
 
 ReportFigures figuresOf(const ReportRequest &request) {
     ReportFigures figures{
-        tableWheelOf(request), request.pickCount, request.ticketCount, request.matchCount, {}};
-    if (figures.wheel) {
+        tableWheelOf(request), request.pickCount, request.ticketCount, request.matchCount, {}, 0};
+    const int mode = request.wheelMode;
+    if (mode >= 5 && mode <= 8)
+        figures.drawn = lottoKindOfMode(mode);
+    if (request.designedWheel) {
+        const PlainWheel &designed = *request.designedWheel;
+        figures.wheel.reset();
+        figures.pickCount = static_cast<std::int16_t>(designed.numbers);
+        figures.ticketCount = static_cast<std::int32_t>(designed.tickets.size());
+        figures.matchCount = static_cast<std::int16_t>(designed.guarantee.matches);
+        figures.guarantee = " " + guaranteeText(designed.guarantee); // as the catalogue's labels
+        figures.drawn = designed.guarantee.drawn;
+    } else if (figures.wheel) {
         figures.pickCount = static_cast<std::int16_t>(figures.wheel->numbers);
         figures.ticketCount = figures.wheel->tickets;
         figures.matchCount = static_cast<std::int16_t>(figures.wheel->matchCount);
         figures.guarantee = figures.wheel->label;
-    } else if (request.wheelMode == 7) {
+    } else if (mode == 7) {
         figures.matchCount = 5;
         figures.guarantee = " 5 of 5";
-    } else if (request.wheelMode == 8) {
+    } else if (mode == 8) {
         figures.matchCount = 6;
         figures.guarantee = " 6";
     }
@@ -94,6 +105,21 @@ int readableCount(int pickCount) {
     return std::clamp(pickCount, 0, kPicksLast);
 }
 
+// One ticket line: "Lotto Ticket", its number and the numbers put in, into the reused buffer.
+template <typename ValueAt>
+void writeTicketLine(std::int64_t ticketNumber, int kind, ValueAt valueAt, std::string &line,
+                     const ReportSink &sink) {
+    line.assign(ticketNumber < 10 ? "Lotto Ticket     " : "Lotto Ticket   ");
+    line += plain(ticketNumber);
+    line += "    ";
+    for (int j = 0; j < kind; ++j) {
+        if (j > 0)
+            line += "  ";
+        NumberText(valueAt(j)).appendTo(line);
+    }
+    sink(line);
+}
+
 // The ticket lines of a catalogued wheel: the table wheel's tickets with the player's numbers put
 // in, or the tickets the last table wheel left. A ticketCount left over from a large full wheel
 // (with an index that names no wheel) would need more tickets than were left: only those left are
@@ -104,24 +130,32 @@ void writeCataloguedTickets(const ReportRequest &request, const ReportFigures &f
         figures.wheel ? static_cast<std::int64_t>(figures.wheel->positions.size()) / kind
                       : static_cast<std::int64_t>(request.leftoverTickets.size()) / kind;
     const std::int64_t tickets = std::clamp<std::int64_t>(figures.ticketCount, 0, available);
-    auto valueAt = [&](std::int64_t i) -> int {
-        const auto at = static_cast<std::size_t>(i);
-        return figures.wheel ? numberAt(request, figures.wheel->positions[at])
-                             : request.leftoverTickets[at];
-    };
     std::string line;
     line.reserve(64);
     for (std::int64_t t = 0; t < tickets; ++t) {
-        const std::int64_t ticketNumber = t + 1;
-        line.assign(ticketNumber < 10 ? "Lotto Ticket     " : "Lotto Ticket   ");
-        line += plain(ticketNumber);
-        line += "    ";
-        for (int j = 0; j < kind; ++j) {
-            if (j > 0)
-                line += "  ";
-            NumberText(valueAt(t * kind + j)).appendTo(line);
-        }
-        sink(line);
+        writeTicketLine(
+            t + 1, kind,
+            [&](int j) -> int {
+                const auto at = static_cast<std::size_t>(t * kind + j);
+                return figures.wheel ? numberAt(request, figures.wheel->positions[at])
+                                     : request.leftoverTickets[at];
+            },
+            line, sink);
+    }
+}
+
+// The ticket lines of a designed wheel, each ticket's positions with the player's numbers put in.
+void writeDesignedTickets(const ReportRequest &request, const PlainWheel &wheel,
+                          const ReportSink &sink) {
+    std::string line;
+    line.reserve(64);
+    std::int64_t ticketNumber = 0;
+    for (const NumberSet ticket : wheel.tickets) {
+        const std::vector<int> positions = numbersOf(ticket);
+        writeTicketLine(
+            ++ticketNumber, static_cast<int>(positions.size()),
+            [&](int j) { return numberAt(request, positions[static_cast<std::size_t>(j)]); },
+            line, sink);
     }
 }
 
@@ -237,26 +271,27 @@ ReportRequest takeReportRequest(SharedState &state) {
     return request;
 }
 
-ReportRequest designedReportRequest(const PlainWheel &wheel, const SharedState &state) {
+ReportRequest designedReportRequest(const PlainWheel &wheel, std::span<const int> numbers) {
     ReportRequest request;
     request.wheelMode = static_cast<std::int16_t>(wheel.kind);
     request.pickCount = static_cast<std::int16_t>(wheel.numbers);
     request.ticketCount = static_cast<std::int32_t>(wheel.tickets.size());
-    const int count = std::clamp(wheel.numbers, 0, kPicksLast);
-    request.numbers.assign(state.picks.begin() + 1, state.picks.begin() + 1 + count);
+    for (const int number : numbers)
+        request.numbers.push_back(static_cast<std::int16_t>(number));
     request.designedWheel = wheel;
     return request;
 }
 
+ReportRequest designedReportRequest(const PlainWheel &wheel, const SharedState &state) {
+    const int count = std::clamp(wheel.numbers, 0, kPicksLast);
+    const std::vector<int> numbers(state.picks.begin() + 1, state.picks.begin() + 1 + count);
+    return designedReportRequest(wheel, numbers);
+}
+
 void writeReport(const ReportRequest &request, const ReportSink &sink) {
-    if (request.designedWheel) {
-        const std::vector<int> numbers(request.numbers.begin(), request.numbers.end());
-        writeDesignedReport(*request.designedWheel, numbers, sink);
-        return;
-    }
     const int mode = request.wheelMode;
     const ReportFigures figures = figuresOf(request);
-    const std::string guarantee(figures.guarantee);
+    const std::string &guarantee = figures.guarantee;
 
     sink(titleOf(mode));
     const std::string n = plain(figures.pickCount);
@@ -276,7 +311,9 @@ void writeReport(const ReportRequest &request, const ReportSink &sink) {
     sink("");
     sink("Play these " + t + " Tickets");
 
-    if (isCatalogued(mode))
+    if (request.designedWheel)
+        writeDesignedTickets(request, *request.designedWheel, sink);
+    else if (isCatalogued(mode))
         writeCataloguedTickets(request, figures, mode, sink);
     else if (mode == 7 || mode == 8)
         writeFullWheel(request, lottoKindOfMode(mode), readable, sink);
@@ -284,9 +321,8 @@ void writeReport(const ReportRequest &request, const ReportSink &sink) {
     sink("Ticket Cost based on $1 US");
     sink("");
     sink("Does this Wheel Work?  It's Easy to Prove.");
-    if (mode >= 5 && mode <= 8)
-        sink("Pick Any " + plain(lottoKindOfMode(mode)) + " of the " + n +
-             " Numbers you've Selected");
+    if (figures.drawn > 0)
+        sink("Pick Any " + plain(figures.drawn) + " of the " + n + " Numbers you've Selected");
     sink("Check All  " + t + " Tickets. At Least 1 Ticket will have " + plain(figures.matchCount) +
          " Numbers");
     sink("Thats your " + guarantee + " Guarantee");
@@ -300,8 +336,6 @@ std::vector<std::string> reportLines(const ReportRequest &request) {
 }
 
 std::int32_t reportTicketCount(const ReportRequest &request) {
-    if (request.designedWheel)
-        return static_cast<std::int32_t>(request.designedWheel->tickets.size());
     return figuresOf(request).ticketCount;
 }
 
@@ -310,8 +344,6 @@ void writeReport(SharedState &state, const ReportSink &sink) {
 }
 
 std::string documentCaption(const ReportRequest &request) {
-    if (request.designedWheel)
-        return designedReportCaption(*request.designedWheel);
     const int kind = lottoKindOfMode(request.wheelMode);
     const std::string t = plain(request.ticketCount);
     return "  $" + t + "   " + t + "  Tickets  " + plain(request.pickCount) + " Numbers  Pick " +

@@ -7,6 +7,7 @@
 #include "shared_state.h"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,8 +25,11 @@ ReportRequest reportRequestFrom(const SharedState &state);
 // pickCount, ticketCount and matchCount from a table wheel, wheelNumbers, and counter.
 ReportRequest takeReportRequest(SharedState &state);
 
-// The request that plays a designed wheel (kind 5 or 6) over the player's numbers picks[1 .. N]:
-// its report is the one writeDesignedReport writes.
+// The request that plays a designed wheel (kind 5 or 6) over the player's numbers: numbers[p - 1]
+// stands for the wheel's number p. Its report has a catalogued wheel's frame with the wheel's own
+// guarantee "t of m".
+ReportRequest designedReportRequest(const PlainWheel &wheel, std::span<const int> numbers);
+// The same over picks[1 .. N] of the shared state.
 ReportRequest designedReportRequest(const PlainWheel &wheel, const SharedState &state);
 
 // Writes the report of a request, line by line.
