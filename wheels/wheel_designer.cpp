@@ -1,5 +1,7 @@
 #include "wheel_designer.h"
 
+#include "wheel_verify.h"
+
 #include <algorithm>
 #include <cmath>
 #include <condition_variable>
@@ -71,6 +73,7 @@ struct Budget {
     Clock::time_point deadline;
     std::uint64_t moves = 0; // 0: no limit
     int targetTickets = 0;
+    int ticketBudget = 0; // 0: no limit
     const std::atomic<bool> *cancel = nullptr;
 };
 
@@ -81,7 +84,11 @@ public:
            std::atomic<int> &sharedBest)
         : m_kind(request.kind), m_numbers(request.numbers), m_t(request.guarantee.matches),
           m_m(request.guarantee.drawn), m_all((NumberSet{1} << request.numbers) - 1),
-          m_budget(budget), m_sharedBest(sharedBest), m_random(seed) {}
+          m_budget(budget),
+          m_maxTickets(budget.ticketBudget > 0
+                           ? std::min(static_cast<std::size_t>(budget.ticketBudget), kMaxTickets)
+                           : kMaxTickets),
+          m_sharedBest(sharedBest), m_random(seed) {}
 
     // Greedy start (or the given start when it is smaller), then annealing until the budget ends.
     void run(const std::optional<PlainWheel> &start) {
@@ -92,6 +99,8 @@ public:
             for (const NumberSet ticket : start->tickets)
                 addBlock(ticket);
         }
+        while (m_blocks.size() > m_maxTickets)
+            dropWeakestBlock();
         anneal();
         m_cover = {};
         m_place = {};
@@ -99,6 +108,8 @@ public:
     }
 
     const std::vector<NumberSet> &best() const { return m_best; }
+    // The m-sets the best wheel leaves uncovered: none unless a ticket budget held it back.
+    std::uint64_t bestUncovered() const { return m_bestUncovered; }
     std::uint64_t moves() const { return m_moves; }
 
 private:
@@ -217,12 +228,12 @@ private:
 
     // Ticket by ticket, the best of a few candidates that each cover one uncovered m-set (one
     // candidate, unweighed, when each ticket covers very many). Stops short of the cover at the
-    // most tickets the counts can hold.
+    // most tickets the counts can hold or the player's budget allows.
     void greedyCover() {
         const std::uint64_t perTicket = drawsOneTicketCovers(m_numbers, m_kind, {m_t, m_m});
         const int candidates =
             static_cast<int>(std::clamp<std::uint64_t>(500'000 / perTicket, 1, 16));
-        while (!m_uncovered.empty() && m_blocks.size() < kMaxTickets && !stopped()) {
+        while (!m_uncovered.empty() && m_blocks.size() < m_maxTickets && !stopped()) {
             NumberSet chosen = 0;
             long mostNew = -1;
             for (int c = 0; c < candidates; ++c) {
@@ -246,9 +257,19 @@ private:
     // The wheel keeps its guarantee: it is the best so far.
     void record() {
         m_best = m_blocks;
+        m_bestUncovered = 0;
         int seen = m_sharedBest.load();
         const int size = static_cast<int>(m_best.size());
         while ((seen == 0 || size < seen) && !m_sharedBest.compare_exchange_weak(seen, size)) {
+        }
+    }
+
+    // Under a ticket budget too small for the guarantee: the wheel leaving the fewest m-sets
+    // uncovered is the best so far, until one keeps the guarantee.
+    void recordIfCloser() {
+        if (m_budget.ticketBudget > 0 && m_uncovered.size() < m_bestUncovered) {
+            m_best = m_blocks;
+            m_bestUncovered = m_uncovered.size();
         }
     }
 
@@ -289,6 +310,7 @@ private:
                 dropWeakestBlock();
                 continue;
             }
+            recordIfCloser();
             if (m_moves % kMovesBetweenChecks == 0 && stopped())
                 return;
             ++m_moves;
@@ -343,12 +365,14 @@ private:
     int m_m;
     NumberSet m_all;
     Budget m_budget;
+    std::size_t m_maxTickets;
     std::atomic<int> &m_sharedBest;
     std::mt19937_64 m_random;
     std::uint64_t m_moves = 0;
 
     std::vector<NumberSet> m_blocks;
     std::vector<NumberSet> m_best;
+    std::uint64_t m_bestUncovered = std::numeric_limits<std::uint64_t>::max();
     // Per m-set, by colexicographic rank: the tickets meeting it in t numbers or more.
     std::vector<std::uint16_t> m_cover;
     std::vector<std::uint32_t> m_uncovered; // the ranks of the m-sets no ticket covers
@@ -382,6 +406,9 @@ std::string designProblem(const DesignRequest &request) {
     if (std::string problem = shapeProblem(request.kind, request.numbers, request.guarantee);
         !problem.empty())
         return problem;
+    if (request.ticketBudget < 0)
+        return "a ticket budget of " + std::to_string(request.ticketBudget) +
+               " tickets cannot be bought; give 1 or more";
     const std::uint64_t draws = choose(request.numbers, request.guarantee.drawn);
     if (draws > kMaxDesignDraws)
         return "there are " + std::to_string(draws) + " ways to draw " +
@@ -408,7 +435,7 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
                                 kSearchMemory / std::max<std::uint64_t>(perSearch, 1)),
         1, 256));
     const Budget budget{begin + request.timeBudget, request.moveBudget, request.targetTickets,
-                        cancel};
+                        request.ticketBudget, cancel};
     std::atomic<int> sharedBest{0};
     int running = searches;
     std::mutex runningMutex;
@@ -438,17 +465,38 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
         }
     }
 
+    // A wheel that keeps the guarantee wins, the smallest of them; under a ticket budget too small
+    // for that, the one leaving the fewest m-sets uncovered.
     DesignResult result;
+    std::uint64_t leastUncovered = 0;
     for (const Search &search : pool) {
         result.moves += search.moves();
-        if (!search.best().empty() &&
-            (!result.wheel || search.best().size() < result.wheel->tickets.size()))
+        if (search.best().empty())
+            continue;
+        if (!result.wheel || search.bestUncovered() < leastUncovered ||
+            (search.bestUncovered() == leastUncovered &&
+             search.best().size() < result.wheel->tickets.size())) {
             result.wheel =
                 PlainWheel{request.kind, request.numbers, request.guarantee, search.best()};
+            leastUncovered = search.bestUncovered();
+        }
     }
-    if (result.wheel && !meetsGuarantee(*result.wheel, request.threads))
-        throw std::logic_error("the designer made a wheel that does not keep " +
-                               guaranteeText(request.guarantee));
+    result.allDraws = choose(request.numbers, request.guarantee.drawn);
+    if (result.wheel && leastUncovered == 0) {
+        if (!meetsGuarantee(*result.wheel, request.threads))
+            throw std::logic_error("the designer made a wheel that does not keep " +
+                                   guaranteeText(request.guarantee));
+        result.coveredDraws = result.allDraws;
+    } else if (result.wheel) {
+        // The proof counts what the wheel covers; the search's own count must agree with it.
+        const std::uint64_t uncovered =
+            countUncovered(result.wheel->tickets, request.numbers, request.guarantee.matches,
+                           request.guarantee.drawn, request.threads);
+        if (uncovered != leastUncovered)
+            throw std::logic_error("the designer miscounted the draws its wheel leaves out of " +
+                                   guaranteeText(request.guarantee));
+        result.coveredDraws = result.allDraws - uncovered;
+    }
     result.cancelled = cancel && cancel->load();
     result.elapsed = elapsed();
     if (progress)

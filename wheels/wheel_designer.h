@@ -30,6 +30,9 @@ struct DesignRequest {
     std::uint64_t moveBudget = 0;
     // A wheel this small ends the search early (0: search until the budget is spent).
     int targetTickets = 0;
+    // The most tickets the player will buy (0: no limit). When no wheel this small keeps the
+    // guarantee, the search stays at this many tickets and keeps as many m-sets covered as it can.
+    int ticketBudget = 0;
     // Known wheels of the same shape to start from, e.g. the catalogue's; the smallest that keeps
     // the guarantee is taken when it is smaller than the greedy start.
     std::vector<PlainWheel> starts;
@@ -48,6 +51,12 @@ struct DesignResult {
     bool cancelled = false;
     std::chrono::milliseconds elapsed{0};
     std::uint64_t moves = 0; // made by all searches together
+    // Counted by the proof over the returned wheel: the m-sets on which it keeps the guarantee,
+    // out of all of them. Below all only under a ticket budget too small for a full cover.
+    std::uint64_t coveredDraws = 0;
+    std::uint64_t allDraws = 0;
+
+    bool keepsGuarantee() const { return wheel && coveredDraws == allDraws; }
 };
 
 // The most m-sets a design keeps counts for: C(49, 6) and the like fit, C(49, 7) does not.

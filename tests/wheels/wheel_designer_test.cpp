@@ -83,6 +83,44 @@ TEST(WheelDesigner, StartsFromAKnownWheelAndStopsAtTheTarget) {
     EXPECT_LE(early.wheel->tickets.size(), 8u);
 }
 
+TEST(WheelDesigner, KeepsTheMostCoverageTheTicketBudgetAllows) {
+    // Threes over six numbers, every pair covered: a ticket covers three of the 15 pairs and two
+    // tickets share at most one, so b tickets cover at most 3b pairs, and four tickets that share
+    // no pair exist; six are needed for all 15.
+    struct Case {
+        int budget;
+        std::uint64_t covered;
+    };
+    for (const Case c : {Case{2, 6}, Case{4, 12}, Case{6, 15}, Case{9, 15}}) {
+        SCOPED_TRACE(testing::Message() << "budget " << c.budget);
+        DesignRequest request = requestFor(3, 6, {2, 2}, 3000);
+        request.ticketBudget = c.budget;
+        const DesignResult result = designWheel(request);
+        ASSERT_TRUE(result.wheel);
+        EXPECT_EQ(result.allDraws, 15u);
+        EXPECT_EQ(result.coveredDraws, c.covered);
+        EXPECT_EQ(result.keepsGuarantee(), c.covered == 15);
+        EXPECT_EQ(result.wheel->tickets.size(),
+                  static_cast<std::size_t>(std::min(c.budget, 6)));
+        EXPECT_EQ(countUncovered(result.wheel->tickets, 6, 2, 2), 15 - c.covered);
+    }
+
+    // A wheel too large for the budget is cut down to it, and the same seed gives the same wheel.
+    DesignRequest request = requestFor(6, 20, {3, 6}, 500);
+    request.starts = {plainWheelOf(*findWheel(6, 7))};
+    request.ticketBudget = 8;
+    request.seed = 7;
+    const DesignResult first = designWheel(request);
+    const DesignResult second = designWheel(request);
+    ASSERT_TRUE(first.wheel);
+    EXPECT_EQ(first.wheel->tickets.size(), 8u);
+    EXPECT_EQ(first.wheel, second.wheel);
+    EXPECT_EQ(first.allDraws, 38760u);
+    EXPECT_EQ(first.coveredDraws,
+              first.allDraws - countUncovered(first.wheel->tickets, 20, 3, 6));
+    EXPECT_LT(first.coveredDraws, first.allDraws);
+}
+
 TEST(WheelDesigner, CancelStopsALongDesignAtOnce) {
     DesignRequest request = requestFor(6, 30, {3, 6}, 0);
     request.timeBudget = 600s;
@@ -122,6 +160,13 @@ TEST(WheelDesigner, RefusesWhatItCannotDesign) {
     EXPECT_EQ(problem(6, 49, {3, 9}),
               "there are 2054455634 ways to draw 9 of 49 numbers, more than the designer can "
               "follow (20000000)");
+    DesignRequest overBudget;
+    overBudget.kind = 6;
+    overBudget.numbers = 20;
+    overBudget.guarantee = {3, 6};
+    overBudget.ticketBudget = -1;
+    EXPECT_EQ(designProblem(overBudget),
+              "a ticket budget of -1 tickets cannot be bought; give 1 or more");
     DesignRequest wrong;
     EXPECT_THROW(designWheel(wrong), std::invalid_argument);
 }
