@@ -100,8 +100,7 @@ TEST(WheelDesigner, KeepsTheMostCoverageTheTicketBudgetAllows) {
         EXPECT_EQ(result.allDraws, 15u);
         EXPECT_EQ(result.coveredDraws, c.covered);
         EXPECT_EQ(result.keepsGuarantee(), c.covered == 15);
-        EXPECT_EQ(result.wheel->tickets.size(),
-                  static_cast<std::size_t>(std::min(c.budget, 6)));
+        EXPECT_EQ(result.wheel->tickets.size(), static_cast<std::size_t>(std::min(c.budget, 6)));
         EXPECT_EQ(countUncovered(result.wheel->tickets, 6, 2, 2), 15 - c.covered);
     }
 
@@ -116,8 +115,7 @@ TEST(WheelDesigner, KeepsTheMostCoverageTheTicketBudgetAllows) {
     EXPECT_EQ(first.wheel->tickets.size(), 8u);
     EXPECT_EQ(first.wheel, second.wheel);
     EXPECT_EQ(first.allDraws, 38760u);
-    EXPECT_EQ(first.coveredDraws,
-              first.allDraws - countUncovered(first.wheel->tickets, 20, 3, 6));
+    EXPECT_EQ(first.coveredDraws, first.allDraws - countUncovered(first.wheel->tickets, 20, 3, 6));
     EXPECT_LT(first.coveredDraws, first.allDraws);
 }
 
