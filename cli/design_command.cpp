@@ -26,6 +26,7 @@ struct DesignOptions {
     std::int64_t seconds = 10;
     std::int64_t seed = 1;
     int threads = 1;
+    int tickets = 0; // 0: as few as keep the guarantee
     std::string out;
 };
 
@@ -64,16 +65,19 @@ Guarantee guaranteeOf(const std::string &text) {
     return {static_cast<int>(matches), static_cast<int>(drawn)};
 }
 
-// One line: what was found, the best known and the catalogue's count beside it, and the time.
-std::string summaryOf(const PlainWheel &wheel, std::chrono::milliseconds elapsed, bool cancelled) {
+// One line: what was found (or, held back by --tickets, the share of the draws it keeps), the
+// best known and the catalogue's count beside it, and the time.
+std::string summaryOf(const DesignResult &result) {
+    const PlainWheel &wheel = *result.wheel;
     const std::optional<int> best = bestKnownTickets(wheel.kind, wheel.numbers, wheel.guarantee);
     const std::optional<int> catalogued =
         cataloguedTickets(wheel.kind, wheel.numbers, wheel.guarantee);
     return std::to_string(wheel.tickets.size()) + " tickets for " + guaranteeText(wheel.guarantee) +
            " over " + std::to_string(wheel.numbers) + " numbers, " + std::to_string(wheel.kind) +
-           " a ticket, proven; best known " + (best ? std::to_string(*best) : "not in the table") +
-           "; catalogue " + (catalogued ? std::to_string(*catalogued) : "has no such wheel") +
-           "; " + elapsedText(elapsed) + (cancelled ? " (stopped early)" : "");
+           " a ticket" + (result.keepsGuarantee() ? ", proven" : ": " + coverageText(result)) +
+           "; best known " + (best ? std::to_string(*best) : "not in the table") + "; catalogue " +
+           (catalogued ? std::to_string(*catalogued) : "has no such wheel") + "; " +
+           elapsedText(result.elapsed) + (result.cancelled ? " (stopped early)" : "");
 }
 
 DesignRequest requestFor(const DesignOptions &options) {
@@ -86,6 +90,7 @@ DesignRequest requestFor(const DesignOptions &options) {
     request.timeBudget = std::chrono::seconds(options.seconds);
     request.seed = static_cast<std::uint64_t>(options.seed);
     request.threads = threadsToRun(options.threads);
+    request.ticketBudget = options.tickets;
     aimAtKnownWheels(request);
     return request;
 }
@@ -120,7 +125,7 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
                             : "design: no wheel found in " + elapsedText(result.elapsed) +
                                   "; give it more --seconds");
 
-    const std::string summary = summaryOf(*result.wheel, result.elapsed, result.cancelled);
+    const std::string summary = summaryOf(result);
     if (!file) {
         // The wheel file on standard output, so the summary goes to standard error.
         writeWheelFile(*result.wheel, [&io](std::string_view line) { writeOutputLine(io, line); });
@@ -166,6 +171,12 @@ void addDesignCommand(CLI::App &app, Io &io) {
         ->type_name("X");
     addThreadsOption(*command, options->threads);
     command
+        ->add_option("--tickets", options->tickets,
+                     "buy at most B tickets; when no wheel that small keeps the guarantee, the "
+                     "wheel that keeps it for the most draws, and the share of the draws it keeps")
+        ->check(wholeNumberFrom(1, kMaxDesignTickets))
+        ->type_name("B");
+    command
         ->add_option("--out", options->out,
                      "write the wheel file into FILE; FILE is replaced only once it is written "
                      "completely")
@@ -173,7 +184,8 @@ void addDesignCommand(CLI::App &app, Io &io) {
     command->footer("The wheel file: a line \"K N T M\", then one ticket a line.\n"
                     "Example:\n"
                     "  marlek-lotto-cli design --kind 6 --numbers 20 --guarantee 3/6 --out "
-                    "wheel20.txt");
+                    "wheel20.txt\n"
+                    "  marlek-lotto-cli design --kind 6 --numbers 20 --guarantee 3/6 --tickets 8");
     command->callback([options, command, &io] { runDesign(*options, *command, io); });
 }
 

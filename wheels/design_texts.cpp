@@ -1,6 +1,7 @@
 #include "design_texts.h"
 
 #include "best_known.h"
+#include "number_text.h"
 
 #include <cstdio>
 
@@ -11,13 +12,15 @@ std::string ticketsText(std::int64_t count) {
     return std::to_string(count) + (count == 1 ? " ticket" : " tickets");
 }
 
-std::string standingText(const PlainWheel &wheel) {
+// A wheel short of its guarantee is compared with nothing: fewer tickets than the best known is
+// no feat then.
+std::string standingText(const PlainWheel &wheel, bool keepsGuarantee) {
     const std::optional<int> catalogued =
         cataloguedTickets(wheel.kind, wheel.numbers, wheel.guarantee);
     const std::optional<int> best = bestKnownTickets(wheel.kind, wheel.numbers, wheel.guarantee);
     std::string text = "Catalogue: " + (catalogued ? ticketsText(*catalogued) : "no such wheel") +
                        ". Best known: " + (best ? ticketsText(*best) : "not in the table") + ".";
-    if (!best)
+    if (!best || !keepsGuarantee)
         return text;
     const auto found = static_cast<std::int64_t>(wheel.tickets.size());
     if (found <= *best)
@@ -45,15 +48,28 @@ std::string designProgressText(const DesignProgress &progress) {
                                      : std::string("no wheel yet"));
 }
 
+std::string coverageText(const DesignResult &result) {
+    const std::uint64_t tenthsOfPercent =
+        result.allDraws == 0 ? 0 : result.coveredDraws * 1000 / result.allDraws;
+    const std::string drawn =
+        result.wheel ? std::to_string(result.wheel->guarantee.drawn) : std::string("?");
+    return "meets the guarantee for " +
+           groupedOrZero(static_cast<std::int64_t>(result.coveredDraws)) + " of " +
+           groupedOrZero(static_cast<std::int64_t>(result.allDraws)) + " draws of " + drawn + " (" +
+           std::to_string(tenthsOfPercent / 10) + "." + std::to_string(tenthsOfPercent % 10) + "%)";
+}
+
 std::string designResultText(const DesignResult &result) {
     if (!result.wheel)
         return "Stopped after " + elapsedText(result.elapsed) + ", before a wheel was found.";
     const PlainWheel &wheel = *result.wheel;
+    const bool keeps = result.keepsGuarantee();
     return (result.cancelled ? "Stopped early. " : "") +
            ticketsText(static_cast<std::int64_t>(wheel.tickets.size())) +
-           ", proven: " + guaranteeText(wheel.guarantee) + " over " +
+           (keeps ? ", proven: " : " for ") + guaranteeText(wheel.guarantee) + " over " +
            std::to_string(wheel.numbers) + " numbers, " + std::to_string(wheel.kind) +
-           " a ticket (" + elapsedText(result.elapsed) + ").\n" + standingText(wheel);
+           " a ticket (" + elapsedText(result.elapsed) + ")" +
+           (keeps ? "" : ": " + coverageText(result)) + ".\n" + standingText(wheel, keeps);
 }
 
 } // namespace marlek

@@ -17,6 +17,11 @@ std::string elapsedText(std::chrono::milliseconds elapsed);
 // "Designing: 4.2 s, best so far 12 tickets", or "Designing: 0.3 s, no wheel yet".
 std::string designProgressText(const DesignProgress &progress);
 
+// What a wheel held back by a ticket budget keeps: "meets the guarantee for 37,520 of 38,760
+// draws of 6 (96.8%)". The share is rounded down, so a wheel short of the guarantee never shows
+// 100.0%.
+std::string coverageText(const DesignResult &result);
+
 // Two lines: what was found and proven, then how it stands against the catalogue and the best
 // known ("This wheel is at the best known." when it is).
 std::string designResultText(const DesignResult &result);

@@ -31,8 +31,8 @@ constexpr std::chrono::milliseconds kProgressInterval{100};
 // Memory all searches together may take for their counts.
 constexpr std::uint64_t kSearchMemory = std::uint64_t{768} << 20;
 constexpr std::uint64_t kBytesPerDraw = sizeof(std::uint16_t) + 2 * sizeof(std::uint32_t);
-// A wheel's count of tickets covering one m-set must fit its 16 bits.
-constexpr std::size_t kMaxTickets = std::numeric_limits<std::uint16_t>::max();
+constexpr auto kMaxTickets = static_cast<std::size_t>(kMaxDesignTickets);
+static_assert(kMaxDesignTickets <= std::numeric_limits<std::uint16_t>::max());
 
 // Calls f(set) for every set made of `base` and `size` more numbers out of `pool`, until an f
 // that returns a bool returns false. Yields whether it went through to the end.

@@ -52,7 +52,8 @@ struct DesignResult {
     std::chrono::milliseconds elapsed{0};
     std::uint64_t moves = 0; // made by all searches together
     // Counted by the proof over the returned wheel: the m-sets on which it keeps the guarantee,
-    // out of all of them. Below all only under a ticket budget too small for a full cover.
+    // out of all of them. Below all only under a ticket budget too small for a full cover (both
+    // 0 in a result made by hand: its wheel is taken to keep the guarantee).
     std::uint64_t coveredDraws = 0;
     std::uint64_t allDraws = 0;
 
@@ -61,6 +62,9 @@ struct DesignResult {
 
 // The most m-sets a design keeps counts for: C(49, 6) and the like fit, C(49, 7) does not.
 inline constexpr std::uint64_t kMaxDesignDraws = 20'000'000;
+
+// The most tickets a designed wheel may hold: its count of covering tickets per m-set is 16 bits.
+inline constexpr int kMaxDesignTickets = 65'535;
 
 // What keeps a request from being designed (a wrong shape, too many m-sets), or an empty text.
 std::string designProblem(const DesignRequest &request);

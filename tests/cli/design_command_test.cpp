@@ -4,6 +4,7 @@
 #include "temp_dir.h"
 
 #include "wheel_file.h"
+#include "wheel_verify.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +55,26 @@ TEST(DesignCommand, PrintsTheWheelAndPutsTheSummaryOnStandardError) {
         << result.err;
 }
 
+TEST(DesignCommand, KeepsToTheTicketBudgetAndSaysTheShareOfDrawsItMeets) {
+    // Each ticket of six out of eight misses a pair of numbers, and a drawn pair that touches
+    // both missed pairs meets no ticket: two tickets missing disjoint pairs leave 4 of the 28
+    // pairs out, the fewest two tickets can.
+    test::TempDir dir;
+    const std::string path = (dir / "wheel.txt").string();
+    const auto result = runCli({"design", "--kind", "6", "--numbers", "8", "--guarantee", "2/2",
+                                "--tickets", "2", "--seconds", "1", "--out", path});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(
+        result.out.starts_with("2 tickets for 2 of 2 over 8 numbers, 6 a ticket: meets "
+                               "the guarantee for 24 of 28 draws of 2 (85.7%); best known "))
+        << result.out;
+    const PlainWheel wheel = wheelFrom(test::readFileBytes(path));
+    EXPECT_EQ(wheel.tickets.size(), 2u);
+    EXPECT_EQ(countUncovered(wheel.tickets, 8, 2, 2), 4u);
+    // The file still names the guarantee it falls short of, and the proof says so.
+    EXPECT_EQ(runCli({"verify", "--wheel-file", path}).status, 1);
+}
+
 TEST(DesignCommand, CtrlCEndsTheSearchAndStillWritesTheProvenWheel) {
     test::TempDir dir;
     const std::string path = (dir / "wheel.txt").string();
@@ -95,6 +116,8 @@ TEST(DesignCommand, RefusesABadRequestWritingNothing) {
         {{"--kind", "5", "--numbers", "49", "--guarantee", "3/9"}, "more than the designer can"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--seconds", "0"}, "--seconds"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--threads", "x"}, "--threads"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--tickets", "0"}, "--tickets"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--tickets", "x"}, "--tickets"},
     };
     for (const Case &c : cases) {
         std::vector<std::string> args{"design"};

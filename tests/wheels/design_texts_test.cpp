@@ -35,6 +35,16 @@ TEST(DesignTexts, ResultStandsAgainstTheCatalogueAndTheBestKnown) {
         {{wheelOf(5, 7, {3, 3}, 1), false, milliseconds(900), 0},
          "1 ticket, proven: 3 of 3 over 7 numbers, 5 a ticket (0.9 s).\n"
          "Catalogue: no such wheel. Best known: not in the table."},
+        // Held back by a ticket budget: the share of the draws it keeps, rounded down, and no
+        // claim against the best known.
+        {{wheelOf(6, 20, {3, 6}, 8), false, milliseconds(10'000), 0, 38'759, 38'760},
+         "8 tickets for 3 of 6 over 20 numbers, 6 a ticket (10.0 s): meets the guarantee for "
+         "38,759 of 38,760 draws of 6 (99.9%).\n"
+         "Catalogue: 17 tickets. Best known: 10 tickets."},
+        {{wheelOf(5, 7, {3, 3}, 1), false, milliseconds(900), 0, 0, 35},
+         "1 ticket for 3 of 3 over 7 numbers, 5 a ticket (0.9 s): meets the guarantee for 0 of 35 "
+         "draws of 3 (0.0%).\n"
+         "Catalogue: no such wheel. Best known: not in the table."},
         {{std::nullopt, true, milliseconds(300), 0},
          "Stopped after 0.3 s, before a wheel was found."},
     };
