@@ -51,11 +51,10 @@ std::string designProgressText(const DesignProgress &progress) {
 std::string coverageText(const DesignResult &result) {
     const std::uint64_t tenthsOfPercent =
         result.allDraws == 0 ? 0 : result.coveredDraws * 1000 / result.allDraws;
-    const std::string drawn =
-        result.wheel ? std::to_string(result.wheel->guarantee.drawn) : std::string("?");
     return "meets the guarantee for " +
            groupedOrZero(static_cast<std::int64_t>(result.coveredDraws)) + " of " +
-           groupedOrZero(static_cast<std::int64_t>(result.allDraws)) + " draws of " + drawn + " (" +
+           groupedOrZero(static_cast<std::int64_t>(result.allDraws)) + " draws of " +
+           std::to_string(result.wheel->guarantee.drawn) + " (" +
            std::to_string(tenthsOfPercent / 10) + "." + std::to_string(tenthsOfPercent % 10) + "%)";
 }
 

@@ -17,8 +17,8 @@ std::string elapsedText(std::chrono::milliseconds elapsed);
 // "Designing: 4.2 s, best so far 12 tickets", or "Designing: 0.3 s, no wheel yet".
 std::string designProgressText(const DesignProgress &progress);
 
-// What a wheel held back by a ticket budget keeps: "meets the guarantee for 37,520 of 38,760
-// draws of 6 (96.8%)". The share is rounded down, so a wheel short of the guarantee never shows
+// What the wheel of a result (one with a wheel) keeps: "meets the guarantee for 37,506 of 38,760
+// draws of 6 (96.7%)". The share is rounded down, so a wheel short of the guarantee never shows
 // 100.0%.
 std::string coverageText(const DesignResult &result);
 

@@ -407,8 +407,8 @@ std::string designProblem(const DesignRequest &request) {
         !problem.empty())
         return problem;
     if (request.ticketBudget < 0)
-        return "a ticket budget of " + std::to_string(request.ticketBudget) +
-               " tickets cannot be bought; give 1 or more";
+        return "the ticket budget must be 1 or more (0 for none), not " +
+               std::to_string(request.ticketBudget);
     const std::uint64_t draws = choose(request.numbers, request.guarantee.drawn);
     if (draws > kMaxDesignDraws)
         return "there are " + std::to_string(draws) + " ways to draw " +
@@ -500,8 +500,8 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     result.cancelled = cancel && cancel->load();
     result.elapsed = elapsed();
     if (progress)
-        progress(
-            {result.wheel ? static_cast<int>(result.wheel->tickets.size()) : 0, result.elapsed});
+        progress({result.keepsGuarantee() ? static_cast<int>(result.wheel->tickets.size()) : 0,
+                  result.elapsed});
     return result;
 }
 

@@ -164,7 +164,7 @@ TEST(WheelDesigner, RefusesWhatItCannotDesign) {
     overBudget.guarantee = {3, 6};
     overBudget.ticketBudget = -1;
     EXPECT_EQ(designProblem(overBudget),
-              "a ticket budget of -1 tickets cannot be bought; give 1 or more");
+              "the ticket budget must be 1 or more (0 for none), not -1");
     DesignRequest wrong;
     EXPECT_THROW(designWheel(wrong), std::invalid_argument);
 }
