@@ -75,6 +75,11 @@ void DesignerWindow::createWidgets() {
     spnDrawn = spinBox(this, "spnDrawn", 3, 20, 6);
     spnSeconds = spinBox(this, "spnSeconds", 1, 3600, 10);
     spnSeconds->setSuffix(tr(" s"));
+    spnBudget = spinBox(this, "spnBudget", 0, kMaxDesignTickets, 0);
+    spnBudget->setSpecialValueText(tr("none"));
+    spnBudget->setToolTip(
+        tr("The most tickets you will buy: below what the guarantee needs, the wheel covers as "
+           "many draws as it can"));
 
     auto *form = new QFormLayout;
     auto addRow = [this, form](const QString &caption, QWidget *field) {
@@ -87,6 +92,7 @@ void DesignerWindow::createWidgets() {
     addRow(tr("&Matches on one ticket (t):"), spnMatches);
     addRow(tr("&When this many are drawn (m):"), spnDrawn);
     addRow(tr("&Time to search:"), spnSeconds);
+    addRow(tr("Ticket &budget:"), spnBudget);
 
     cmdDesign = new QPushButton(tr("&Design"), this);
     cmdDesign->setObjectName(QStringLiteral("cmdDesign"));
@@ -98,7 +104,6 @@ void DesignerWindow::createWidgets() {
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdPlay = new QPushButton(tr("&Play..."), this);
     cmdPlay->setObjectName(QStringLiteral("cmdPlay"));
-    cmdPlay->setToolTip(tr("Draw the numbers to play this wheel with and open its report"));
     cmdClose = new QPushButton(tr("Cl&ose"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
@@ -131,7 +136,8 @@ void DesignerWindow::createWidgets() {
     setTabOrder(spnNumbers, spnMatches);
     setTabOrder(spnMatches, spnDrawn);
     setTabOrder(spnDrawn, spnSeconds);
-    setTabOrder(spnSeconds, cmdDesign);
+    setTabOrder(spnSeconds, spnBudget);
+    setTabOrder(spnBudget, cmdDesign);
     setTabOrder(cmdDesign, cmdCancel);
     setTabOrder(cmdCancel, cmdSave);
     setTabOrder(cmdSave, cmdPlay);
@@ -172,6 +178,7 @@ DesignRequest DesignerWindow::request() const {
     request.numbers = spnNumbers->value();
     request.guarantee = {spnMatches->value(), spnDrawn->value()};
     request.timeBudget = std::chrono::seconds(spnSeconds->value());
+    request.ticketBudget = spnBudget->value();
     request.seed = m_seed;
     request.threads = m_threads > 0 ? m_threads : std::max(1, QThread::idealThreadCount());
     aimAtKnownWheels(request);
@@ -236,6 +243,7 @@ void DesignerWindow::designFinished(const DesignResult &result, const QString &f
             tr("The design failed (%1). Try fewer numbers or fewer drawn.").arg(failure));
     } else {
         m_wheel = result.wheel;
+        m_wheelKeepsGuarantee = result.keepsGuarantee();
         lblResult->setText(qText(designResultText(result)));
     }
     updateButtons();
@@ -250,12 +258,17 @@ void DesignerWindow::stopWorker() {
 void DesignerWindow::updateButtons() {
     const bool designing = isDesigning();
     const bool cancelHadFocus = cmdCancel->hasFocus();
-    for (QWidget *field : std::initializer_list<QWidget *>{cboKind, spnNumbers, spnMatches,
-                                                           spnDrawn, spnSeconds, cmdDesign})
+    for (QWidget *field : std::initializer_list<QWidget *>{
+             cboKind, spnNumbers, spnMatches, spnDrawn, spnSeconds, spnBudget, cmdDesign})
         field->setEnabled(!designing);
     cmdCancel->setEnabled(designing);
     cmdSave->setEnabled(!designing && m_wheel.has_value());
-    cmdPlay->setEnabled(!designing && m_wheel.has_value());
+    // A report states the guarantee as kept, so only a wheel that keeps it is played.
+    cmdPlay->setEnabled(!designing && m_wheel.has_value() && m_wheelKeepsGuarantee);
+    cmdPlay->setToolTip(m_wheel && !m_wheelKeepsGuarantee
+                            ? tr("This wheel does not keep the guarantee for every draw, so it "
+                                 "has no report: save it, or design without a ticket budget")
+                            : tr("Draw the numbers to play this wheel with and open its report"));
     // The keyboard goes where the next step is: Cancel while it runs, then Play or Design again.
     if (designing)
         cmdCancel->setFocus();
@@ -281,7 +294,7 @@ void DesignerWindow::cmdSave_Click() {
 }
 
 void DesignerWindow::cmdPlay_Click() {
-    if (!m_wheel)
+    if (!m_wheel || !m_wheelKeepsGuarantee)
         return;
     // The picker reads the wheel's kind, N and T from the shared state, as for a catalogued wheel.
     SharedState &state = m_session.state;

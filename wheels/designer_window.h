@@ -68,6 +68,7 @@ private:
     QSpinBox *spnMatches = nullptr;
     QSpinBox *spnDrawn = nullptr;
     QSpinBox *spnSeconds = nullptr;
+    QSpinBox *spnBudget = nullptr;
     QPushButton *cmdDesign = nullptr;
     QPushButton *cmdCancel = nullptr;
     QPushButton *cmdSave = nullptr;
@@ -80,6 +81,8 @@ private:
     std::thread m_worker;
     std::atomic<bool> m_cancel{false};
     std::optional<PlainWheel> m_wheel;
+    // False for a wheel held to a ticket budget below what the guarantee needs.
+    bool m_wheelKeepsGuarantee = false;
 };
 
 } // namespace marlek

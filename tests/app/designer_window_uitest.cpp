@@ -141,6 +141,33 @@ TEST_F(DesignerWindowTest, AWheelAtTheBestKnownSaysSoBesideTheCatalogue) {
         << result.toStdString();
 }
 
+TEST_F(DesignerWindowTest, ATicketBudgetBelowTheGuaranteeGivesItsCoverageAndNoPlay) {
+    auto *budget = child<QSpinBox>("spnBudget");
+    EXPECT_EQ(budget->value(), 0);
+    EXPECT_EQ(budget->text(), "none"); // the designs above run with no budget
+
+    // 3 of 3 over 7 numbers needs more than one ticket; one ticket holds 10 of the 35 triples.
+    budget->setValue(1);
+    designSmallWheel();
+    EXPECT_EQ(designer->wheel()->tickets.size(), 1u);
+    const QString result = readOut("lblResult");
+    EXPECT_TRUE(result.startsWith("1 ticket for 3 of 3 over 7 numbers, 5 a ticket ("))
+        << result.toStdString();
+    EXPECT_TRUE(result.contains("meets the guarantee for 10 of 35 draws of 3 (28.5%)."))
+        << result.toStdString();
+    EXPECT_TRUE(child<QPushButton>("cmdSave")->isEnabled());
+    auto *play = child<QPushButton>("cmdPlay");
+    EXPECT_FALSE(play->isEnabled());
+    EXPECT_TRUE(play->toolTip().contains("does not keep the guarantee"))
+        << play->toolTip().toStdString();
+
+    budget->setValue(0); // back to none: the next wheel keeps the guarantee and plays
+    designSmallWheel();
+    EXPECT_TRUE(meetsGuarantee(*designer->wheel()));
+    EXPECT_TRUE(play->isEnabled());
+    EXPECT_FALSE(play->toolTip().contains("does not keep the guarantee"));
+}
+
 TEST_F(DesignerWindowTest, AGuaranteeTooLargeToSearchIsRefusedWithAMessage) {
     startDesign({6, 49, 3, 20, 10}); // every 20 of 49 numbers: far too many sets to count
     EXPECT_FALSE(designer->isDesigning());
@@ -246,7 +273,8 @@ TEST_F(DesignerWindowTest, PlayingOpensThePickerAndItsYesTheDesignedReport) {
 }
 
 TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder) {
-    const char *fields[] = {"cboKind", "spnNumbers", "spnMatches", "spnDrawn", "spnSeconds"};
+    const char *fields[] = {"cboKind",  "spnNumbers", "spnMatches",
+                            "spnDrawn", "spnSeconds", "spnBudget"};
     for (const char *name : fields) {
         QWidget *field = child<QWidget>(name);
         bool labelled = false;
@@ -259,8 +287,8 @@ TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder)
     QApplication::setActiveWindow(designer);
     child<QWidget>("cboKind")->setFocus();
     // Save and Play wait for a wheel; Cancel for a design.
-    const char *order[] = {"spnNumbers", "spnMatches",  "spnDrawn",  "spnSeconds", "cmdDesign",
-                           "cmdClose",   "lblProgress", "lblResult", "cboKind"};
+    const char *order[] = {"spnNumbers", "spnMatches", "spnDrawn",    "spnSeconds", "spnBudget",
+                           "cmdDesign",  "cmdClose",   "lblProgress", "lblResult",  "cboKind"};
     for (const char *name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(name)) << name;
