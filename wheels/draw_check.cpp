@@ -365,14 +365,16 @@ void DrawChecker::readTicket(std::string_view line) {
 }
 
 // "Pick Any 5 of the 7 Numbers you've Selected": the guarantee holds when that many drawn
-// numbers are among the player's.
+// numbers are among the player's. A catalogued or full wheel names its kind; a designed wheel
+// "t of m" names its m, which may be less.
 void DrawChecker::readPickAny(std::string_view line) {
     Cursor cursor{line};
     std::int64_t condition = 0;
-    if (!cursor.literal("Pick Any ") || !cursor.number(condition) || condition != m_kind ||
-        !cursor.literal(" of the " + m_numbers + " Numbers you've Selected") || !cursor.atEnd())
-        refuse(shown(line) + " where the report has \"Pick Any " + plain(m_kind) + " of the " +
-               m_numbers + " Numbers you've Selected\"");
+    if (!cursor.literal("Pick Any ") || !cursor.number(condition) || condition < 1 ||
+        condition > m_kind || !cursor.literal(" of the " + m_numbers + " Numbers you've Selected") ||
+        !cursor.atEnd())
+        refuse(shown(line) + " where the report has \"Pick Any M of the " + m_numbers +
+               " Numbers you've Selected\" (M from 1 to " + plain(m_kind) + ")");
     m_condition = static_cast<int>(condition);
     m_expect = Expect::CheckAll;
 }

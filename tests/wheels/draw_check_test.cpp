@@ -3,6 +3,8 @@
 
 #include "draw_check.h"
 #include "number_text.h"
+#include "plain_wheel.h"
+#include "wheel_report.h"
 #include "wheel_tables.h"
 #include "worked_example.h"
 
@@ -155,6 +157,20 @@ TEST(DrawCheck, AFullWheelsTicketsAreCheckedAndSummed) {
                      "Tickets with 0 Hits  0"}));
     EXPECT_EQ(check[47], "Thats your  6 Guarantee, when 6 of your Numbers are Drawn");
     EXPECT_EQ(check[48], "This Draw: it does not apply");
+}
+
+// A designed wheel's guarantee "2 of 3" applies once 3 of the player's numbers are drawn, fewer
+// than the 5 a ticket holds.
+TEST(DrawCheck, ADesignedWheelsGuaranteeAppliesAtItsOwnCount) {
+    const NumberSet low = bitOf(1) | bitOf(2) | bitOf(3) | bitOf(4) | bitOf(5);
+    const NumberSet high = bitOf(3) | bitOf(4) | bitOf(5) | bitOf(6) | bitOf(7);
+    const PlainWheel wheel{5, 7, {2, 3}, {low, high}};
+    const std::vector<int> played{3, 11, 17, 25, 33, 40, 42};
+    const Lines check = drawCheckLines(designedReportRequest(wheel, played), {1, 2, 3, 40, 42});
+    EXPECT_THAT(check, ::testing::Contains("Thats your  2 of 3 Guarantee, when 3 of your Numbers "
+                                           "are Drawn"));
+    EXPECT_THAT(check, ::testing::Contains("This Draw: it applies, and At Least 1 Ticket has 2 "
+                                           "Numbers"));
 }
 
 struct BadDraw {
