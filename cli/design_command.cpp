@@ -5,6 +5,7 @@
 
 #include "best_known.h"
 #include "design_texts.h"
+#include "orbit_search.h"
 #include "wheel_designer.h"
 #include "wheel_file.h"
 
@@ -27,6 +28,7 @@ struct DesignOptions {
     std::int64_t seed = 1;
     int threads = 1;
     int tickets = 0; // 0: as few as keep the guarantee
+    std::string orbit; // "H/B": only wheels of B base tickets, each turned H times
     std::string out;
 };
 
@@ -53,6 +55,50 @@ private:
 };
 
 // "T/M", e.g. "3/6".
+Guarantee guaranteeOf(const std::string &text);
+
+// "H/B", e.g. "10/1".
+OrbitRequest orbitRequestOf(const DesignOptions &options) {
+    const std::size_t slash = options.orbit.find('/');
+    std::int64_t cycle = 0;
+    std::int64_t baseTickets = 0;
+    if (slash == std::string::npos || !parseWholeNumber(options.orbit.substr(0, slash), cycle) ||
+        !parseWholeNumber(options.orbit.substr(slash + 1), baseTickets) || cycle > 64 ||
+        baseTickets > 100'000)
+        throw UsageError("--orbit: give it as H/B, e.g. 10/1 for one base ticket turned 10 "
+                         "times, not \"" +
+                         options.orbit + "\"");
+    if (options.tickets > 0)
+        throw UsageError("--orbit and --tickets cannot be given together");
+    OrbitRequest request;
+    request.kind = options.kind;
+    request.numbers = options.numbers;
+    request.guarantee = guaranteeOf(options.guarantee);
+    request.cycle = static_cast<int>(cycle);
+    request.baseTickets = static_cast<int>(baseTickets);
+    if (const std::string problem = orbitProblem(request); !problem.empty())
+        throw UsageError("design: " + problem);
+    request.timeBudget = std::chrono::seconds(options.seconds);
+    request.seed = static_cast<std::uint64_t>(options.seed);
+    return request;
+}
+
+// A turn search: its wheel, proven, or nothing in the time.
+DesignResult searchOrbits(const OrbitRequest &request) {
+    const auto begin = std::chrono::steady_clock::now();
+    DesignResult result;
+    {
+        const InterruptCatcher catcher;
+        result.wheel = searchOrbitWheel(request, &interrupted);
+    }
+    result.cancelled = interrupted;
+    result.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - begin);
+    result.allDraws = choose(request.numbers, request.guarantee.drawn);
+    result.coveredDraws = result.wheel ? result.allDraws : 0;
+    return result;
+}
+
 Guarantee guaranteeOf(const std::string &text) {
     const std::size_t slash = text.find('/');
     std::int64_t matches = 0;
@@ -96,7 +142,10 @@ DesignRequest requestFor(const DesignOptions &options) {
 }
 
 void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
-    const DesignRequest request = requestFor(options);
+    const bool orbits = !options.orbit.empty();
+    const std::optional<OrbitRequest> orbitRequest =
+        orbits ? std::optional(orbitRequestOf(options)) : std::nullopt;
+    const DesignRequest request = orbits ? DesignRequest{} : requestFor(options);
     if (command.count("--out") > 0 && options.out.empty())
         throw UsageError("--out: the file name is empty");
     // Opened before the search, so a folder that cannot take the file is said before the wait.
@@ -113,17 +162,20 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
                    << "   " << std::flush;
         };
     DesignResult result;
-    {
+    if (orbitRequest) {
+        result = searchOrbits(*orbitRequest);
+    } else {
         const InterruptCatcher catcher;
         result = designWheel(request, &interrupted, progress);
+        if (io.errIsTerminal)
+            io.err << '\n';
     }
-    if (io.errIsTerminal)
-        io.err << '\n';
     if (!result.wheel)
         throw IoFailure(result.cancelled
                             ? "design: interrupted before the first wheel was found"
                             : "design: no wheel found in " + elapsedText(result.elapsed) +
-                                  "; give it more --seconds");
+                                  (orbits ? "; give it more --seconds or another --orbit"
+                                          : "; give it more --seconds"));
 
     const std::string summary = summaryOf(result);
     if (!file) {
@@ -176,6 +228,12 @@ void addDesignCommand(CLI::App &app, Io &io) {
                      "wheel that keeps it for the most draws, and the share of the draws it keeps")
         ->check(wholeNumberFrom(1, kMaxDesignTickets))
         ->type_name("B");
+    command
+        ->add_option("--orbit", options->orbit,
+                     "search only wheels with a turn symmetry: the numbers 1 to H·R in R rings "
+                     "of H that turn together (the rest stay put), and B base tickets, each with "
+                     "its H turns; ends at the first wheel that keeps the guarantee")
+        ->type_name("H/B");
     command
         ->add_option("--out", options->out,
                      "write the wheel file into FILE; FILE is replaced only once it is written "

@@ -55,6 +55,27 @@ TEST(DesignCommand, PrintsTheWheelAndPutsTheSummaryOnStandardError) {
         << result.err;
 }
 
+TEST(DesignCommand, OrbitSearchesOnlyWheelsWithATurnSymmetry) {
+    test::TempDir dir;
+    const std::string path = (dir / "wheel.txt").string();
+    const auto found = runCli({"design", "--kind", "6", "--numbers", "20", "--guarantee", "3/6",
+                               "--orbit", "10/1", "--out", path});
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_TRUE(found.out.starts_with("10 tickets for 3 of 6 over 20 numbers, 6 a ticket, "
+                                      "proven; best known 10; catalogue 17; "))
+        << found.out;
+    EXPECT_EQ(runCli({"verify", "--wheel-file", path}).status, 0);
+
+    // Too few base tickets for the guarantee: nothing found, nothing written.
+    const auto missed = runCli({"design", "--kind", "6", "--numbers", "14", "--guarantee", "4/6",
+                                "--orbit", "7/1", "--seconds", "1", "--out", path + "2"});
+    EXPECT_EQ(missed.status, 1);
+    EXPECT_NE(missed.err.find("no wheel found in 1.0 s; give it more --seconds or another --orbit"),
+              std::string::npos)
+        << missed.err;
+    EXPECT_FALSE(std::filesystem::exists(path + "2"));
+}
+
 TEST(DesignCommand, KeepsToTheTicketBudgetAndSaysTheShareOfDrawsItMeets) {
     // Each ticket of six out of eight misses a pair of numbers, and a drawn pair that touches
     // both missed pairs meets no ticket: two tickets missing disjoint pairs leave 4 of the 28
@@ -118,6 +139,12 @@ TEST(DesignCommand, RefusesABadRequestWritingNothing) {
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--threads", "x"}, "--threads"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--tickets", "0"}, "--tickets"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--tickets", "x"}, "--tickets"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10"}, "give it as H/B"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "21/1"},
+         "design: the turn must be 2 to 20 numbers long, not 21"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10/1", "--tickets",
+          "9"},
+         "--orbit and --tickets cannot be given together"},
     };
     for (const Case &c : cases) {
         std::vector<std::string> args{"design"};
