@@ -1,12 +1,15 @@
 // The designer's live search against the best known and the catalogue: one run per guarantee
 // with a fixed time budget on one core (10 s, or MARLEK_DESIGN_SECONDS). Counters: tickets found,
 // best known (0: not in the table), the catalogue's count (0: no such wheel), tickets above the
-// best known, the annealing moves made, and the process's peak memory.
+// best known, the annealing moves made, and the process's peak memory. The live search starts
+// from the catalogue only; the program's own table (long runs and joins) stands beside it in
+// own_table (0: no wheel) and own_above_best.
 //
 //   ./designer_bench --benchmark_filter='k6_N20'          one case
 //   MARLEK_DESIGN_SECONDS=1 ./designer_bench              a quick look at every case
 
 #include "best_known.h"
+#include "own_wheels.h"
 #include "wheel_designer.h"
 
 #include <benchmark/benchmark.h>
@@ -53,6 +56,10 @@ void designCase(benchmark::State &state, int kind, int numbers, Guarantee guaran
     state.counters["best_known"] = best.value_or(0);
     state.counters["catalogue"] = cataloguedTickets(kind, numbers, guarantee).value_or(0);
     state.counters["above_best"] = best ? tickets - *best : 0;
+    const std::optional<PlainWheel> own = ownWheel(kind, numbers, guarantee);
+    const int ownTickets = own ? static_cast<int>(own->tickets.size()) : 0;
+    state.counters["own_table"] = ownTickets;
+    state.counters["own_above_best"] = best && own ? ownTickets - *best : 0;
     state.counters["peak_MB"] = peakMegabytes();
 }
 

@@ -2,6 +2,7 @@
 
 #include "best_known.h"
 #include "number_text.h"
+#include "own_wheels.h"
 
 #include <cstdio>
 
@@ -34,6 +35,28 @@ void aimAtKnownWheels(DesignRequest &request) {
     request.targetTickets =
         bestKnownTickets(request.kind, request.numbers, request.guarantee).value_or(0);
     request.starts = cataloguedWheelsFor(request.kind, request.numbers, request.guarantee);
+    if (std::optional<PlainWheel> own = ownWheel(request.kind, request.numbers, request.guarantee))
+        request.starts.push_back(std::move(*own));
+}
+
+std::string ownTableText(std::optional<int> ownTickets, std::optional<int> bestKnown) {
+    if (!ownTickets)
+        return "The program's table has no wheel for this guarantee.";
+    std::string text =
+        "The program's table has a wheel of " + ticketsText(*ownTickets) + " for this guarantee";
+    if (!bestKnown)
+        return text + ".";
+    if (*ownTickets <= *bestKnown)
+        return text + ", at the best known.";
+    return text + ", " + std::to_string(*ownTickets - *bestKnown) + " above the best known (" +
+           std::to_string(*bestKnown) + ").";
+}
+
+std::string ownTableText(int kind, int numbers, Guarantee guarantee) {
+    const std::optional<PlainWheel> own = ownWheel(kind, numbers, guarantee);
+    return ownTableText(own ? std::optional<int>(static_cast<int>(own->tickets.size()))
+                            : std::nullopt,
+                        bestKnownTickets(kind, numbers, guarantee));
 }
 
 std::string elapsedText(std::chrono::milliseconds elapsed) {

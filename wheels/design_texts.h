@@ -4,12 +4,22 @@
 
 #include "wheel_designer.h"
 
+#include <optional>
 #include <string>
 
 namespace marlek {
 
-// Starts from the catalogue's wheels of that guarantee and stops once the best known is reached.
+// Starts from the catalogue's wheels of that guarantee and the program's own table's wheel, and
+// stops once the best known is reached.
 void aimAtKnownWheels(DesignRequest &request);
+
+// What the program's own table holds for a guarantee, before a design starts: "The program's
+// table has a wheel of 10 tickets for this guarantee, at the best known." (or "2 above the best
+// known (10)", or no word of the best known when it is not known), or "The program's table has no
+// wheel for this guarantee."
+std::string ownTableText(std::optional<int> ownTickets, std::optional<int> bestKnown);
+// The same for a shape, looked up in the tables.
+std::string ownTableText(int kind, int numbers, Guarantee guarantee);
 
 // "4.2 s".
 std::string elapsedText(std::chrono::milliseconds elapsed);

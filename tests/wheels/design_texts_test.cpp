@@ -1,6 +1,7 @@
 // What the design window says of a search: progress, and the result against the known wheels.
 
 #include "design_texts.h"
+#include "own_wheels.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,20 @@ TEST(DesignTexts, ResultStandsAgainstTheCatalogueAndTheBestKnown) {
         EXPECT_EQ(designResultText(c.result), c.text);
 }
 
+TEST(DesignTexts, OwnTableStandsAgainstTheBestKnown) {
+    EXPECT_EQ(ownTableText(10, 10),
+              "The program's table has a wheel of 10 tickets for this guarantee, at the best known.");
+    EXPECT_EQ(ownTableText(12, 10), "The program's table has a wheel of 12 tickets for this "
+                                    "guarantee, 2 above the best known (10).");
+    EXPECT_EQ(ownTableText(1, std::nullopt),
+              "The program's table has a wheel of 1 ticket for this guarantee.");
+    EXPECT_EQ(ownTableText(std::nullopt, 10),
+              "The program's table has no wheel for this guarantee.");
+    EXPECT_EQ(ownTableText(5, 11, {3, 5}),
+              "The program's table has a wheel of 5 tickets for this guarantee, at the best known.");
+    EXPECT_EQ(ownTableText(6, 31, {3, 6}), "The program's table has no wheel for this guarantee.");
+}
+
 TEST(DesignTexts, TheRequestAimsAtTheBestKnownFromTheCataloguesWheels) {
     DesignRequest request;
     request.kind = 6;
@@ -61,6 +76,8 @@ TEST(DesignTexts, TheRequestAimsAtTheBestKnownFromTheCataloguesWheels) {
     EXPECT_EQ(request.targetTickets, 10);
     ASSERT_FALSE(request.starts.empty());
     EXPECT_EQ(request.starts.front().guarantee, (Guarantee{3, 6}));
+    // The program's own wheel is among the starts.
+    EXPECT_EQ(request.starts.back(), ownWheel(6, 20, {3, 6}));
 
     request.numbers = 31; // beyond the tables: search the whole time, from the greedy start
     aimAtKnownWheels(request);
