@@ -33,8 +33,8 @@ std::string standingText(const PlainWheel &wheel, bool keepsGuarantee) {
 void aimAtKnownWheels(DesignRequest &request) {
     // A key wheel holds as many tickets as its wheel without the keys: that one is aimed at.
     const int keys = request.keys;
-    const PlainWheel reduced = reducedWheel({request.kind, request.numbers, request.guarantee,
-                                             {}, keys});
+    const PlainWheel reduced =
+        reducedWheel({request.kind, request.numbers, request.guarantee, {}, keys});
     request.targetTickets =
         bestKnownTickets(reduced.kind, reduced.numbers, reduced.guarantee).value_or(0);
     request.starts.clear();
