@@ -41,9 +41,11 @@ std::string keyProblem(Guarantee guarantee, int keys);
 // "3 of 6".
 std::string guaranteeText(Guarantee guarantee);
 
-// The key numbers 1..c as a set.
+// The key numbers 1..c as a set (every number a set holds, for c of 64 or more).
 constexpr NumberSet keySet(int keys) {
-    return keys <= 0 ? 0 : (NumberSet{1} << keys) - 1;
+    if (keys <= 0)
+        return 0;
+    return keys >= 64 ? ~NumberSet{0} : (NumberSet{1} << keys) - 1;
 }
 
 // The wheel of a key wheel without its keys: k - c numbers a ticket over N - c, number p + c
