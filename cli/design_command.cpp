@@ -28,6 +28,7 @@ struct DesignOptions {
     std::int64_t seed = 1;
     int threads = 1;
     int tickets = 0; // 0: as few as keep the guarantee
+    int keys = 0;
     std::string orbit; // "H/B": only wheels of B base tickets, each turned H times
     std::string out;
 };
@@ -70,6 +71,8 @@ OrbitRequest orbitRequestOf(const DesignOptions &options) {
                          options.orbit + "\"");
     if (options.tickets > 0)
         throw UsageError("--orbit and --tickets cannot be given together");
+    if (options.keys > 0)
+        throw UsageError("--orbit and --keys cannot be given together");
     OrbitRequest request;
     request.kind = options.kind;
     request.numbers = options.numbers;
@@ -112,18 +115,29 @@ Guarantee guaranteeOf(const std::string &text) {
 }
 
 // One line: what was found (or, held back by --tickets, the share of the draws it keeps), the
-// best known and the catalogue's count beside it, and the time.
+// best known and the catalogue's count beside it, and the time. A key wheel is compared as the
+// wheel without its keys, which has as many tickets.
 std::string summaryOf(const DesignResult &result) {
     const PlainWheel &wheel = *result.wheel;
-    const std::optional<int> best = bestKnownTickets(wheel.kind, wheel.numbers, wheel.guarantee);
+    const PlainWheel compared = reducedWheel(wheel);
+    const std::optional<int> best =
+        bestKnownTickets(compared.kind, compared.numbers, compared.guarantee);
     const std::optional<int> catalogued =
-        cataloguedTickets(wheel.kind, wheel.numbers, wheel.guarantee);
-    return std::to_string(wheel.tickets.size()) + " tickets for " + guaranteeText(wheel.guarantee) +
-           " over " + std::to_string(wheel.numbers) + " numbers, " + std::to_string(wheel.kind) +
-           " a ticket" + (result.keepsGuarantee() ? ", proven" : ": " + coverageText(result)) +
-           "; best known " + (best ? std::to_string(*best) : "not in the table") + "; catalogue " +
-           (catalogued ? std::to_string(*catalogued) : "has no such wheel") + "; " +
-           elapsedText(result.elapsed) + (result.cancelled ? " (stopped early)" : "");
+        cataloguedTickets(compared.kind, compared.numbers, compared.guarantee);
+    std::string text = std::to_string(wheel.tickets.size()) + " tickets for " + shapeText(wheel);
+    if (wheel.keys > 0)
+        text += (wheel.keys == 1 ? ", key number " : ", key numbers ") +
+                keyNumbersText(wheel.keys) + " in every ticket";
+    if (!result.keepsGuarantee())
+        text += ": " + coverageText(result);
+    else
+        text += wheel.keys > 0 ? ", proven for the draws that hold the keys" : ", proven";
+    text += "; ";
+    if (wheel.keys > 0)
+        text += "without the keys " + shapeText(compared) + ": ";
+    return text + "best known " + (best ? std::to_string(*best) : "not in the table") +
+           "; catalogue " + (catalogued ? std::to_string(*catalogued) : "has no such wheel") +
+           "; " + elapsedText(result.elapsed) + (result.cancelled ? " (stopped early)" : "");
 }
 
 DesignRequest requestFor(const DesignOptions &options) {
@@ -131,6 +145,7 @@ DesignRequest requestFor(const DesignOptions &options) {
     request.kind = options.kind;
     request.numbers = options.numbers;
     request.guarantee = guaranteeOf(options.guarantee);
+    request.keys = options.keys;
     if (const std::string problem = designProblem(request); !problem.empty())
         throw UsageError("design: " + problem);
     request.timeBudget = std::chrono::seconds(options.seconds);
@@ -229,6 +244,12 @@ void addDesignCommand(CLI::App &app, Io &io) {
         ->check(wholeNumberFrom(1, kMaxDesignTickets))
         ->type_name("B");
     command
+        ->add_option("--keys", options->keys,
+                     "key numbers: put the numbers 1 to C in every ticket, fewer than T of them; "
+                     "the guarantee then holds for the draws that hold all C, with fewer tickets")
+        ->check(wholeNumberFrom(0, kMaxWheelKind))
+        ->type_name("C");
+    command
         ->add_option("--orbit", options->orbit,
                      "search only wheels with a turn symmetry: the numbers 1 to H·R in R rings "
                      "of H that turn together (the rest stay put), and B base tickets, each with "
@@ -239,11 +260,13 @@ void addDesignCommand(CLI::App &app, Io &io) {
                      "write the wheel file into FILE; FILE is replaced only once it is written "
                      "completely")
         ->type_name("FILE");
-    command->footer("The wheel file: a line \"K N T M\", then one ticket a line.\n"
+    command->footer("The wheel file: a line \"K N T M\" (\"K N T M C\" with key numbers), then one "
+                    "ticket a line.\n"
                     "Example:\n"
                     "  marlek-lotto-cli design --kind 6 --numbers 20 --guarantee 3/6 --out "
                     "wheel20.txt\n"
-                    "  marlek-lotto-cli design --kind 6 --numbers 20 --guarantee 3/6 --tickets 8");
+                    "  marlek-lotto-cli design --kind 6 --numbers 20 --guarantee 3/6 --tickets 8\n"
+                    "  marlek-lotto-cli design --kind 6 --numbers 20 --guarantee 3/6 --keys 1");
     command->callback([options, command, &io] { runDesign(*options, *command, io); });
 }
 

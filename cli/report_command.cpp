@@ -63,7 +63,7 @@ void runWheelFileReport(const ReportOptions &options, const CLI::App &command, I
         throw UsageError("--kind: the wheel file holds a Pick " + plain(wheel.kind) + " wheel");
     // The report tells the player the guarantee holds: a file is taken at its word only once
     // proven.
-    requireProvable(wheel, wheel.guarantee.drawn);
+    requireProvable(reducedWheel(wheel), wheel.guarantee.drawn - wheel.keys);
     if (!meetsGuarantee(wheel))
         throw UsageError("--wheel-file: the wheel does not keep the " +
                          guaranteeText(wheel.guarantee) + " guarantee its file claims ('" +
@@ -103,7 +103,8 @@ void addReportCommand(CLI::App &app, Io &io) {
     command
         ->add_option("--wheel-file", options->wheelFile,
                      "a designed or imported wheel: the wheel file FILE (a line \"K N T M\", "
-                     "then one ticket a line), reported as a catalogued wheel is")
+                     "then one ticket a line), reported as a catalogued wheel is; with C key "
+                     "numbers (\"K N T M C\"), the first C of --numbers are the keys")
         ->type_name("FILE")
         ->excludes(command->get_option("--wheel"))
         ->excludes(command->get_option("--full"));

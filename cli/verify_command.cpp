@@ -4,6 +4,7 @@
 #include "wheel_input.h"
 
 #include "best_known.h"
+#include "design_texts.h"
 #include "number_text.h"
 #include "wheel_verify.h"
 
@@ -57,13 +58,25 @@ bool writeVerifyTable(std::span<const Wheel> wheels, Io &io) {
 bool writeWheelProofTable(const PlainWheel &wheel, int threads, Io &io) {
     bool ok = true;
     const int lastDrawn = std::min(wheel.numbers, std::max(wheel.kind, wheel.guarantee.drawn));
-    requireProvable(wheel, lastDrawn);
+    // A draw that holds the c keys meets every ticket in them, and the rest of the draw meets
+    // the rest of the ticket as in the wheel without the keys.
+    const int keys = wheel.keys;
+    const PlainWheel reduced = reducedWheel(wheel);
+    requireProvable(reduced, lastDrawn - keys);
+    if (keys == 1)
+        writeOutputLine(io, "key number 1 is in every ticket: the lines below count only the "
+                            "draws that hold it");
+    else if (keys > 1)
+        writeOutputLine(io, "key numbers " + keyNumbersText(keys) +
+                                " are in every ticket: the lines below count only the draws "
+                                "that hold them all");
     writeOutputLine(io, "drawn\tproven\tclaimed\tstatus");
-    for (int drawn = 1; drawn <= lastDrawn; ++drawn) {
-        const int proven = provenMatches(wheel.tickets, wheel.numbers, drawn, threads);
+    for (int drawn = keys + 1; drawn <= lastDrawn; ++drawn) {
+        const int proven =
+            provenMatches(reduced.tickets, reduced.numbers, drawn - keys, threads) + keys;
         std::string line = plain(drawn) + '\t' + plain(proven) + '\t';
         if (drawn == wheel.guarantee.drawn) {
-            ok = proven >= wheel.guarantee.matches;
+            ok = proven >= wheel.guarantee.matches && ticketsHoldKeys(wheel);
             line += plain(wheel.guarantee.matches) + '\t' + (ok ? "ok" : "FAIL");
         } else {
             line += '\t';
@@ -94,7 +107,9 @@ void addVerifyCommand(CLI::App &app, Io &io) {
         "in the table), TAB-separated, one wheel a line.\n"
         "Output for a wheel file: drawn (M), proven (the most matches one ticket is sure to "
         "hold when M of the numbers are drawn), claimed and status on the line of the file's "
-        "own M, TAB-separated, one line for each M from 1 to the larger of K and the file's M.\n"
+        "own M, TAB-separated, one line for each M from 1 to the larger of K and the file's M. "
+        "A wheel with C key numbers (\"K N T M C\") is proven for the draws that hold the keys: a "
+        "line first says so, and M starts at C + 1.\n"
         "Examples:\n"
         "  marlek-lotto-cli verify --kind 6\n"
         "  marlek-lotto-cli verify --wheel-file wheel20.txt");

@@ -19,7 +19,9 @@ bool writeVerifyTable(std::span<const Wheel> wheels, Io &io);
 
 // The header line and, for every count of drawn numbers M from 1 to the larger of the kind and
 // the wheel's own M (at most N), the matches proven; the line of the wheel's M also holds the
-// claimed matches and "ok" or "FAIL". Yields whether the claim holds.
+// claimed matches and "ok" or "FAIL". Yields whether the claim holds. A key wheel's table counts
+// the draws that hold its c keys, from M = c + 1, after a line that says so; a ticket without
+// the keys fails it.
 bool writeWheelProofTable(const PlainWheel &wheel, int threads, Io &io);
 
 } // namespace marlek::cli

@@ -32,11 +32,18 @@ std::string standingText(const PlainWheel &wheel, bool keepsGuarantee) {
 } // namespace
 
 void aimAtKnownWheels(DesignRequest &request) {
+    // A key wheel holds as many tickets as its wheel without the keys: that one is aimed at.
+    const int keys = request.keys;
+    const PlainWheel reduced =
+        reducedWheel({request.kind, request.numbers, request.guarantee, {}, keys});
     request.targetTickets =
-        bestKnownTickets(request.kind, request.numbers, request.guarantee).value_or(0);
-    request.starts = cataloguedWheelsFor(request.kind, request.numbers, request.guarantee);
-    if (std::optional<PlainWheel> own = ownWheel(request.kind, request.numbers, request.guarantee))
-        request.starts.push_back(std::move(*own));
+        bestKnownTickets(reduced.kind, reduced.numbers, reduced.guarantee).value_or(0);
+    request.starts.clear();
+    for (const PlainWheel &wheel :
+         cataloguedWheelsFor(reduced.kind, reduced.numbers, reduced.guarantee))
+        request.starts.push_back(keyWheelOver(wheel, keys));
+    if (std::optional<PlainWheel> own = ownWheel(reduced.kind, reduced.numbers, reduced.guarantee))
+        request.starts.push_back(keyWheelOver(*own, keys));
 }
 
 std::string ownTableText(std::optional<int> ownTickets, std::optional<int> bestKnown) {
@@ -59,6 +66,18 @@ std::string ownTableText(int kind, int numbers, Guarantee guarantee) {
                         bestKnownTickets(kind, numbers, guarantee));
 }
 
+std::string shapeText(const PlainWheel &wheel) {
+    return guaranteeText(wheel.guarantee) + " over " + std::to_string(wheel.numbers) +
+           " numbers, " + std::to_string(wheel.kind) + " a ticket";
+}
+
+std::string keyNumbersText(int keys) {
+    std::string text;
+    for (int key = 1; key <= keys; ++key)
+        text += (key > 1 ? " " : "") + std::to_string(key);
+    return text;
+}
+
 std::string elapsedText(std::chrono::milliseconds elapsed) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f s", static_cast<double>(elapsed.count()) / 1000.0);
@@ -77,7 +96,8 @@ std::string coverageText(const DesignResult &result) {
     return "meets the guarantee for " +
            groupedOrZero(static_cast<std::int64_t>(result.coveredDraws)) + " of " +
            groupedOrZero(static_cast<std::int64_t>(result.allDraws)) + " draws of " +
-           std::to_string(result.wheel->guarantee.drawn) + " (" +
+           std::to_string(result.wheel->guarantee.drawn) +
+           (result.wheel->keys > 0 ? " holding the keys" : "") + " (" +
            std::to_string(tenthsOfPercent / 10) + "." + std::to_string(tenthsOfPercent % 10) + "%)";
 }
 
@@ -86,12 +106,28 @@ std::string designResultText(const DesignResult &result) {
         return "Stopped after " + elapsedText(result.elapsed) + ", before a wheel was found.";
     const PlainWheel &wheel = *result.wheel;
     const bool keeps = result.keepsGuarantee();
-    return (result.cancelled ? "Stopped early. " : "") +
-           ticketsText(static_cast<std::int64_t>(wheel.tickets.size())) +
-           (keeps ? ", proven: " : " for ") + guaranteeText(wheel.guarantee) + " over " +
-           std::to_string(wheel.numbers) + " numbers, " + std::to_string(wheel.kind) +
-           " a ticket (" + elapsedText(result.elapsed) + ")" +
-           (keeps ? "" : ": " + coverageText(result)) + ".\n" + standingText(wheel, keeps);
+    const std::string found = (result.cancelled ? "Stopped early. " : "") +
+                              ticketsText(static_cast<std::int64_t>(wheel.tickets.size())) +
+                              (keeps ? ", proven: " : " for ") + shapeText(wheel) + " (" +
+                              elapsedText(result.elapsed) + ")" +
+                              (keeps ? "" : ": " + coverageText(result)) + ".\n";
+    if (wheel.keys == 0)
+        return found + standingText(wheel, keeps);
+    const PlainWheel reduced = reducedWheel(wheel);
+    return found + keyConditionText(wheel.keys) + "\n" + "Compared without the keys, as " +
+           shapeText(reduced) + ". " + standingText(reduced, keeps);
+}
+
+std::string keyConditionText(int keys) {
+    const std::string played =
+        " When you play it, the lowest " +
+        (keys == 1 ? std::string("of your numbers is the key number")
+                   : std::to_string(keys) + " of your numbers are the key numbers") +
+        ".";
+    if (keys == 1)
+        return "Key number 1 is in every ticket: the guarantee holds when it is drawn." + played;
+    return "Key numbers " + keyNumbersText(keys) +
+           " are in every ticket: the guarantee holds when all of them are drawn." + played;
 }
 
 } // namespace marlek

@@ -10,7 +10,7 @@
 namespace marlek {
 
 // Starts from the catalogue's wheels of that guarantee and the program's own table's wheel, and
-// stops once the best known is reached.
+// stops once the best known is reached; with keys, of the guarantee of the wheel without them.
 void aimAtKnownWheels(DesignRequest &request);
 
 // What the program's own table holds for a guarantee, before a design starts: "The program's
@@ -21,6 +21,16 @@ std::string ownTableText(std::optional<int> ownTickets, std::optional<int> bestK
 // The same for a shape, looked up in the tables.
 std::string ownTableText(int kind, int numbers, Guarantee guarantee);
 
+// "3 of 6 over 20 numbers, 6 a ticket".
+std::string shapeText(const PlainWheel &wheel);
+
+// The key numbers 1..c: "1 2".
+std::string keyNumbersText(int keys);
+
+// What the keys mean for the player: "Key numbers 1 2 are in every ticket: the guarantee holds
+// when all of them are drawn.", and which of the numbers played become the keys.
+std::string keyConditionText(int keys);
+
 // "4.2 s".
 std::string elapsedText(std::chrono::milliseconds elapsed);
 
@@ -28,12 +38,13 @@ std::string elapsedText(std::chrono::milliseconds elapsed);
 std::string designProgressText(const DesignProgress &progress);
 
 // What the wheel of a result (one with a wheel) keeps: "meets the guarantee for 37,506 of 38,760
-// draws of 6 (96.7%)". The share is rounded down, so a wheel short of the guarantee never shows
-// 100.0%.
+// draws of 6 (96.7%)", or "... draws of 6 holding the keys ..." for a key wheel. The share is
+// rounded down, so a wheel short of the guarantee never shows 100.0%.
 std::string coverageText(const DesignResult &result);
 
 // Two lines: what was found and proven, then how it stands against the catalogue and the best
-// known ("This wheel is at the best known." when it is).
+// known ("This wheel is at the best known." when it is). A key wheel's result says between them
+// what the keys mean, and it is compared as the wheel without them.
 std::string designResultText(const DesignResult &result);
 
 } // namespace marlek

@@ -15,7 +15,8 @@ namespace marlek {
 using DesignedReportSink = std::function<void(std::string_view line)>;
 
 // The report with the player's numbers put in: numbers[p - 1] stands for the wheel's number p,
-// and there are exactly wheel.numbers of them. The wheel's kind must be 5 or 6.
+// and there are exactly wheel.numbers of them. The wheel's kind must be 5 or 6. A key wheel's
+// keys are the first numbers, and a line after the guarantee names them as its condition.
 void writeDesignedReport(const PlainWheel &wheel, std::span<const int> numbers,
                          const DesignedReportSink &sink);
 

@@ -73,6 +73,10 @@ void DesignerWindow::createWidgets() {
     spnNumbers = spinBox(this, "spnNumbers", 6, kMaxWheelNumbers, 20);
     spnMatches = spinBox(this, "spnMatches", 1, 6, 3);
     spnDrawn = spinBox(this, "spnDrawn", 3, 20, 6);
+    spnKeys = spinBox(this, "spnKeys", 0, 2, 0);
+    spnKeys->setToolTip(tr("Numbers put in every ticket, the lowest of the numbers you play: the "
+                           "guarantee then holds only when all of them are drawn, for far fewer "
+                           "tickets"));
     spnSeconds = spinBox(this, "spnSeconds", 1, 3600, 10);
     spnSeconds->setSuffix(tr(" s"));
     spnBudget = spinBox(this, "spnBudget", 0, kMaxDesignTickets, 0);
@@ -91,6 +95,7 @@ void DesignerWindow::createWidgets() {
     addRow(tr("&Numbers you play (N):"), spnNumbers);
     addRow(tr("&Matches on one ticket (t):"), spnMatches);
     addRow(tr("&When this many are drawn (m):"), spnDrawn);
+    addRow(tr("&Key numbers:"), spnKeys);
     addRow(tr("&Time to search:"), spnSeconds);
     addRow(tr("Ticket &budget:"), spnBudget);
 
@@ -135,7 +140,8 @@ void DesignerWindow::createWidgets() {
     setTabOrder(cboKind, spnNumbers);
     setTabOrder(spnNumbers, spnMatches);
     setTabOrder(spnMatches, spnDrawn);
-    setTabOrder(spnDrawn, spnSeconds);
+    setTabOrder(spnDrawn, spnKeys);
+    setTabOrder(spnKeys, spnSeconds);
     setTabOrder(spnSeconds, spnBudget);
     setTabOrder(spnBudget, cmdDesign);
     setTabOrder(cmdDesign, cmdCancel);
@@ -157,7 +163,7 @@ void DesignerWindow::connectSignals() {
     connect(cmdClose, &QPushButton::clicked, this, &DesignerWindow::close);
 }
 
-// The fields keep a shape the designer accepts: k ≤ N, t ≤ k and t ≤ m ≤ N.
+// The fields keep a shape the designer accepts: k ≤ N, t ≤ k, t ≤ m ≤ N and fewer keys than t.
 void DesignerWindow::kind_Change() {
     const int kind = cboKind->currentData().toInt();
     spnNumbers->setMinimum(kind);
@@ -170,6 +176,7 @@ void DesignerWindow::numbers_Change(int numbers) {
 
 void DesignerWindow::matches_Change(int matches) {
     spnDrawn->setMinimum(matches);
+    spnKeys->setMaximum(matches - 1);
 }
 
 DesignRequest DesignerWindow::request() const {
@@ -177,6 +184,7 @@ DesignRequest DesignerWindow::request() const {
     request.kind = cboKind->currentData().toInt();
     request.numbers = spnNumbers->value();
     request.guarantee = {spnMatches->value(), spnDrawn->value()};
+    request.keys = spnKeys->value();
     request.timeBudget = std::chrono::seconds(spnSeconds->value());
     request.ticketBudget = spnBudget->value();
     request.seed = m_seed;
@@ -259,7 +267,7 @@ void DesignerWindow::updateButtons() {
     const bool designing = isDesigning();
     const bool cancelHadFocus = cmdCancel->hasFocus();
     for (QWidget *field : std::initializer_list<QWidget *>{
-             cboKind, spnNumbers, spnMatches, spnDrawn, spnSeconds, spnBudget, cmdDesign})
+             cboKind, spnNumbers, spnMatches, spnDrawn, spnKeys, spnSeconds, spnBudget, cmdDesign})
         field->setEnabled(!designing);
     cmdCancel->setEnabled(designing);
     cmdSave->setEnabled(!designing && m_wheel.has_value());

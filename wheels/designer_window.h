@@ -67,6 +67,7 @@ private:
     QSpinBox *spnNumbers = nullptr;
     QSpinBox *spnMatches = nullptr;
     QSpinBox *spnDrawn = nullptr;
+    QSpinBox *spnKeys = nullptr;
     QSpinBox *spnSeconds = nullptr;
     QSpinBox *spnBudget = nullptr;
     QPushButton *cmdDesign = nullptr;

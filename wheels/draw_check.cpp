@@ -176,7 +176,12 @@ void DrawChecker::feed(std::string_view line) {
     case Expect::CheckAll:
         return readCheckAll(line);
     case Expect::ThatsYour:
-        return expectExactly(line, "Thats your " + m_guarantee + " Guarantee", Expect::GoodLuck);
+        return expectExactly(line, "Thats your " + m_guarantee + " Guarantee",
+                             Expect::KeysOrGoodLuck);
+    case Expect::KeysOrGoodLuck:
+        if (line.starts_with("Key Number"))
+            return readKeyNumbers(line);
+        [[fallthrough]];
     case Expect::GoodLuck:
         return expectExactly(line, "Good Luck in All your Lotto Pursuits", Expect::End);
     case Expect::End:
@@ -391,6 +396,36 @@ void DrawChecker::readCheckAll(std::string_view line) {
     m_expect = Expect::ThatsYour;
 }
 
+// A key wheel's condition: "Key Numbers 7 12 are on Every Ticket: the Guarantee holds when All
+// of them are Drawn", or "Key Number 7 is on Every Ticket: the Guarantee holds when it is Drawn".
+void DrawChecker::readKeyNumbers(std::string_view line) {
+    Cursor cursor{line};
+    const bool one = !line.starts_with("Key Numbers ");
+    cursor.literal(one ? "Key Number" : "Key Numbers");
+    std::string keys;
+    int count = 0;
+    bool drawn = true;
+    std::int64_t number = 0;
+    while (cursor.literal(" ") && cursor.number(number)) {
+        if (number > kHighestDrawnNumber || !m_played[static_cast<std::size_t>(number)])
+            refuse(plain(number) + " is a key number, but not one of the numbers played");
+        keys += " " + plain(number);
+        ++count;
+        drawn = drawn && m_drawn[static_cast<std::size_t>(number)];
+    }
+    const std::string_view end =
+        one ? "is on Every Ticket: the Guarantee holds when it is Drawn"
+            : "are on Every Ticket: the Guarantee holds when All of them are Drawn";
+    if (count == 0 || (one && count > 1) || !cursor.literal(end) || !cursor.atEnd())
+        refuse(shown(line) + " where the report has \"Key Numbers ... are on Every Ticket: the "
+                             "Guarantee holds when All of them are Drawn\" or \"Good Luck in "
+                             "All your Lotto Pursuits\"");
+    m_keyNumbers = keys;
+    m_keyCount = count;
+    m_keysDrawn = drawn;
+    m_expect = Expect::GoodLuck;
+}
+
 void DrawChecker::finish() {
     if (m_expect != Expect::End) {
         ++m_lineNumber;
@@ -411,10 +446,14 @@ void DrawChecker::writeSummary() {
         m_sink("Your best Ticket has " + countOf(m_bestHits, "Hit", "Hits"));
     m_sink("Your " + m_numbers + " Numbers hold " + plain(m_playedDrawn) + " of the " +
            plain(static_cast<std::int64_t>(m_draw.size())) + " Drawn");
-    m_sink("Thats your " + m_guarantee + " Guarantee, when " + plain(m_condition) +
-           " of your Numbers are Drawn");
+    std::string condition = "Thats your " + m_guarantee + " Guarantee, when " + plain(m_condition) +
+                            " of your Numbers are Drawn";
+    if (m_keyCount > 0)
+        condition += std::string(m_keyCount == 1 ? ", Key Number" : ", Key Numbers") +
+                     m_keyNumbers + " among them";
+    m_sink(condition);
     const std::string promised = plain(m_matchCount) + " Numbers";
-    if (m_playedDrawn < m_condition)
+    if (m_playedDrawn < m_condition || !m_keysDrawn)
         m_sink("This Draw: it does not apply");
     else if (m_bestHits >= m_matchCount)
         m_sink("This Draw: it applies, and At Least 1 Ticket has " + promised);

@@ -58,7 +58,8 @@ public:
 private:
     enum class Expect {
         Title, Header, BlankAfterHeader, NumbersHeading, Numbers, BlankAfterNumbers, PlayThese,
-        Tickets, BlankAfterCost, DoesItWork, PickAny, CheckAll, ThatsYour, GoodLuck, End,
+        Tickets, BlankAfterCost, DoesItWork, PickAny, CheckAll, ThatsYour, KeysOrGoodLuck,
+        GoodLuck, End,
     };
 
     [[noreturn]] void refuse(const std::string &reason) const;
@@ -71,6 +72,7 @@ private:
     [[noreturn]] void refuseTicketNumbers(std::string_view line, std::int64_t ticket) const;
     void readPickAny(std::string_view line);
     void readCheckAll(std::string_view line);
+    void readKeyNumbers(std::string_view line);
     void expectExactly(std::string_view line, std::string_view wanted, Expect next);
     void writeSummary();
 
@@ -96,6 +98,9 @@ private:
     int m_playedDrawn = 0;          // m: the player's numbers that were drawn
     int m_condition = 0;            // numbers drawn among the player's that the guarantee needs
     std::int64_t m_matchCount = 0;  // hits the guarantee promises then
+    std::string m_keyNumbers;       // " 7 12": numbers the guarantee needs drawn too, if any
+    int m_keyCount = 0;
+    bool m_keysDrawn = true;
 
     // The tickets.
     std::int64_t m_ticketsRead = 0;

@@ -2,6 +2,8 @@
 
 #include "wheel_verify.h"
 
+#include <algorithm>
+
 namespace marlek {
 
 std::string shapeProblem(int kind, int numbers, Guarantee guarantee) {
@@ -17,6 +19,14 @@ std::string shapeProblem(int kind, int numbers, Guarantee guarantee) {
     if (guarantee.drawn < guarantee.matches || guarantee.drawn > numbers)
         return "the guarantee's drawn numbers (m) must be from " + text(guarantee.matches) +
                " to " + text(numbers) + ", not " + text(guarantee.drawn);
+    return {};
+}
+
+std::string keyProblem(Guarantee guarantee, int keys) {
+    if (keys < 0 || keys >= std::max(guarantee.matches, 1))
+        return "the key numbers (c) must be from 0 to " +
+               std::to_string(std::max(guarantee.matches - 1, 0)) +
+               ", fewer than the guarantee's matches (t), not " + std::to_string(keys);
     return {};
 }
 
@@ -37,9 +47,45 @@ PlainWheel plainWheelOf(const Wheel &wheel) {
     return plain;
 }
 
+PlainWheel reducedWheel(const PlainWheel &wheel) {
+    const int keys = wheel.keys;
+    PlainWheel reduced{wheel.kind - keys,
+                       wheel.numbers - keys,
+                       {wheel.guarantee.matches - keys, wheel.guarantee.drawn - keys},
+                       {},
+                       0};
+    reduced.tickets.reserve(wheel.tickets.size());
+    for (const NumberSet ticket : wheel.tickets)
+        reduced.tickets.push_back(ticket >> keys);
+    return reduced;
+}
+
+PlainWheel keyWheelOver(const PlainWheel &reduced, int keys) {
+    PlainWheel wheel{reduced.kind + keys,
+                     reduced.numbers + keys,
+                     {reduced.guarantee.matches + keys, reduced.guarantee.drawn + keys},
+                     {},
+                     keys};
+    wheel.tickets.reserve(reduced.tickets.size());
+    for (const NumberSet ticket : reduced.tickets)
+        wheel.tickets.push_back(ticket << keys | keySet(keys));
+    return wheel;
+}
+
+bool ticketsHoldKeys(const PlainWheel &wheel) {
+    const NumberSet keys = keySet(wheel.keys);
+    return std::all_of(wheel.tickets.begin(), wheel.tickets.end(),
+                       [keys](NumberSet ticket) { return (ticket & keys) == keys; });
+}
+
 bool meetsGuarantee(const PlainWheel &wheel, int threads) {
-    return countUncovered(wheel.tickets, wheel.numbers, wheel.guarantee.matches,
-                          wheel.guarantee.drawn, threads) == 0;
+    if (!ticketsHoldKeys(wheel))
+        return false;
+    // With every key in every ticket, a draw holding the keys meets a ticket in c numbers plus
+    // what the rest of the draw meets of the rest of the ticket.
+    const PlainWheel reduced = reducedWheel(wheel);
+    return countUncovered(reduced.tickets, reduced.numbers, reduced.guarantee.matches,
+                          reduced.guarantee.drawn, threads) == 0;
 }
 
 } // namespace marlek

@@ -381,8 +381,8 @@ private:
 
 bool fitsRequest(const PlainWheel &wheel, const DesignRequest &request) {
     if (wheel.kind != request.kind || wheel.numbers != request.numbers ||
-        wheel.guarantee != request.guarantee || wheel.tickets.empty() ||
-        wheel.tickets.size() > kMaxTickets)
+        wheel.guarantee != request.guarantee || wheel.keys != request.keys ||
+        wheel.tickets.empty() || wheel.tickets.size() > kMaxTickets)
         return false;
     const NumberSet all = (NumberSet{1} << request.numbers) - 1;
     return std::all_of(wheel.tickets.begin(), wheel.tickets.end(), [&](NumberSet ticket) {
@@ -400,21 +400,40 @@ std::optional<PlainWheel> bestStart(const DesignRequest &request) {
     return best;
 }
 
+// The request for the wheel under the keys: the same search, c numbers fewer everywhere.
+DesignRequest reducedRequest(const DesignRequest &request) {
+    DesignRequest reduced = request;
+    reduced.kind -= request.keys;
+    reduced.numbers -= request.keys;
+    reduced.guarantee = {request.guarantee.matches - request.keys,
+                         request.guarantee.drawn - request.keys};
+    reduced.keys = 0;
+    reduced.starts.clear();
+    for (const PlainWheel &start : request.starts)
+        if (fitsRequest(start, request) && ticketsHoldKeys(start))
+            reduced.starts.push_back(reducedWheel(start));
+    return reduced;
+}
+
 } // namespace
 
 std::string designProblem(const DesignRequest &request) {
     if (std::string problem = shapeProblem(request.kind, request.numbers, request.guarantee);
         !problem.empty())
         return problem;
+    if (std::string problem = keyProblem(request.guarantee, request.keys); !problem.empty())
+        return problem;
     if (request.ticketBudget < 0)
         return "the ticket budget must be 1 or more (0 for none), not " +
                std::to_string(request.ticketBudget);
-    const std::uint64_t draws = choose(request.numbers, request.guarantee.drawn);
+    // With keys, only the draws that hold them all count: those of the numbers beside the keys.
+    const int numbers = request.numbers - request.keys;
+    const int drawn = request.guarantee.drawn - request.keys;
+    const std::uint64_t draws = choose(numbers, drawn);
     if (draws > kMaxDesignDraws)
-        return "there are " + std::to_string(draws) + " ways to draw " +
-               std::to_string(request.guarantee.drawn) + " of " + std::to_string(request.numbers) +
-               " numbers, more than the designer can follow (" + std::to_string(kMaxDesignDraws) +
-               ")";
+        return "there are " + std::to_string(draws) + " ways to draw " + std::to_string(drawn) +
+               " of " + std::to_string(numbers) + " numbers, more than the designer can follow (" +
+               std::to_string(kMaxDesignDraws) + ")";
     return {};
 }
 
@@ -422,6 +441,12 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
                          const DesignProgressCallback &progress) {
     if (const std::string problem = designProblem(request); !problem.empty())
         throw std::invalid_argument(problem);
+    if (request.keys > 0) {
+        DesignResult result = designWheel(reducedRequest(request), cancel, progress);
+        if (result.wheel)
+            result.wheel = keyWheelOver(*result.wheel, request.keys);
+        return result;
+    }
     const Clock::time_point begin = Clock::now();
     const auto elapsed = [begin] {
         return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);

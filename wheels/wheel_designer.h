@@ -21,6 +21,10 @@ struct DesignRequest {
     int kind = 6;
     int numbers = 0;
     Guarantee guarantee;
+    // Key numbers 1..c in every ticket: the search designs the wheel of k - c numbers a ticket
+    // over N - c with "t - c of m - c" and puts the keys into its tickets. The ticket target and
+    // budget count the same tickets either way.
+    int keys = 0;
     std::chrono::milliseconds timeBudget{10'000};
     std::uint64_t seed = 1;
     // Independent searches, one a thread, each with a seed of its own; the smallest wheel wins.
@@ -33,8 +37,8 @@ struct DesignRequest {
     // The most tickets the player will buy (0: no limit). When no wheel this small keeps the
     // guarantee, the search stays at this many tickets and keeps as many m-sets covered as it can.
     int ticketBudget = 0;
-    // Known wheels of the same shape to start from, e.g. the catalogue's; the smallest that keeps
-    // the guarantee is taken when it is smaller than the greedy start.
+    // Known wheels of the same shape (and keys) to start from, e.g. the catalogue's; the smallest
+    // that keeps the guarantee is taken when it is smaller than the greedy start.
     std::vector<PlainWheel> starts;
 };
 
@@ -52,7 +56,7 @@ struct DesignResult {
     std::chrono::milliseconds elapsed{0};
     std::uint64_t moves = 0; // made by all searches together
     // Counted by the proof over the returned wheel: the m-sets on which it keeps the guarantee,
-    // out of all of them. Below all only under a ticket budget too small for a full cover (both
+    // out of all of them (with keys, of those that hold every key). Below all only under a ticket budget too small for a full cover (both
     // 0 in a result made by hand: its wheel is taken to keep the guarantee).
     std::uint64_t coveredDraws = 0;
     std::uint64_t allDraws = 0;
@@ -66,7 +70,8 @@ inline constexpr std::uint64_t kMaxDesignDraws = 20'000'000;
 // The most tickets a designed wheel may hold: its count of covering tickets per m-set is 16 bits.
 inline constexpr int kMaxDesignTickets = 65'535;
 
-// What keeps a request from being designed (a wrong shape, too many m-sets), or an empty text.
+// What keeps a request from being designed (a wrong shape or count of keys, too many m-sets), or
+// an empty text.
 std::string designProblem(const DesignRequest &request);
 
 // Searches until the time or move budget is spent, the target is reached or `cancel` turns true

@@ -1,5 +1,6 @@
 #include "wheel_file.h"
 
+#include <bit>
 #include <charconv>
 #include <istream>
 #include <optional>
@@ -65,14 +66,23 @@ PlainWheel headerOf(const std::optional<std::string> &line) {
         throw WheelFileError("the file is empty: a wheel file begins with a line of k N t m, "
                              "e.g. \"6 20 3 6\"");
     const std::vector<int> values = wordsOf(*line, 1);
-    if (values.size() != 4)
+    if (values.size() < 4)
         fail(1, "the header needs 4 numbers, k N t m (numbers a ticket, numbers played, the "
                 "guarantee's t and m, e.g. \"6 20 3 6\"), not " +
                     std::to_string(values.size()));
-    PlainWheel wheel{values[0], values[1], {values[2], values[3]}, {}};
+    if (values.size() > 5)
+        fail(1, "the header holds at most 5 numbers, k N t m and the count of key numbers c "
+                "(e.g. \"6 20 3 6 1\"), not " +
+                    std::to_string(values.size()));
+    PlainWheel wheel{values[0], values[1], {values[2], values[3]}, {}, 0};
     if (const std::string problem = shapeProblem(wheel.kind, wheel.numbers, wheel.guarantee);
         !problem.empty())
         fail(1, problem);
+    if (values.size() == 5) {
+        wheel.keys = values[4];
+        if (const std::string problem = keyProblem(wheel.guarantee, wheel.keys); !problem.empty())
+            fail(1, problem);
+    }
     return wheel;
 }
 
@@ -95,6 +105,10 @@ NumberSet ticketOf(const std::string &line, std::size_t lineNumber, const PlainW
                                        " follows " + std::to_string(values[i - 1]) + ")");
         ticket |= bitOf(values[i]);
     }
+    if (const NumberSet keys = keySet(wheel.keys); (ticket & keys) != keys)
+        fail(lineNumber, "key number " + std::to_string(std::countr_one(ticket & keys) + 1) +
+                             " is missing; every ticket holds the key numbers 1 to " +
+                             std::to_string(wheel.keys));
     return ticket;
 }
 
@@ -102,7 +116,8 @@ NumberSet ticketOf(const std::string &line, std::size_t lineNumber, const PlainW
 
 void writeWheelFile(const PlainWheel &wheel, const WheelLineSink &sink) {
     sink(std::to_string(wheel.kind) + ' ' + std::to_string(wheel.numbers) + ' ' +
-         std::to_string(wheel.guarantee.matches) + ' ' + std::to_string(wheel.guarantee.drawn));
+         std::to_string(wheel.guarantee.matches) + ' ' + std::to_string(wheel.guarantee.drawn) +
+         (wheel.keys > 0 ? ' ' + std::to_string(wheel.keys) : std::string()));
     std::string line;
     for (const NumberSet ticket : wheel.tickets) {
         line.clear();

@@ -1,7 +1,9 @@
 #pragma once
 // The wheel file: a plain text of our own for designed or imported wheels. The first line holds
 // k, N, t and m ("6 20 3 6": six numbers a ticket over 20 numbers, 3 of 6 guaranteed), then one
-// ticket a line, k numbers from 1 to N ascending, separated by spaces ("1 2 7 8 9 10").
+// ticket a line, k numbers from 1 to N ascending, separated by spaces ("1 2 7 8 9 10"). A wheel
+// with key numbers has a fifth number in its header, their count c ("6 20 3 6 2"), and the
+// numbers 1 to c in every ticket.
 
 #include "plain_wheel.h"
 

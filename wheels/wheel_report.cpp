@@ -223,6 +223,18 @@ void writeFullWheel(const ReportRequest &request, int kind, int n, const ReportS
     }
 }
 
+// The condition of a key wheel's guarantee, with the player's numbers at the key positions:
+// "Key Numbers 7 12 are on Every Ticket: the Guarantee holds when All of them are Drawn".
+std::string keyNumbersLine(const ReportRequest &request, int keys) {
+    std::string numbers;
+    for (int p = 1; p <= keys; ++p)
+        numbers += " " + plain(numberAt(request, p));
+    if (keys == 1)
+        return "Key Number" + numbers + " is on Every Ticket: the Guarantee holds when it is Drawn";
+    return "Key Numbers" + numbers +
+           " are on Every Ticket: the Guarantee holds when All of them are Drawn";
+}
+
 } // namespace
 
 ReportRequest reportRequestFrom(const SharedState &state) {
@@ -326,6 +338,8 @@ void writeReport(const ReportRequest &request, const ReportSink &sink) {
     sink("Check All  " + t + " Tickets. At Least 1 Ticket will have " + plain(figures.matchCount) +
          " Numbers");
     sink("Thats your " + guarantee + " Guarantee");
+    if (request.designedWheel && request.designedWheel->keys > 0)
+        sink(keyNumbersLine(request, request.designedWheel->keys));
     sink("Good Luck in All your Lotto Pursuits");
 }
 

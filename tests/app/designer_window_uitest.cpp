@@ -272,9 +272,51 @@ TEST_F(DesignerWindowTest, PlayingOpensThePickerAndItsYesTheDesignedReport) {
     EXPECT_EQ(desktop.printedDocuments[0].front().toStdString(), expected.front());
 }
 
+TEST_F(DesignerWindowTest, KeyNumbersReachTheDesignAndTheReportOfThePlayedWheel) {
+    auto *keys = child<QSpinBox>("spnKeys");
+    EXPECT_EQ(keys->value(), 0);
+    EXPECT_EQ(keys->maximum(), 2); // fewer than t, 3 at the start
+    child<QSpinBox>("spnMatches")->setValue(2);
+    EXPECT_EQ(keys->maximum(), 1);
+
+    // 3 of 3 over 8 numbers, 6 a ticket, with key 1: 2 of 2 over 7 numbers, 5 a ticket.
+    child<QSpinBox>("spnNumbers")->setValue(8);
+    child<QSpinBox>("spnMatches")->setValue(3);
+    child<QSpinBox>("spnDrawn")->setValue(3);
+    keys->setValue(1);
+    click("cmdDesign");
+    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 10'000);
+    ASSERT_TRUE(designer->wheel().has_value());
+    const PlainWheel wheel = *designer->wheel();
+    EXPECT_EQ(wheel.keys, 1);
+    EXPECT_EQ(wheel.guarantee, (Guarantee{3, 3}));
+    EXPECT_TRUE(meetsGuarantee(wheel));
+    const QString result = readOut("lblResult");
+    EXPECT_TRUE(result.contains("\nKey number 1 is in every ticket: the guarantee holds when it is "
+                                "drawn. When you play it, the lowest of your numbers is the key "
+                                "number.\nCompared without the keys, as 2 of 2 over 7 numbers, 5 "
+                                "a ticket."))
+        << result.toStdString();
+
+    click("cmdPlay");
+    auto *picker = designer->findChild<NumberPicker *>();
+    ASSERT_NE(picker, nullptr);
+    picker->command3_Click(); // Random
+    picker->Command1_Click(); // Yes
+    DocumentWindow *doc = window.shownDocument();
+    ASSERT_NE(doc, nullptr);
+    const std::string key = std::to_string(state.picks[1]);
+    const std::vector<std::string> lines = doc->lines();
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[lines.size() - 2],
+              "Key Number " + key + " is on Every Ticket: the Guarantee holds when it is Drawn");
+    for (std::size_t t = 0; t < wheel.tickets.size(); ++t)
+        EXPECT_EQ(lines[7 + t].substr(22, 2), (key.size() == 1 ? "0" : "") + key) << lines[7 + t];
+}
+
 TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder) {
-    const char *fields[] = {"cboKind",  "spnNumbers", "spnMatches",
-                            "spnDrawn", "spnSeconds", "spnBudget"};
+    const char *fields[] = {"cboKind", "spnNumbers", "spnMatches", "spnDrawn",
+                            "spnKeys", "spnSeconds", "spnBudget"};
     for (const char *name : fields) {
         QWidget *field = child<QWidget>(name);
         bool labelled = false;
@@ -287,8 +329,9 @@ TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder)
     QApplication::setActiveWindow(designer);
     child<QWidget>("cboKind")->setFocus();
     // Save and Play wait for a wheel; Cancel for a design.
-    const char *order[] = {"spnNumbers", "spnMatches", "spnDrawn",    "spnSeconds", "spnBudget",
-                           "cmdDesign",  "cmdClose",   "lblProgress", "lblResult",  "cboKind"};
+    const char *order[] = {"spnNumbers",  "spnMatches", "spnDrawn",  "spnKeys",
+                           "spnSeconds",  "spnBudget",  "cmdDesign", "cmdClose",
+                           "lblProgress", "lblResult",  "cboKind"};
     for (const char *name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(name)) << name;

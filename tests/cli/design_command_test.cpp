@@ -43,6 +43,30 @@ TEST(DesignCommand, WritesAProvenWheelFileAndOneSummaryLine) {
     EXPECT_EQ(runCli({"verify", "--wheel-file", path}).status, 0);
 }
 
+TEST(DesignCommand, PutsKeyNumbersInEveryTicketAndComparesTheWheelWithoutThem) {
+    // With key 1, "4 of 6" over 12 numbers is "3 of 5" over 11: the catalogue has it at the
+    // best known, 5 tickets, so it ends at once.
+    test::TempDir dir;
+    const std::string path = (dir / "wheel.txt").string();
+    const auto result = runCli({"design", "--kind", "6", "--numbers", "12", "--guarantee", "4/6",
+                                "--keys", "1", "--out", path});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_TRUE(result.out.starts_with(
+        "5 tickets for 4 of 6 over 12 numbers, 6 a ticket, key number 1 in every ticket, proven "
+        "for the draws that hold the keys; without the keys 3 of 5 over 11 numbers, 5 a ticket: "
+        "best known 5; catalogue 5; "))
+        << result.out;
+    const PlainWheel wheel = wheelFrom(test::readFileBytes(path));
+    EXPECT_EQ(wheel.keys, 1);
+    EXPECT_TRUE(test::readFileBytes(path).starts_with("6 12 4 6 1\r\n"));
+    EXPECT_TRUE(meetsGuarantee(wheel));
+    EXPECT_GT(countUncovered(wheel.tickets, 12, 4, 6), 0u); // only with the key drawn
+
+    const auto verified = runCli({"verify", "--wheel-file", path});
+    EXPECT_EQ(verified.status, 0) << verified.out;
+    EXPECT_TRUE(verified.out.ends_with("6\t4\t4\tok\n")) << verified.out;
+}
+
 TEST(DesignCommand, PrintsTheWheelAndPutsTheSummaryOnStandardError) {
     const auto result = runCli({"design", "--kind", "6", "--numbers", "8", "--guarantee", "5/6",
                                 "--seconds", "5", "--threads", "2"});
@@ -139,12 +163,18 @@ TEST(DesignCommand, RefusesABadRequestWritingNothing) {
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--threads", "x"}, "--threads"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--tickets", "0"}, "--tickets"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--tickets", "x"}, "--tickets"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--keys", "3"},
+         "design: the key numbers (c) must be from 0 to 2, fewer than the guarantee's matches "
+         "(t), not 3"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--keys", "-1"}, "--keys"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10"}, "give it as H/B"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "21/1"},
          "design: the turn must be 2 to 20 numbers long, not 21"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10/1", "--tickets",
           "9"},
          "--orbit and --tickets cannot be given together"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10/1", "--keys", "1"},
+         "--orbit and --keys cannot be given together"},
     };
     for (const Case &c : cases) {
         std::vector<std::string> args{"design"};

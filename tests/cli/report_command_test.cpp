@@ -221,6 +221,25 @@ TEST(ReportCommand, ReportsAWheelFileAsTheCatalogueReportsItsWheel) {
     EXPECT_EQ(test::readFileBytes(target), coreReport(5, 0, 7, {1, 2, 3, 4, 5, 6, 7}, "\r\n"));
 }
 
+TEST(ReportCommand, AKeyWheelFilesKeysAreTheFirstNumbersAndItsReportSaysSo) {
+    test::TempDir dir;
+    const std::string wheel = (dir / "wheel.txt").string();
+    // Pick 5 wheel 0 with key 1 put in every ticket: "5 of 6" over 8 numbers with 1 drawn.
+    test::writeFileBytes(wheel, "6 8 5 6 1\n1 2 3 4 5 6\n1 2 3 5 6 7\n1 2 4 5 7 8\n"
+                                "1 3 4 5 6 8\n1 3 4 6 7 8\n");
+    const auto result =
+        runCli({"report", "--wheel-file", wheel, "--numbers", "9,3,11,17,25,33,40,42"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("\nLotto Ticket     1    09  03  11  17  25  33\n"),
+              std::string::npos)
+        << result.out;
+    EXPECT_TRUE(result.out.ends_with("Thats your  5 of 6 Guarantee\n"
+                                     "Key Number 9 is on Every Ticket: the Guarantee holds when "
+                                     "it is Drawn\n"
+                                     "Good Luck in All your Lotto Pursuits\n"))
+        << result.out;
+}
+
 TEST(ReportCommand, RefusesAWheelFileThatDoesNotFitTheOtherOptions) {
     test::TempDir dir;
     const std::string wheel = (dir / "wheel.txt").string();

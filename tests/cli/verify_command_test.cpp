@@ -96,6 +96,25 @@ TEST(VerifyCommand, ProvesAWheelFileForEveryCountDrawn) {
     EXPECT_EQ(linesOf(failing.out).size(), 8u);
 }
 
+TEST(VerifyCommand, ProvesAKeyWheelForTheDrawsThatHoldItsKeys) {
+    test::TempDir dir;
+    const std::string path = (dir / "wheel.txt").string();
+    // Key 1 with 2 3 and with 4 5: a pair drawn with 1 is on a ticket, but 2 4 is on none.
+    test::writeFileBytes(path, "3 5 2 2 1\n1 2 3\n1 4 5\n");
+    const auto result = runCli({"verify", "--wheel-file", path});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(
+        linesOf(result.out),
+        (std::vector<std::string>{"key number 1 is in every ticket: the lines below count "
+                                  "only the draws that hold it",
+                                  "drawn\tproven\tclaimed\tstatus", "2\t2\t2\tok", "3\t2\t\t"}));
+
+    test::writeFileBytes(path, "3 5 2 2\n1 2 3\n1 4 5\n");
+    const auto withoutKeys = runCli({"verify", "--wheel-file", path});
+    EXPECT_EQ(withoutKeys.status, 1);
+    EXPECT_EQ(linesOf(withoutKeys.out)[2], "2\t1\t2\tFAIL");
+}
+
 TEST(VerifyCommand, RefusesAWheelFileItCannotReadOrThatIsNoWheelFile) {
     test::TempDir dir;
     const std::string path = (dir / "wheel.txt").string();

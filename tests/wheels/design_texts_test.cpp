@@ -3,6 +3,8 @@
 #include "design_texts.h"
 #include "own_wheels.h"
 
+#include "best_known.h"
+
 #include <gtest/gtest.h>
 
 namespace marlek {
@@ -46,6 +48,20 @@ TEST(DesignTexts, ResultStandsAgainstTheCatalogueAndTheBestKnown) {
          "1 ticket for 3 of 3 over 7 numbers, 5 a ticket (0.9 s): meets the guarantee for 0 of 35 "
          "draws of 3 (0.0%).\n"
          "Catalogue: no such wheel. Best known: not in the table."},
+        // With keys: what they mean for the player, and the comparison without them.
+        {{keyWheelOver(wheelOf(5, 11, {3, 5}, 5), 1), false, milliseconds(200), 0},
+         "5 tickets, proven: 4 of 6 over 12 numbers, 6 a ticket (0.2 s).\n"
+         "Key number 1 is in every ticket: the guarantee holds when it is drawn. When you play "
+         "it, the lowest of your numbers is the key number.\n"
+         "Compared without the keys, as 3 of 5 over 11 numbers, 5 a ticket. Catalogue: 5 "
+         "tickets. Best known: 5 tickets. This wheel is at the best known."},
+        {{keyWheelOver(wheelOf(4, 18, {1, 4}, 3), 2), false, milliseconds(200), 0, 2000, 3060},
+         "3 tickets for 3 of 6 over 20 numbers, 6 a ticket (0.2 s): meets the guarantee for "
+         "2,000 of 3,060 draws of 6 holding the keys (65.3%).\n"
+         "Key numbers 1 2 are in every ticket: the guarantee holds when all of them are drawn. "
+         "When you play it, the lowest 2 of your numbers are the key numbers.\n"
+         "Compared without the keys, as 1 of 4 over 18 numbers, 4 a ticket. Catalogue: no such "
+         "wheel. Best known: not in the table."},
         {{std::nullopt, true, milliseconds(300), 0},
          "Stopped after 0.3 s, before a wheel was found."},
     };
@@ -78,6 +94,21 @@ TEST(DesignTexts, TheRequestAimsAtTheBestKnownFromTheCataloguesWheels) {
     EXPECT_EQ(request.starts.front().guarantee, (Guarantee{3, 6}));
     // The program's own wheel is among the starts.
     EXPECT_EQ(request.starts.back(), ownWheel(6, 20, {3, 6}));
+
+    // With key 1, twelve numbers "4 of 6" is eleven numbers "3 of 5": the catalogue's Pick 5
+    // wheels of that guarantee, with the key put in, start it.
+    request.numbers = 12;
+    request.guarantee = {4, 6};
+    request.keys = 1;
+    aimAtKnownWheels(request);
+    EXPECT_EQ(request.targetTickets, 5);
+    ASSERT_FALSE(request.starts.empty());
+    EXPECT_EQ(reducedWheel(request.starts.front()), cataloguedWheelsFor(5, 11, {3, 5}).front());
+    for (const PlainWheel &start : request.starts) {
+        EXPECT_EQ(start.keys, 1);
+        EXPECT_TRUE(meetsGuarantee(start));
+    }
+    request.keys = 0;
 
     request.numbers = 31; // beyond the tables: search the whole time, from the greedy start
     aimAtKnownWheels(request);

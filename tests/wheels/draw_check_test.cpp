@@ -173,6 +173,40 @@ TEST(DrawCheck, ADesignedWheelsGuaranteeAppliesAtItsOwnCount) {
                                            "Numbers"));
 }
 
+// A key wheel's guarantee needs its key numbers drawn too: the same draw count with and without
+// them, and a key line that names a number not played is refused.
+TEST(DrawCheck, AKeyWheelsGuaranteeAppliesOnlyWithItsKeysDrawn) {
+    // Key 1, then positions 2 to 7 in 2 3 4 5 and 4 5 6 7: "2 of 3" with the key drawn.
+    const NumberSet low = bitOf(1) | bitOf(2) | bitOf(3) | bitOf(4);
+    const NumberSet high = bitOf(3) | bitOf(4) | bitOf(5) | bitOf(6);
+    const PlainWheel wheel = keyWheelOver({4, 6, {1, 2}, {low, high}, 0}, 1);
+    const std::vector<int> played{3, 11, 17, 25, 33, 40, 42};
+    const ReportRequest request = designedReportRequest(wheel, played);
+    const std::string condition = "Thats your  2 of 3 Guarantee, when 3 of your Numbers are Drawn, "
+                                  "Key Number 3 among them";
+    const Lines keyDrawn = drawCheckLines(request, {3, 11, 40, 41, 44});
+    EXPECT_THAT(keyDrawn, ::testing::Contains(condition));
+    EXPECT_THAT(keyDrawn, ::testing::Contains("This Draw: it applies, and At Least 1 Ticket has 2 "
+                                              "Numbers"));
+    const Lines keyMissed = drawCheckLines(request, {11, 17, 40, 41, 44});
+    EXPECT_THAT(keyMissed, ::testing::Contains(condition));
+    EXPECT_THAT(keyMissed, ::testing::Contains("This Draw: it does not apply"));
+
+    Lines report = reportLines(request);
+    ASSERT_EQ(report[report.size() - 2],
+              "Key Number 3 is on Every Ticket: the Guarantee holds when it is Drawn");
+    report[report.size() - 2] =
+        "Key Number 4 is on Every Ticket: the Guarantee holds when it is Drawn";
+    try {
+        checkOf(report, {3, 11, 40, 41, 44});
+        FAIL() << "a key number not played was taken";
+    } catch (const ReportLineError &error) {
+        EXPECT_EQ(error.lineNumber, static_cast<std::int64_t>(report.size()) - 1);
+        EXPECT_THAT(error.what(), ::testing::HasSubstr("4 is a key number, but not one of the "
+                                                       "numbers played"));
+    }
+}
+
 struct BadDraw {
     std::string typed;
     std::string message;

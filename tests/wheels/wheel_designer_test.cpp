@@ -54,6 +54,44 @@ TEST(WheelDesigner, ReachesKnownOptimaAndProvesWhatItReturns) {
     }
 }
 
+TEST(WheelDesigner, PutsTheKeysIntoEveryTicketOfTheWheelDesignedWithoutThem) {
+    // With key 1, six numbers out of eight "3 of 3" is five numbers out of seven "2 of 2": three
+    // tickets, where the wheel without a key needs four.
+    DesignRequest request = requestFor(6, 8, {3, 3}, 3000);
+    request.keys = 1;
+    request.seed = 5;
+    const DesignResult result = designWheel(request);
+    ASSERT_TRUE(result.wheel);
+    const PlainWheel &wheel = *result.wheel;
+    EXPECT_EQ(wheel.tickets.size(), 3u);
+    EXPECT_EQ(wheel.keys, 1);
+    EXPECT_EQ(wheel.guarantee, (Guarantee{3, 3}));
+    for (const NumberSet ticket : wheel.tickets) {
+        EXPECT_EQ(std::popcount(ticket), 6);
+        EXPECT_TRUE(ticket & bitOf(1));
+    }
+    EXPECT_TRUE(meetsGuarantee(wheel));
+    EXPECT_GT(countUncovered(wheel.tickets, 8, 3, 3), 0u); // the key is needed
+    // Counted over the draws that hold the key: the 21 pairs of the other seven numbers.
+    EXPECT_EQ(result.allDraws, 21u);
+    EXPECT_TRUE(result.keepsGuarantee());
+
+    // The search is the one for the wheel without the key, seed for seed.
+    DesignRequest reduced = requestFor(5, 7, {2, 2}, 3000);
+    reduced.seed = 5;
+    EXPECT_EQ(reducedWheel(wheel), designWheel(reduced).wheel);
+
+    // A ticket budget counts the same tickets: two fives out of seven share three numbers, so
+    // they cover 10 + 10 - 3 of the 21 pairs.
+    request.ticketBudget = 2;
+    const DesignResult held = designWheel(request);
+    ASSERT_TRUE(held.wheel);
+    EXPECT_EQ(held.wheel->tickets.size(), 2u);
+    EXPECT_EQ(held.allDraws, 21u);
+    EXPECT_EQ(held.coveredDraws, 17u);
+    EXPECT_TRUE(ticketsHoldKeys(*held.wheel));
+}
+
 TEST(WheelDesigner, GivesTheSameWheelForTheSameSeedAndThreads) {
     for (const int threads : {1, 2}) {
         DesignRequest request = requestFor(5, 15, {3, 5}, 4000);
@@ -167,6 +205,21 @@ TEST(WheelDesigner, RefusesWhatItCannotDesign) {
               "the ticket budget must be 1 or more (0 for none), not -1");
     DesignRequest wrong;
     EXPECT_THROW(designWheel(wrong), std::invalid_argument);
+
+    // Keys fewer than t, and only the draws that hold them are counted.
+    DesignRequest keyed = overBudget;
+    keyed.ticketBudget = 0;
+    keyed.keys = 3;
+    EXPECT_EQ(designProblem(keyed), "the key numbers (c) must be from 0 to 2, fewer than the "
+                                    "guarantee's matches (t), not 3");
+    keyed.numbers = 49;
+    keyed.guarantee = {4, 9};
+    keyed.keys = 2;
+    EXPECT_EQ(designProblem(keyed),
+              "there are 62891499 ways to draw 7 of 47 numbers, more than the designer can "
+              "follow (20000000)");
+    keyed.keys = 3; // 9,366,819 ways to draw 6 of 46
+    EXPECT_EQ(designProblem(keyed), "");
 }
 
 } // namespace

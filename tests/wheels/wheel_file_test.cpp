@@ -33,6 +33,14 @@ TEST(WheelFile, WritesTheHeaderAndOneTicketALineAndReadsItBack) {
     EXPECT_EQ(read(fileOf(big)), big);
 }
 
+TEST(WheelFile, AKeyWheelCarriesItsKeysInAFifthHeaderNumber) {
+    const PlainWheel wheel = keyWheelOver(plainWheelOf(*findWheel(6, 28)), 2);
+    const std::string text = fileOf(wheel);
+    EXPECT_EQ(text, "8 9 5 8 2\n1 2 3 4 5 6 7 8\n1 2 4 5 6 7 8 9\n");
+    EXPECT_EQ(read(text), wheel);
+    EXPECT_EQ(read("6 7 3 6 0\n1 2 3 4 5 6\n").keys, 0); // written as four numbers, taken as five
+}
+
 TEST(WheelFile, TakesCrLfRunsOfSpacesAndNoLastLineEnd) {
     const PlainWheel wheel = read("5 6 4 5\r\n1 2 3 4 5\r\n  2  3 4 5 6 ");
     EXPECT_EQ(wheel.kind, 5);
@@ -77,6 +85,14 @@ TEST(WheelFile, RefusesEveryKindOfMalformedFileNamingTheLine) {
         {"tab", "6 20 3 6\n1 2 3 4 5\t6\n", "line 2: \"5\t6\" is not a whole number"},
         {"blank line", "6 20 3 6\n1 2 3 4 5 6\n\n7 8 9 10 11 12\n",
          "line 3: the line is empty; every line after the header holds one ticket"},
+        {"long header", "6 20 3 6 1 1\n",
+         "line 1: the header holds at most 5 numbers, k N t m and the count of key numbers c "
+         "(e.g. \"6 20 3 6 1\"), not 6"},
+        {"keys not below t", "6 20 3 6 3\n1 2 3 4 5 6\n",
+         "line 1: the key numbers (c) must be from 0 to 2, fewer than the guarantee's matches "
+         "(t), not 3"},
+        {"key missing", "6 20 3 6 2\n1 2 3 4 5 6\n1 3 4 5 6 7\n",
+         "line 3: key number 2 is missing; every ticket holds the key numbers 1 to 2"},
         {"binary", "6 20 3 6\n" + std::string(300, 'x'),
          "line 2: the line is longer than 200 characters; this is not a wheel file"},
     };

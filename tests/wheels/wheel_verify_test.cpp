@@ -1,5 +1,6 @@
 // The proof behind "verify": it must find the true guarantee and catch a wheel that breaks it.
 
+#include "plain_wheel.h"
 #include "wheel_verify.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,42 @@ TEST(ProvenMatches, KnowsSmallDesignsByHand) {
     EXPECT_EQ(countUncovered(threeTickets, 8, 3, 3), 8u);
     EXPECT_EQ(countUncovered({}, 8, 1, 3), 56u);
     EXPECT_EQ(provenMatches(kFourMissedPairs, 5, 6), 6); // nothing of six to draw out of five
+}
+
+TEST(KeyWheel, KeepsItsGuaranteeOnlyForDrawsThatHoldTheKeys) {
+    // Key 1 in both tickets, and the rest 2 3 | 4 5: every pair drawn with 1 meets a ticket in
+    // two, but the pair 2 4 meets each ticket in one.
+    const PlainWheel keyed{3, 5, {2, 2}, {setOf({1, 2, 3}), setOf({1, 4, 5})}, 1};
+    EXPECT_TRUE(meetsGuarantee(keyed));
+    PlainWheel unkeyed = keyed;
+    unkeyed.keys = 0;
+    EXPECT_FALSE(meetsGuarantee(unkeyed));
+
+    // Without the keys: two numbers a ticket over four, "1 of 1".
+    const PlainWheel reduced = reducedWheel(keyed);
+    EXPECT_EQ(reduced, (PlainWheel{2, 4, {1, 1}, {setOf({1, 2}), setOf({3, 4})}, 0}));
+    EXPECT_EQ(keyWheelOver(reduced, 1), keyed);
+
+    // A ticket without the key makes no key wheel, even beside tickets that keep the guarantee.
+    PlainWheel keyLost = keyed;
+    keyLost.tickets.push_back(setOf({2, 3, 4}));
+    EXPECT_FALSE(ticketsHoldKeys(keyLost));
+    EXPECT_FALSE(meetsGuarantee(keyLost));
+
+    // A key wheel that keeps "t of m" under its keys, checked against the plain proof of the
+    // draws that hold them: the Fano plane under keys 1 2 is "4 of 4" over 9 numbers.
+    const PlainWheel fano = keyWheelOver({3, 7, {2, 2}, kFanoPlane, 0}, 2);
+    EXPECT_EQ(fano.guarantee, (Guarantee{4, 4}));
+    EXPECT_TRUE(meetsGuarantee(fano));
+    PlainWheel sixLines = fano;
+    sixLines.tickets.pop_back();
+    EXPECT_FALSE(meetsGuarantee(sixLines));
+
+    EXPECT_EQ(keyProblem({3, 6}, 2), "");
+    EXPECT_EQ(keyProblem({3, 6}, 3),
+              "the key numbers (c) must be from 0 to 2, fewer than the guarantee's matches (t), "
+              "not 3");
+    EXPECT_NE(keyProblem({3, 6}, -1), "");
 }
 
 TEST(ProvenMatches, GivesTheSameAnswerOnEveryCountOfThreads) {
