@@ -46,11 +46,13 @@ void aimAtKnownWheels(DesignRequest &request) {
         request.starts.push_back(keyWheelOver(*own, keys));
 }
 
-std::string ownTableText(std::optional<int> ownTickets, std::optional<int> bestKnown) {
+std::string ownTableText(std::optional<int> ownTickets, std::optional<int> bestKnown,
+                         bool withoutKeys) {
+    const std::string guarantee = withoutKeys ? "this guarantee without the keys" : "this guarantee";
     if (!ownTickets)
-        return "The program's table has no wheel for this guarantee.";
-    std::string text =
-        "The program's table has a wheel of " + ticketsText(*ownTickets) + " for this guarantee";
+        return "The program's table has no wheel for " + guarantee + ".";
+    const std::string text =
+        "The program's table has a wheel of " + ticketsText(*ownTickets) + " for " + guarantee;
     if (!bestKnown)
         return text + ".";
     if (*ownTickets <= *bestKnown)
@@ -59,11 +61,15 @@ std::string ownTableText(std::optional<int> ownTickets, std::optional<int> bestK
            std::to_string(*bestKnown) + ").";
 }
 
-std::string ownTableText(int kind, int numbers, Guarantee guarantee) {
-    const std::optional<PlainWheel> own = ownWheel(kind, numbers, guarantee);
+std::string ownTableText(const DesignRequest &request) {
+    const PlainWheel reduced =
+        reducedWheel({request.kind, request.numbers, request.guarantee, {}, request.keys});
+    const std::optional<PlainWheel> own =
+        ownWheel(reduced.kind, reduced.numbers, reduced.guarantee);
     return ownTableText(own ? std::optional<int>(static_cast<int>(own->tickets.size()))
                             : std::nullopt,
-                        bestKnownTickets(kind, numbers, guarantee));
+                        bestKnownTickets(reduced.kind, reduced.numbers, reduced.guarantee),
+                        request.keys > 0);
 }
 
 std::string shapeText(const PlainWheel &wheel) {

@@ -16,10 +16,11 @@ void aimAtKnownWheels(DesignRequest &request);
 // What the program's own table holds for a guarantee, before a design starts: "The program's
 // table has a wheel of 10 tickets for this guarantee, at the best known." (or "2 above the best
 // known (10)", or no word of the best known when it is not known), or "The program's table has no
-// wheel for this guarantee."
-std::string ownTableText(std::optional<int> ownTickets, std::optional<int> bestKnown);
-// The same for a shape, looked up in the tables.
-std::string ownTableText(int kind, int numbers, Guarantee guarantee);
+// wheel for this guarantee." With keys, it speaks of the guarantee without them.
+std::string ownTableText(std::optional<int> ownTickets, std::optional<int> bestKnown,
+                         bool withoutKeys = false);
+// The same for a request, looked up in the tables.
+std::string ownTableText(const DesignRequest &request);
 
 // "3 of 6 over 20 numbers, 6 a ticket".
 std::string shapeText(const PlainWheel &wheel);

@@ -57,6 +57,7 @@ DesignerWindow::DesignerWindow(Session &session, QWidget *parent)
     setWindowTitle(tr("Design a Wheel"));
     createWidgets();
     connectSignals();
+    showOwnTable();
     updateButtons();
 }
 
@@ -118,6 +119,7 @@ void DesignerWindow::createWidgets() {
     barElapsed->setTextVisible(false);
     barElapsed->setRange(0, 1);
     barElapsed->setValue(0);
+    lblTable = statusLabel(this, "lblTable", tr("Program's table"));
     lblProgress = statusLabel(this, "lblProgress", tr("Progress"));
     lblResult = statusLabel(this, "lblResult", tr("Result"));
     lblResult->setText(tr("Choose the guarantee and press Design."));
@@ -130,6 +132,7 @@ void DesignerWindow::createWidgets() {
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(lblTable);
     layout->addLayout(buttons);
     layout->addWidget(barElapsed);
     layout->addWidget(lblProgress);
@@ -143,7 +146,8 @@ void DesignerWindow::createWidgets() {
     setTabOrder(spnDrawn, spnKeys);
     setTabOrder(spnKeys, spnSeconds);
     setTabOrder(spnSeconds, spnBudget);
-    setTabOrder(spnBudget, cmdDesign);
+    setTabOrder(spnBudget, lblTable);
+    setTabOrder(lblTable, cmdDesign);
     setTabOrder(cmdDesign, cmdCancel);
     setTabOrder(cmdCancel, cmdSave);
     setTabOrder(cmdSave, cmdPlay);
@@ -156,6 +160,10 @@ void DesignerWindow::connectSignals() {
     connect(cboKind, &QComboBox::currentIndexChanged, this, &DesignerWindow::kind_Change);
     connect(spnNumbers, &QSpinBox::valueChanged, this, &DesignerWindow::numbers_Change);
     connect(spnMatches, &QSpinBox::valueChanged, this, &DesignerWindow::matches_Change);
+    // What the program's own table holds follows every field of the guarantee.
+    for (QSpinBox *field : {spnNumbers, spnMatches, spnDrawn, spnKeys})
+        connect(field, &QSpinBox::valueChanged, this, &DesignerWindow::showOwnTable);
+    connect(cboKind, &QComboBox::currentIndexChanged, this, &DesignerWindow::showOwnTable);
     connect(cmdDesign, &QPushButton::clicked, this, &DesignerWindow::cmdDesign_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &DesignerWindow::cmdCancel_Click);
     connect(cmdSave, &QPushButton::clicked, this, &DesignerWindow::cmdSave_Click);
@@ -177,6 +185,10 @@ void DesignerWindow::numbers_Change(int numbers) {
 void DesignerWindow::matches_Change(int matches) {
     spnDrawn->setMinimum(matches);
     spnKeys->setMaximum(matches - 1);
+}
+
+void DesignerWindow::showOwnTable() {
+    lblTable->setText(qText(ownTableText(request())));
 }
 
 DesignRequest DesignerWindow::request() const {

@@ -58,6 +58,7 @@ private:
     void designFinished(const DesignResult &result, const QString &failure);
     void stopWorker();
     void updateButtons();
+    void showOwnTable();
 
     Session &m_session;
     int m_threads = 0;
@@ -76,6 +77,7 @@ private:
     QPushButton *cmdPlay = nullptr;
     QPushButton *cmdClose = nullptr;
     QProgressBar *barElapsed = nullptr;
+    QLabel *lblTable = nullptr;
     QLabel *lblProgress = nullptr;
     QLabel *lblResult = nullptr;
 

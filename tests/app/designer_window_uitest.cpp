@@ -141,6 +141,26 @@ TEST_F(DesignerWindowTest, AWheelAtTheBestKnownSaysSoBesideTheCatalogue) {
         << result.toStdString();
 }
 
+// Before a design, the window says what the program's own table holds for the guarantee chosen;
+// the 3 of 6 over 20 numbers it opens with is there at the best known, and the design returns
+// it at once.
+TEST_F(DesignerWindowTest, SaysWhatTheOwnTableHoldsAndStartsFromIt) {
+    EXPECT_EQ(readOut("lblTable"), "The program's table has a wheel of 10 tickets for this "
+                                   "guarantee, at the best known.");
+    child<QSpinBox>("spnNumbers")->setValue(31);
+    EXPECT_EQ(readOut("lblTable"), "The program's table has no wheel for this guarantee.");
+    child<QSpinBox>("spnKeys")->setValue(1);
+    EXPECT_EQ(readOut("lblTable"),
+              "The program's table has no wheel for this guarantee without the keys.");
+
+    child<QSpinBox>("spnKeys")->setValue(0);
+    startDesign({6, 20, 3, 6, 60});
+    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 60'000);
+    ASSERT_TRUE(designer->wheel().has_value());
+    EXPECT_EQ(designer->wheel()->tickets.size(), 10u);
+    EXPECT_TRUE(readOut("lblResult").endsWith("This wheel is at the best known."));
+}
+
 TEST_F(DesignerWindowTest, ATicketBudgetBelowTheGuaranteeGivesItsCoverageAndNoPlay) {
     auto *budget = child<QSpinBox>("spnBudget");
     EXPECT_EQ(budget->value(), 0);
@@ -329,9 +349,9 @@ TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder)
     QApplication::setActiveWindow(designer);
     child<QWidget>("cboKind")->setFocus();
     // Save and Play wait for a wheel; Cancel for a design.
-    const char *order[] = {"spnNumbers",  "spnMatches", "spnDrawn",  "spnKeys",
-                           "spnSeconds",  "spnBudget",  "cmdDesign", "cmdClose",
-                           "lblProgress", "lblResult",  "cboKind"};
+    const char *order[] = {"spnNumbers", "spnMatches", "spnDrawn",    "spnKeys",
+                           "spnSeconds", "spnBudget",  "lblTable",    "cmdDesign",
+                           "cmdClose",   "lblProgress", "lblResult", "cboKind"};
     for (const char *name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(name)) << name;

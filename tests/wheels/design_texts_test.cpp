@@ -78,9 +78,24 @@ TEST(DesignTexts, OwnTableStandsAgainstTheBestKnown) {
               "The program's table has a wheel of 1 ticket for this guarantee.");
     EXPECT_EQ(ownTableText(std::nullopt, 10),
               "The program's table has no wheel for this guarantee.");
-    EXPECT_EQ(ownTableText(5, 11, {3, 5}),
+    EXPECT_EQ(ownTableText(std::nullopt, std::nullopt, true),
+              "The program's table has no wheel for this guarantee without the keys.");
+
+    DesignRequest request;
+    request.kind = 5;
+    request.numbers = 11;
+    request.guarantee = {3, 5};
+    EXPECT_EQ(ownTableText(request),
               "The program's table has a wheel of 5 tickets for this guarantee, at the best known.");
-    EXPECT_EQ(ownTableText(6, 31, {3, 6}), "The program's table has no wheel for this guarantee.");
+    request.numbers = 31;
+    EXPECT_EQ(ownTableText(request), "The program's table has no wheel for this guarantee.");
+    // With a key, the wheel without it: 4 of 6 over 12 with one key is 3 of 5 over 11.
+    request.kind = 6;
+    request.numbers = 12;
+    request.guarantee = {4, 6};
+    request.keys = 1;
+    EXPECT_EQ(ownTableText(request), "The program's table has a wheel of 5 tickets for this "
+                                     "guarantee without the keys, at the best known.");
 }
 
 TEST(DesignTexts, TheRequestAimsAtTheBestKnownFromTheCataloguesWheels) {
