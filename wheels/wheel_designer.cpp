@@ -1,5 +1,6 @@
 #include "wheel_designer.h"
 
+#include "orbit_search.h"
 #include "wheel_verify.h"
 
 #include <algorithm>
@@ -400,6 +401,50 @@ std::optional<PlainWheel> bestStart(const DesignRequest &request) {
     return best;
 }
 
+// Before the free search, a short look among wheels with a turn symmetry (orbit_search.h), which
+// holds some wheels far smaller than the free search finds in its time (4 of 6 over 14 numbers in
+// 14 tickets, 3 of 6 over 20 in 10). It needs a known wheel to beat, takes a fifth of the time at
+// most, and is left out of a search held to a move budget, whose wheel must not depend on the
+// clock. For every ring length it tries the most base tickets that would still beat the smallest
+// wheel so far, but never fewer tickets than the target. Yields a wheel smaller than `known`, or
+// nothing.
+std::optional<PlainWheel> turnedWheel(const DesignRequest &request, const PlainWheel &known,
+                                      const std::atomic<bool> *cancel) {
+    constexpr std::uint64_t kMostTurnedDraws = 1'000'000;
+    if (request.moveBudget != 0 || request.ticketBudget != 0 ||
+        choose(request.numbers, request.guarantee.drawn) > kMostTurnedDraws)
+        return std::nullopt;
+    const auto fewestTurned = [&](int cycle, int fewest) {
+        const int baseTickets = (fewest - 1) / cycle;
+        return baseTickets >= 1 && baseTickets * cycle >= request.targetTickets ? baseTickets : 0;
+    };
+    int tries = 0;
+    for (int cycle = 2; cycle <= request.numbers; ++cycle)
+        tries += fewestTurned(cycle, static_cast<int>(known.tickets.size())) > 0 ? 1 : 0;
+    if (tries == 0)
+        return std::nullopt;
+
+    std::optional<PlainWheel> best;
+    OrbitRequest orbit;
+    orbit.kind = request.kind;
+    orbit.numbers = request.numbers;
+    orbit.guarantee = request.guarantee;
+    orbit.timeBudget = request.timeBudget / 5 / tries;
+    orbit.seed = request.seed;
+    for (int cycle = 2; cycle <= request.numbers; ++cycle) {
+        if (cancel && cancel->load())
+            break;
+        orbit.cycle = cycle;
+        orbit.baseTickets =
+            fewestTurned(cycle, static_cast<int>((best ? *best : known).tickets.size()));
+        if (orbit.baseTickets == 0)
+            continue;
+        if (std::optional<PlainWheel> found = searchOrbitWheel(orbit, cancel))
+            best = std::move(found);
+    }
+    return best;
+}
+
 // The request for the wheel under the keys: the same search, c numbers fewer everywhere.
 DesignRequest reducedRequest(const DesignRequest &request) {
     DesignRequest reduced = request;
@@ -451,7 +496,13 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     const auto elapsed = [begin] {
         return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);
     };
-    const std::optional<PlainWheel> start = bestStart(request);
+    std::optional<PlainWheel> start = bestStart(request);
+    if (start) {
+        if (progress)
+            progress({static_cast<int>(start->tickets.size()), elapsed()});
+        if (std::optional<PlainWheel> turned = turnedWheel(request, *start, cancel))
+            start = std::move(turned);
+    }
 
     const std::uint64_t perSearch =
         choose(request.numbers, request.guarantee.drawn) * kBytesPerDraw;

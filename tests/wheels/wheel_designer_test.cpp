@@ -121,6 +121,23 @@ TEST(WheelDesigner, StartsFromAKnownWheelAndStopsAtTheTarget) {
     EXPECT_LE(early.wheel->tickets.size(), 8u);
 }
 
+// With a known wheel to beat and the time to spend, the designer first looks among wheels with a
+// turn symmetry: 4 of 6 over 14 numbers in 14 tickets (two base tickets on two rings of 7), where
+// a free search of seconds stalls at 15.
+TEST(WheelDesigner, LooksAmongTurnedWheelsFirst) {
+    const PlainWheel catalogued = plainWheelOf(*findWheel(6, 8)); // 20 tickets
+    ASSERT_EQ(catalogued.numbers, 14);
+    ASSERT_EQ(catalogued.guarantee, (Guarantee{4, 6}));
+    DesignRequest request = requestFor(6, 14, {4, 6}, 0);
+    request.timeBudget = 20s;
+    request.targetTickets = 14;
+    request.starts = {catalogued};
+    const DesignResult result = designWheel(request);
+    ASSERT_TRUE(result.keepsGuarantee());
+    EXPECT_EQ(result.wheel->tickets.size(), 14u);
+    EXPECT_LT(result.elapsed, 20s);
+}
+
 TEST(WheelDesigner, KeepsTheMostCoverageTheTicketBudgetAllows) {
     // Threes over six numbers, every pair covered: a ticket covers three of the 15 pairs and two
     // tickets share at most one, so b tickets cover at most 3b pairs, and four tickets that share
