@@ -48,6 +48,13 @@ inline NumberSet nextSameSize(NumberSet set) {
     return ripple | (((set ^ ripple) >> 2) / lowest);
 }
 
+// The index-th number (from 0, lowest first) of a set, as a one-bit set.
+inline NumberSet nthOf(NumberSet set, std::uint64_t index) {
+    for (; index > 0; --index)
+        set &= set - 1;
+    return set & (~set + 1);
+}
+
 // The place of a set among all sets of its size in colexicographic order, from 0.
 inline std::uint64_t colexRank(NumberSet set) {
     std::uint64_t rank = 0;

@@ -57,13 +57,6 @@ private:
     int m_cycle;
 };
 
-// The index-th number (from 0) of a set, as a one-bit set.
-NumberSet nthNumber(NumberSet set, int index) {
-    for (; index > 0; --index)
-        set &= set - 1;
-    return set & (~set + 1);
-}
-
 std::vector<NumberSet> ticketsOf(const std::vector<NumberSet> &bases, const Turns &turns,
                                  int cycle) {
     std::vector<NumberSet> tickets;
@@ -143,7 +136,8 @@ std::optional<PlainWheel> searchOrbitWheel(const OrbitRequest &request,
         std::vector<NumberSet> next = bases;
         NumberSet &base = next[static_cast<std::size_t>(below(request.baseTickets))];
         const NumberSet outside = all & ~base;
-        base ^= nthNumber(base, below(kind)) | nthNumber(outside, below(numbers - kind));
+        base ^= nthOf(base, static_cast<std::uint64_t>(below(kind))) |
+                nthOf(outside, static_cast<std::uint64_t>(below(numbers - kind)));
         const long nextCost = uncovered(next);
         const double chance = std::exp(static_cast<double>(cost - nextCost) / temperature);
         if (nextCost <= cost ||

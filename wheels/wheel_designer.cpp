@@ -55,13 +55,6 @@ template <typename F> bool forEachChoice(NumberSet pool, int size, NumberSet bas
     return true;
 }
 
-// The index-th number (from 0) of a set, as a one-bit set.
-NumberSet nthOf(NumberSet set, std::uint64_t index) {
-    for (; index > 0; --index)
-        set &= set - 1;
-    return set & (~set + 1);
-}
-
 // How many m-sets one ticket meets in t numbers or more.
 std::uint64_t drawsOneTicketCovers(int numbers, int kind, Guarantee guarantee) {
     std::uint64_t count = 0;
