@@ -97,11 +97,19 @@ std::optional<PlainWheel> searchOrbitWheel(const OrbitRequest &request,
     const Turns turns(numbers, cycle);
     const Clock::time_point deadline = Clock::now() + request.timeBudget;
 
-    // A ticket meets all turns of a draw alike, so one draw of every turn class is enough.
+    const auto stopped = [&] {
+        return Clock::now() >= deadline || (cancel && cancel->load(std::memory_order_relaxed));
+    };
+
+    // A ticket meets all turns of a draw alike, so one draw of every turn class is enough. There
+    // may be millions to look through, so the clock is read on the way.
     std::vector<NumberSet> draws;
-    for (std::uint64_t rank = 0; rank < choose(numbers, drawn); ++rank)
+    for (std::uint64_t rank = 0; rank < choose(numbers, drawn); ++rank) {
+        if (rank % 65'536 == 0 && stopped())
+            return std::nullopt;
         if (const NumberSet draw = colexUnrank(rank, drawn); turns.firstOfItsClass(draw))
             draws.push_back(draw);
+    }
 
     const auto uncovered = [&](const std::vector<NumberSet> &bases) {
         const std::vector<NumberSet> tickets = ticketsOf(bases, turns, cycle);
@@ -127,7 +135,7 @@ std::optional<PlainWheel> searchOrbitWheel(const OrbitRequest &request,
     double temperature = kStartTemperature;
     for (long move = 1; cost > 0; ++move) {
         if (move % kMovesPerTemperature == 0) {
-            if (Clock::now() >= deadline || (cancel && cancel->load(std::memory_order_relaxed)))
+            if (stopped())
                 return std::nullopt;
             temperature *= kCooling;
             if (temperature < kFrozenTemperature)
