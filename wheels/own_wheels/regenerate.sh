@@ -70,7 +70,8 @@ part() { # K A T S
 # Writes FIRST beside SECOND (its numbers moved up by FIRST's count) as one wheel "T of M".
 join() { # FIRST SECOND T M OUT
     awk -v t="$3" -v m="$4" '
-        FNR == 1 { if (NR == 1) { kind = $1; first = $2 } else { print kind, first + $2, t, m } ; next }
+        FNR == 1 { if (NR == 1) { kind = $1; first = $2 } else { print kind, first + $2, t, m }
+                   next }
         NR == FNR { tickets[++count] = $0; next }
         { if (!printed) { for (i = 1; i <= count; ++i) print tickets[i]; printed = 1 }
           line = $1 + first; for (i = 2; i <= NF; ++i) line = line " " ($i + first); print line }
@@ -119,14 +120,18 @@ for shape in "${shapes[@]}"; do
             [ "$b" -ge 1 ] && [ $(( b * h )) -ge "$known" ] || continue
             if design "$k" "$n" "$t" "$m" "$orbit_seconds" "$work/turned" --orbit "$h/$b" &&
                 "$cli" verify --wheel-file "$work/turned" > /dev/null 2>&1; then
-                how="turn search of $b base tickets turned $h times, seed $seed"
+                how="turn search --orbit $h/$b, seed $seed"
                 cp "$work/turned" "$work/best"
             fi
         done
     fi
-    if [ "$m" -gt "$t" ] && made=$(best_join "$k" "$n" "$t" "$m" "$work/joined-best") &&
-        [ -n "$made" ]; then
-        if [ -z "$how" ] || [ "$(tickets_of "$work/joined-best")" -lt "$(tickets_of "$work/best")" ]; then
+    # A join needs M above T; none is tried for a wheel already at the best known.
+    at_best=""
+    [ -n "$how" ] && [ "$(tickets_of "$work/best")" -le "$known" ] && at_best=yes
+    if [ -z "$at_best" ] && [ "$m" -gt "$t" ] &&
+        made=$(best_join "$k" "$n" "$t" "$m" "$work/joined-best") && [ -n "$made" ]; then
+        if [ -z "$how" ] ||
+            [ "$(tickets_of "$work/joined-best")" -lt "$(tickets_of "$work/best")" ]; then
             how="join of $made"
             cp "$work/joined-best" "$work/best"
         fi
