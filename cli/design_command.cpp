@@ -55,17 +55,29 @@ private:
     void (*m_previous)(int) = SIG_DFL;
 };
 
+// Two whole numbers around a slash, "3/6", into first and second.
+bool parseSlashPair(const std::string &text, std::int64_t &first, std::int64_t &second) {
+    const std::size_t slash = text.find('/');
+    return slash != std::string::npos && parseWholeNumber(text.substr(0, slash), first) &&
+           parseWholeNumber(text.substr(slash + 1), second);
+}
+
 // "T/M", e.g. "3/6".
-Guarantee guaranteeOf(const std::string &text);
+Guarantee guaranteeOf(const std::string &text) {
+    std::int64_t matches = 0;
+    std::int64_t drawn = 0;
+    if (!parseSlashPair(text, matches, drawn) || matches > 64 || drawn > 64)
+        throw UsageError("--guarantee: give it as T/M, e.g. 3/6 for \"3 of 6\" (at least 3 of "
+                         "any 6 numbers drawn on one ticket), not \"" +
+                         text + "\"");
+    return {static_cast<int>(matches), static_cast<int>(drawn)};
+}
 
 // "H/B", e.g. "10/1".
 OrbitRequest orbitRequestOf(const DesignOptions &options) {
-    const std::size_t slash = options.orbit.find('/');
     std::int64_t cycle = 0;
     std::int64_t baseTickets = 0;
-    if (slash == std::string::npos || !parseWholeNumber(options.orbit.substr(0, slash), cycle) ||
-        !parseWholeNumber(options.orbit.substr(slash + 1), baseTickets) || cycle > 64 ||
-        baseTickets > 100'000)
+    if (!parseSlashPair(options.orbit, cycle, baseTickets) || cycle > 64 || baseTickets > 100'000)
         throw UsageError("--orbit: give it as H/B, e.g. 10/1 for one base ticket turned 10 "
                          "times, not \"" +
                          options.orbit + "\"");
@@ -100,18 +112,6 @@ DesignResult searchOrbits(const OrbitRequest &request) {
     result.allDraws = choose(request.numbers, request.guarantee.drawn);
     result.coveredDraws = result.wheel ? result.allDraws : 0;
     return result;
-}
-
-Guarantee guaranteeOf(const std::string &text) {
-    const std::size_t slash = text.find('/');
-    std::int64_t matches = 0;
-    std::int64_t drawn = 0;
-    if (slash == std::string::npos || !parseWholeNumber(text.substr(0, slash), matches) ||
-        !parseWholeNumber(text.substr(slash + 1), drawn) || matches > 64 || drawn > 64)
-        throw UsageError("--guarantee: give it as T/M, e.g. 3/6 for \"3 of 6\" (at least 3 of "
-                         "any 6 numbers drawn on one ticket), not \"" +
-                         text + "\"");
-    return {static_cast<int>(matches), static_cast<int>(drawn)};
 }
 
 // One line: what was found (or, held back by --tickets, the share of the draws it keeps), the
