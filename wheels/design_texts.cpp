@@ -48,7 +48,8 @@ void aimAtKnownWheels(DesignRequest &request) {
 
 std::string ownTableText(std::optional<int> ownTickets, std::optional<int> bestKnown,
                          bool withoutKeys) {
-    const std::string guarantee = withoutKeys ? "this guarantee without the keys" : "this guarantee";
+    const std::string guarantee =
+        withoutKeys ? "this guarantee without the keys" : "this guarantee";
     if (!ownTickets)
         return "The program's table has no wheel for " + guarantee + ".";
     const std::string text =
@@ -66,10 +67,9 @@ std::string ownTableText(const DesignRequest &request) {
         reducedWheel({request.kind, request.numbers, request.guarantee, {}, request.keys});
     const std::optional<PlainWheel> own =
         ownWheel(reduced.kind, reduced.numbers, reduced.guarantee);
-    return ownTableText(own ? std::optional<int>(static_cast<int>(own->tickets.size()))
-                            : std::nullopt,
-                        bestKnownTickets(reduced.kind, reduced.numbers, reduced.guarantee),
-                        request.keys > 0);
+    return ownTableText(
+        own ? std::optional<int>(static_cast<int>(own->tickets.size())) : std::nullopt,
+        bestKnownTickets(reduced.kind, reduced.numbers, reduced.guarantee), request.keys > 0);
 }
 
 std::string shapeText(const PlainWheel &wheel) {

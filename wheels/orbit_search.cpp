@@ -148,8 +148,7 @@ std::optional<PlainWheel> searchOrbitWheel(const OrbitRequest &request,
                 nthOf(outside, static_cast<std::uint64_t>(below(numbers - kind)));
         const long nextCost = uncovered(next);
         const double chance = std::exp(static_cast<double>(cost - nextCost) / temperature);
-        if (nextCost <= cost ||
-            chance > static_cast<double>(random() >> 11) * 0x1.0p-53) {
+        if (nextCost <= cost || chance > static_cast<double>(random() >> 11) * 0x1.0p-53) {
             bases = std::move(next);
             cost = nextCost;
         }

@@ -167,7 +167,8 @@ TEST(DesignCommand, RefusesABadRequestWritingNothing) {
          "design: the key numbers (c) must be from 0 to 2, fewer than the guarantee's matches "
          "(t), not 3"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--keys", "-1"}, "--keys"},
-        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10"}, "give it as H/B"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10"},
+         "give it as H/B"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "21/1"},
          "design: the turn must be 2 to 20 numbers long, not 21"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10/1", "--tickets",

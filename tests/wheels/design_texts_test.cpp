@@ -70,8 +70,9 @@ TEST(DesignTexts, ResultStandsAgainstTheCatalogueAndTheBestKnown) {
 }
 
 TEST(DesignTexts, OwnTableStandsAgainstTheBestKnown) {
-    EXPECT_EQ(ownTableText(10, 10),
-              "The program's table has a wheel of 10 tickets for this guarantee, at the best known.");
+    EXPECT_EQ(
+        ownTableText(10, 10),
+        "The program's table has a wheel of 10 tickets for this guarantee, at the best known.");
     EXPECT_EQ(ownTableText(12, 10), "The program's table has a wheel of 12 tickets for this "
                                     "guarantee, 2 above the best known (10).");
     EXPECT_EQ(ownTableText(1, std::nullopt),
@@ -85,8 +86,9 @@ TEST(DesignTexts, OwnTableStandsAgainstTheBestKnown) {
     request.kind = 5;
     request.numbers = 11;
     request.guarantee = {3, 5};
-    EXPECT_EQ(ownTableText(request),
-              "The program's table has a wheel of 5 tickets for this guarantee, at the best known.");
+    EXPECT_EQ(
+        ownTableText(request),
+        "The program's table has a wheel of 5 tickets for this guarantee, at the best known.");
     request.numbers = 31;
     EXPECT_EQ(ownTableText(request), "The program's table has no wheel for this guarantee.");
     // With a key, the wheel without it: 4 of 6 over 12 with one key is 3 of 5 over 11.

@@ -20,9 +20,10 @@ TEST(OwnWheels, EveryShippedWheelIsNamedForItsShapeAndKeepsItsGuarantee) {
         const PlainWheel &wheel = entry.wheel;
         SCOPED_TRACE(std::string(entry.file));
         EXPECT_EQ(entry.file, ownWheelFileName(wheel.kind, wheel.numbers, wheel.guarantee));
-        EXPECT_TRUE(shapes.insert({wheel.kind, wheel.numbers, wheel.guarantee.matches,
-                                   wheel.guarantee.drawn})
-                        .second);
+        EXPECT_TRUE(
+            shapes
+                .insert({wheel.kind, wheel.numbers, wheel.guarantee.matches, wheel.guarantee.drawn})
+                .second);
         EXPECT_TRUE(meetsGuarantee(wheel, 2));
         // Never worse than what the catalogue already offers for the same guarantee.
         if (const auto catalogued = cataloguedTickets(wheel.kind, wheel.numbers, wheel.guarantee)) {
