@@ -29,13 +29,18 @@ std::string standingText(const PlainWheel &wheel, bool keepsGuarantee) {
     return text + " This wheel is " + std::to_string(found - *best) + " above the best known.";
 }
 
+// The shape of a request's wheel without its keys, which holds as many tickets: the shape the
+// tables are looked up for.
+PlainWheel shapeWithoutKeys(const DesignRequest &request) {
+    return reducedWheel({request.kind, request.numbers, request.guarantee, {}, request.keys});
+}
+
 } // namespace
 
 void aimAtKnownWheels(DesignRequest &request) {
     // A key wheel holds as many tickets as its wheel without the keys: that one is aimed at.
     const int keys = request.keys;
-    const PlainWheel reduced =
-        reducedWheel({request.kind, request.numbers, request.guarantee, {}, keys});
+    const PlainWheel reduced = shapeWithoutKeys(request);
     request.targetTickets =
         bestKnownTickets(reduced.kind, reduced.numbers, reduced.guarantee).value_or(0);
     request.starts.clear();
@@ -63,8 +68,7 @@ std::string ownTableText(std::optional<int> ownTickets, std::optional<int> bestK
 }
 
 std::string ownTableText(const DesignRequest &request) {
-    const PlainWheel reduced =
-        reducedWheel({request.kind, request.numbers, request.guarantee, {}, request.keys});
+    const PlainWheel reduced = shapeWithoutKeys(request);
     const std::optional<PlainWheel> own =
         ownWheel(reduced.kind, reduced.numbers, reduced.guarantee);
     return ownTableText(

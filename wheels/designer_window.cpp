@@ -188,15 +188,20 @@ void DesignerWindow::matches_Change(int matches) {
 }
 
 void DesignerWindow::showOwnTable() {
-    lblTable->setText(qText(ownTableText(request())));
+    lblTable->setText(qText(ownTableText(shapeRequest())));
 }
 
-DesignRequest DesignerWindow::request() const {
+DesignRequest DesignerWindow::shapeRequest() const {
     DesignRequest request;
     request.kind = cboKind->currentData().toInt();
     request.numbers = spnNumbers->value();
     request.guarantee = {spnMatches->value(), spnDrawn->value()};
     request.keys = spnKeys->value();
+    return request;
+}
+
+DesignRequest DesignerWindow::request() const {
+    DesignRequest request = shapeRequest();
     request.timeBudget = std::chrono::seconds(spnSeconds->value());
     request.ticketBudget = spnBudget->value();
     request.seed = m_seed;

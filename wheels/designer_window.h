@@ -53,6 +53,8 @@ private:
     void numbers_Change(int numbers);
     void matches_Change(int matches);
 
+    // The wheel's shape as the fields give it; request() adds the search's budgets and starts.
+    DesignRequest shapeRequest() const;
     DesignRequest request() const;
     void showProgress(const DesignProgress &progress);
     void designFinished(const DesignResult &result, const QString &failure);
