@@ -11,6 +11,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <memory>
@@ -73,13 +74,19 @@ Guarantee guaranteeOf(const std::string &text) {
     return {static_cast<int>(matches), static_cast<int>(drawn)};
 }
 
-// "H/B", e.g. "10/1".
+// "H/B" or "H/B/S", e.g. "10/1" or "3/8/1".
 OrbitRequest orbitRequestOf(const DesignOptions &options) {
     std::int64_t cycle = 0;
     std::int64_t baseTickets = 0;
-    if (!parseSlashPair(options.orbit, cycle, baseTickets) || cycle > 64 || baseTickets > 100'000)
-        throw UsageError("--orbit: give it as H/B, e.g. 10/1 for one base ticket turned 10 "
-                         "times, not \"" +
+    std::int64_t stillTickets = 0;
+    const std::size_t lastSlash = options.orbit.rfind('/');
+    const bool withStill = std::count(options.orbit.begin(), options.orbit.end(), '/') == 2;
+    if (!parseSlashPair(withStill ? options.orbit.substr(0, lastSlash) : options.orbit, cycle,
+                        baseTickets) ||
+        (withStill && !parseWholeNumber(options.orbit.substr(lastSlash + 1), stillTickets)) ||
+        cycle > 64 || baseTickets > 100'000 || stillTickets > 100'000)
+        throw UsageError("--orbit: give it as H/B or H/B/S, e.g. 10/1 for one base ticket turned "
+                         "10 times, not \"" +
                          options.orbit + "\"");
     if (options.tickets > 0)
         throw UsageError("--orbit and --tickets cannot be given together");
@@ -91,6 +98,7 @@ OrbitRequest orbitRequestOf(const DesignOptions &options) {
     request.guarantee = guaranteeOf(options.guarantee);
     request.cycle = static_cast<int>(cycle);
     request.baseTickets = static_cast<int>(baseTickets);
+    request.stillTickets = static_cast<int>(stillTickets);
     if (const std::string problem = orbitProblem(request); !problem.empty())
         throw UsageError("design: " + problem);
     request.timeBudget = std::chrono::seconds(options.seconds);
@@ -253,8 +261,10 @@ void addDesignCommand(CLI::App &app, Io &io) {
         ->add_option("--orbit", options->orbit,
                      "search only wheels with a turn symmetry: the numbers 1 to H·R in R rings "
                      "of H that turn together (the rest stay put), and B base tickets, each with "
-                     "its H turns; ends at the first wheel that keeps the guarantee")
-        ->type_name("H/B");
+                     "its H turns, and S still tickets made of whole rings and numbers that "
+                     "stay put (none unless given); ends at the first wheel that keeps the "
+                     "guarantee")
+        ->type_name("H/B[/S]");
     command
         ->add_option("--out", options->out,
                      "write the wheel file into FILE; FILE is replaced only once it is written "

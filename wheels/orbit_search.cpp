@@ -7,6 +7,7 @@
 #include <cmath>
 #include <random>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace marlek {
@@ -22,6 +23,7 @@ constexpr double kCooling = 0.98;
 constexpr int kMovesPerTemperature = 100;
 // The most m-sets the search keeps, one for each turn class.
 constexpr std::uint64_t kMaxOrbitDraws = 2'000'000;
+constexpr int kMaxTickets = 1000;
 
 class Turns {
 public:
@@ -45,7 +47,35 @@ public:
         return true;
     }
 
+    // Every set of `size` numbers that the turn leaves as it is: whole rings, and numbers that
+    // stay put.
+    std::vector<NumberSet> stillSets(int size) const {
+        const int rings = m_numbers / m_cycle;
+        const int stayingCount = m_numbers - rings * m_cycle;
+        std::vector<NumberSet> sets;
+        for (int wholeRings = 0; wholeRings <= rings && wholeRings * m_cycle <= size;
+             ++wholeRings) {
+            const int staying = size - wholeRings * m_cycle;
+            if (staying > stayingCount)
+                continue;
+            for (std::uint64_t r = 0; r < choose(rings, wholeRings); ++r) {
+                const NumberSet ringNumbers = ringsOf(colexUnrank(r, wholeRings));
+                for (std::uint64_t s = 0; s < choose(stayingCount, staying); ++s)
+                    sets.push_back(ringNumbers | colexUnrank(s, staying) << (rings * m_cycle));
+            }
+        }
+        return sets;
+    }
+
 private:
+    // The numbers of the chosen rings (bit i: ring i).
+    NumberSet ringsOf(NumberSet chosen) const {
+        NumberSet numbers = 0;
+        for (; chosen != 0; chosen &= chosen - 1)
+            numbers |= ((NumberSet{1} << m_cycle) - 1) << (std::countr_zero(chosen) * m_cycle);
+        return numbers;
+    }
+
     int moved(int number, int by) const {
         const int rings = m_numbers / m_cycle;
         if (number >= rings * m_cycle)
@@ -57,14 +87,21 @@ private:
     int m_cycle;
 };
 
-std::vector<NumberSet> ticketsOf(const std::vector<NumberSet> &bases, const Turns &turns,
+// The tickets of a wheel: every turn of every base ticket, then the still tickets, each ticket
+// once.
+std::vector<NumberSet> ticketsOf(const std::vector<NumberSet> &bases,
+                                 const std::vector<NumberSet> &stills, const Turns &turns,
                                  int cycle) {
     std::vector<NumberSet> tickets;
+    const auto add = [&tickets](NumberSet ticket) {
+        if (std::find(tickets.begin(), tickets.end(), ticket) == tickets.end())
+            tickets.push_back(ticket);
+    };
     for (const NumberSet base : bases)
         for (int by = 0; by < cycle; ++by)
-            if (const NumberSet ticket = turns.turned(base, by);
-                std::find(tickets.begin(), tickets.end(), ticket) == tickets.end())
-                tickets.push_back(ticket);
+            add(turns.turned(base, by));
+    for (const NumberSet still : stills)
+        add(still);
     return tickets;
 }
 
@@ -77,8 +114,17 @@ std::string orbitProblem(const OrbitRequest &request) {
     if (request.cycle < 2 || request.cycle > request.numbers)
         return "the turn must be 2 to " + std::to_string(request.numbers) + " numbers long, not " +
                std::to_string(request.cycle);
-    if (request.baseTickets < 1 || request.baseTickets > 1000)
-        return "the base tickets must be 1 to 1000, not " + std::to_string(request.baseTickets);
+    if (request.baseTickets < 1 || request.baseTickets > kMaxTickets)
+        return "the base tickets must be 1 to " + std::to_string(kMaxTickets) + ", not " +
+               std::to_string(request.baseTickets);
+    if (request.stillTickets < 0 || request.stillTickets > kMaxTickets)
+        return "the still tickets must be 0 to " + std::to_string(kMaxTickets) + ", not " +
+               std::to_string(request.stillTickets);
+    if (request.stillTickets > 0 &&
+        Turns(request.numbers, request.cycle).stillSets(request.kind).empty())
+        return "no ticket of " + std::to_string(request.kind) + " numbers stays as it is when " +
+               std::to_string(request.numbers) + " numbers turn in rings of " +
+               std::to_string(request.cycle);
     if (choose(request.numbers, request.guarantee.drawn) / static_cast<unsigned>(request.cycle) >
         kMaxOrbitDraws)
         return "there are too many ways to draw " + std::to_string(request.guarantee.drawn) +
@@ -111,27 +157,50 @@ std::optional<PlainWheel> searchOrbitWheel(const OrbitRequest &request,
             draws.push_back(draw);
     }
 
-    const auto uncovered = [&](const std::vector<NumberSet> &bases) {
-        const std::vector<NumberSet> tickets = ticketsOf(bases, turns, cycle);
-        long count = 0;
-        for (const NumberSet draw : draws)
-            count += std::none_of(tickets.begin(), tickets.end(), [&](NumberSet ticket) {
-                return std::popcount(ticket & draw) >= matches;
-            });
-        return count;
-    };
-
     std::mt19937_64 random(request.seed);
-    const auto below = [&random](int count) {
-        return static_cast<int>(random() % static_cast<std::uint64_t>(count));
+    const auto below = [&random](std::size_t count) {
+        return static_cast<std::size_t>(random() % count);
     };
     const NumberSet all = (NumberSet{1} << numbers) - 1;
+    const std::vector<NumberSet> stillSets = turns.stillSets(kind);
     std::vector<NumberSet> bases(static_cast<std::size_t>(request.baseTickets));
     for (NumberSet &base : bases)
         while (std::popcount(base) < kind)
-            base |= NumberSet{1} << below(numbers);
+            base |= NumberSet{1} << below(static_cast<std::size_t>(numbers));
+    std::vector<NumberSet> stills(static_cast<std::size_t>(request.stillTickets));
+    for (NumberSet &still : stills)
+        still = stillSets[below(stillSets.size())];
 
-    long cost = uncovered(bases);
+    // Per draw class: how many tickets meet it in t numbers, a ticket counted once for each turn
+    // that does. A move changes one base ticket's turns (or one still ticket), so only those are
+    // counted again.
+    std::vector<int> cover(draws.size(), 0);
+    std::vector<NumberSet> oldTickets;
+    std::vector<NumberSet> newTickets;
+    const auto turnsOf = [&](NumberSet base, std::vector<NumberSet> &out) {
+        out.clear();
+        for (int by = 0; by < cycle; ++by)
+            out.push_back(turns.turned(base, by));
+    };
+    const auto hits = [matches](const std::vector<NumberSet> &tickets, NumberSet draw) {
+        int count = 0;
+        for (const NumberSet ticket : tickets)
+            count += std::popcount(ticket & draw) >= matches ? 1 : 0;
+        return count;
+    };
+    for (const NumberSet base : bases) {
+        turnsOf(base, newTickets);
+        for (std::size_t d = 0; d < draws.size(); ++d)
+            cover[d] += hits(newTickets, draws[d]);
+    }
+    for (const NumberSet still : stills) {
+        newTickets = {still};
+        for (std::size_t d = 0; d < draws.size(); ++d)
+            cover[d] += hits(newTickets, draws[d]);
+    }
+    long cost = std::count(cover.begin(), cover.end(), 0);
+
+    std::vector<std::pair<std::size_t, int>> changes; // draw class, change of its count
     double temperature = kStartTemperature;
     for (long move = 1; cost > 0; ++move) {
         if (move % kMovesPerTemperature == 0) {
@@ -141,19 +210,38 @@ std::optional<PlainWheel> searchOrbitWheel(const OrbitRequest &request,
             if (temperature < kFrozenTemperature)
                 temperature = kStartTemperature;
         }
-        std::vector<NumberSet> next = bases;
-        NumberSet &base = next[static_cast<std::size_t>(below(request.baseTickets))];
-        const NumberSet outside = all & ~base;
-        base ^= nthOf(base, static_cast<std::uint64_t>(below(kind))) |
-                nthOf(outside, static_cast<std::uint64_t>(below(numbers - kind)));
-        const long nextCost = uncovered(next);
+        // One number of a base ticket swapped for one outside it, or a still ticket for another.
+        const std::size_t index = below(bases.size() + stills.size());
+        NumberSet next = 0;
+        if (index < bases.size()) {
+            const NumberSet base = bases[index];
+            next = base ^ (nthOf(base, below(static_cast<std::size_t>(kind))) |
+                           nthOf(all & ~base, below(static_cast<std::size_t>(numbers - kind))));
+            turnsOf(base, oldTickets);
+            turnsOf(next, newTickets);
+        } else {
+            next = stillSets[below(stillSets.size())];
+            oldTickets = {stills[index - bases.size()]};
+            newTickets = {next};
+        }
+        changes.clear();
+        long nextCost = cost;
+        for (std::size_t d = 0; d < draws.size(); ++d) {
+            const int change = hits(newTickets, draws[d]) - hits(oldTickets, draws[d]);
+            if (change == 0)
+                continue;
+            nextCost += (cover[d] + change == 0 ? 1 : 0) - (cover[d] == 0 ? 1 : 0);
+            changes.emplace_back(d, change);
+        }
         const double chance = std::exp(static_cast<double>(cost - nextCost) / temperature);
         if (nextCost <= cost || chance > static_cast<double>(random() >> 11) * 0x1.0p-53) {
-            bases = std::move(next);
+            for (const auto [d, change] : changes)
+                cover[d] += change;
+            (index < bases.size() ? bases[index] : stills[index - bases.size()]) = next;
             cost = nextCost;
         }
     }
-    PlainWheel wheel{kind, numbers, request.guarantee, ticketsOf(bases, turns, cycle)};
+    PlainWheel wheel{kind, numbers, request.guarantee, ticketsOf(bases, stills, turns, cycle)};
     if (!meetsGuarantee(wheel))
         throw std::logic_error("the turn search made a wheel that does not keep " +
                                guaranteeText(request.guarantee));

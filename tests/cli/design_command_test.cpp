@@ -90,6 +90,12 @@ TEST(DesignCommand, OrbitSearchesOnlyWheelsWithATurnSymmetry) {
         << found.out;
     EXPECT_EQ(runCli({"verify", "--wheel-file", path}).status, 0);
 
+    // A third figure adds still tickets: here three tickets of two whole rings of three.
+    const auto still = runCli(
+        {"design", "--kind", "6", "--numbers", "12", "--guarantee", "4/6", "--orbit", "3/1/3"});
+    EXPECT_EQ(still.status, 0) << still.err;
+    EXPECT_TRUE(still.err.starts_with("6 tickets for 4 of 6 over 12 numbers")) << still.err;
+
     // Too few base tickets for the guarantee: nothing found, nothing written.
     const auto missed = runCli({"design", "--kind", "6", "--numbers", "14", "--guarantee", "4/6",
                                 "--orbit", "7/1", "--seconds", "1", "--out", path + "2"});
@@ -127,7 +133,8 @@ TEST(DesignCommand, CtrlCEndsTheSearchAndStillWritesTheProvenWheel) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
         std::raise(SIGINT);
     });
-    const auto result = runCli({"design", "--kind", "6", "--numbers", "25", "--guarantee", "3/6",
+    // No best known is listed for this shape, so nothing ends the search before the interrupt.
+    const auto result = runCli({"design", "--kind", "6", "--numbers", "24", "--guarantee", "3/6",
                                 "--seconds", "600", "--out", path});
     interrupter.join();
     if (result.status == 1) { // interrupted while the greedy start was still being built
@@ -168,7 +175,11 @@ TEST(DesignCommand, RefusesABadRequestWritingNothing) {
          "(t), not 3"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--keys", "-1"}, "--keys"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10"},
-         "give it as H/B"},
+         "give it as H/B or H/B/S"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10/1/x"},
+         "give it as H/B or H/B/S"},
+        {{"--kind", "5", "--numbers", "9", "--guarantee", "4/5", "--orbit", "3/2/1"},
+         "design: no ticket of 5 numbers stays as it is when 9 numbers turn in rings of 3"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "21/1"},
          "design: the turn must be 2 to 20 numbers long, not 21"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10/1", "--tickets",
