@@ -30,7 +30,8 @@ struct DesignOptions {
     int threads = 1;
     int tickets = 0; // 0: as few as keep the guarantee
     int keys = 0;
-    std::string orbit; // "H/B": only wheels of B base tickets, each turned H times
+    std::string orbit;       // "H/B": only wheels of B base tickets, each turned H times
+    bool freshStart = false; // leave the known wheels out of the starts
     std::string out;
 };
 
@@ -92,6 +93,8 @@ OrbitRequest orbitRequestOf(const DesignOptions &options) {
         throw UsageError("--orbit and --tickets cannot be given together");
     if (options.keys > 0)
         throw UsageError("--orbit and --keys cannot be given together");
+    if (options.freshStart)
+        throw UsageError("--orbit and --fresh-start cannot be given together");
     OrbitRequest request;
     request.kind = options.kind;
     request.numbers = options.numbers;
@@ -161,6 +164,8 @@ DesignRequest requestFor(const DesignOptions &options) {
     request.threads = threadsToRun(options.threads);
     request.ticketBudget = options.tickets;
     aimAtKnownWheels(request);
+    if (options.freshStart)
+        request.starts.clear();
     return request;
 }
 
@@ -265,6 +270,10 @@ void addDesignCommand(CLI::App &app, Io &io) {
                      "stay put (none unless given); ends at the first wheel that keeps the "
                      "guarantee")
         ->type_name("H/B[/S]");
+    command->add_flag("--fresh-start", options->freshStart,
+                      "start from a greedy wheel, not from the catalogue's or the program's own "
+                      "wheel: a few short searches from fresh starts, each with its own seed, "
+                      "may find a smaller wheel where a long search from a known one stays stuck");
     command
         ->add_option("--out", options->out,
                      "write the wheel file into FILE; FILE is replaced only once it is written "

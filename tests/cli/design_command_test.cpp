@@ -106,6 +106,19 @@ TEST(DesignCommand, OrbitSearchesOnlyWheelsWithATurnSymmetry) {
     EXPECT_FALSE(std::filesystem::exists(path + "2"));
 }
 
+TEST(DesignCommand, AFreshStartLeavesTheKnownWheelsOut) {
+    // The program's table holds 3 of 6 over 20 numbers in 10 tickets, which a design returns at
+    // once; from a greedy start, one second of the free search ends far above it.
+    const auto known = runCli({"design", "--kind", "6", "--numbers", "20", "--guarantee", "3/6"});
+    EXPECT_EQ(wheelFrom(known.out).tickets.size(), 10u);
+    const auto fresh = runCli({"design", "--kind", "6", "--numbers", "20", "--guarantee", "3/6",
+                               "--fresh-start", "--seconds", "1"});
+    EXPECT_EQ(fresh.status, 0) << fresh.err;
+    const PlainWheel wheel = wheelFrom(fresh.out);
+    EXPECT_GT(wheel.tickets.size(), 10u);
+    EXPECT_TRUE(meetsGuarantee(wheel));
+}
+
 TEST(DesignCommand, KeepsToTheTicketBudgetAndSaysTheShareOfDrawsItMeets) {
     // Each ticket of six out of eight misses a pair of numbers, and a drawn pair that touches
     // both missed pairs meets no ticket: two tickets missing disjoint pairs leave 4 of the 28
@@ -187,6 +200,9 @@ TEST(DesignCommand, RefusesABadRequestWritingNothing) {
          "--orbit and --tickets cannot be given together"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10/1", "--keys", "1"},
          "--orbit and --keys cannot be given together"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--orbit", "10/1",
+          "--fresh-start"},
+         "--orbit and --fresh-start cannot be given together"},
     };
     for (const Case &c : cases) {
         std::vector<std::string> args{"design"};

@@ -1,12 +1,15 @@
 #!/bin/bash
 # Regenerates the program's own table of best wheels (the *.wheel files beside this script).
 #
-# For every shape it tries two ways and keeps the smallest proven wheel, never one larger than the
-# file already there:
+# For every shape it tries these ways and keeps the smallest proven wheel, never one larger than
+# the file already there:
 #  - a long search: `marlek-lotto-cli design` (which starts from the table's own wheel, so runs
-#    add up), and
+#    add up),
 #  - a search among wheels with a turn symmetry (`design --orbit H/B`), for every ring length H
-#    with a count of tickets below the best so far and not below the best known, and
+#    with a count of tickets below the best so far and not below the best known,
+#  - ten short searches from fresh starts (`design --fresh-start`), each with its own seed and a
+#    budget of one ticket fewer than the best so far: where the long search stays stuck at a
+#    wheel it cannot improve, some of these find a smaller one, and
 #  - a join of two smaller wheels on two parts of the numbers, by pigeonhole: when M numbers are
 #    drawn over parts of A and B numbers, either at least S of them fall in the first part or at
 #    least M - S + 1 in the second; so a wheel "T of S" on the first part beside a wheel
@@ -100,6 +103,8 @@ best_join() { # K N T M OUT: the smallest proven join, and how it was made on st
 
 part_seconds=$(( seconds / 20 > 5 ? seconds / 20 : 5 ))
 orbit_seconds=$(( seconds / 20 > 5 ? seconds / 20 : 5 ))
+restarts=10
+restart_seconds=$(( seconds / restarts > 5 ? seconds / restarts : 5 ))
 for shape in "${shapes[@]}"; do
     read -r k n t m <<< "$shape"
     name="k$k-n$n-${t}of$m.wheel"
@@ -122,6 +127,19 @@ for shape in "${shapes[@]}"; do
                 "$cli" verify --wheel-file "$work/turned" > /dev/null 2>&1; then
                 how="turn search --orbit $h/$b, seed $seed"
                 cp "$work/turned" "$work/best"
+            fi
+        done
+    fi
+    if [ -n "$how" ]; then
+        for (( r = 0; r < restarts; ++r )); do
+            budget=$(( $(tickets_of "$work/best") - 1 ))
+            [ "$budget" -ge "$known" ] && [ "$budget" -ge 1 ] || break
+            if design "$k" "$n" "$t" "$m" "$restart_seconds" "$work/fresh" --fresh-start \
+                --tickets "$budget" &&
+                "$cli" verify --wheel-file "$work/fresh" > /dev/null 2>&1; then
+                how="search from a greedy start at a budget of $budget tickets,"
+                how="$how $restart_seconds s at most, seed $seed, threads $threads"
+                cp "$work/fresh" "$work/best"
             fi
         done
     fi
