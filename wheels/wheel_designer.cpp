@@ -21,10 +21,20 @@ using Clock = std::chrono::steady_clock;
 constexpr std::uint32_t kNotListed = std::numeric_limits<std::uint32_t>::max();
 // The annealing schedule: a move that uncovers one more m-set is taken at first about one time in
 // three, and the temperature falls by 1% every round of moves until the search freezes; then it
-// is warmed up again from where it stands.
+// is warmed up again from where it stands. A search of more than 10 s cools at half the pace
+// each time it is warmed up without having found a smaller wheel, down to a pace that falls with
+// the time it has (0.05% a round for 200 s or more): short searches gain most from many quick
+// anneals, long ones from slow anneals, which reach smaller wheels.
 constexpr double kStartTemperature = 1.0;
 constexpr double kFrozenTemperature = 0.05;
-constexpr double kCooling = 0.99;
+constexpr double kFirstCoolingStep = 0.01;
+constexpr double kSlowestCoolingStep = 0.0005;
+constexpr std::chrono::seconds kQuickSearch{10};
+
+double slowestCoolingStep(std::chrono::milliseconds timeBudget) {
+    const double quickShare = std::chrono::duration<double>(kQuickSearch) / timeBudget;
+    return std::clamp(kFirstCoolingStep * quickShare, kSlowestCoolingStep, kFirstCoolingStep);
+}
 // Searches look at the clock and the cancel flag this often (moves), a few times a millisecond.
 constexpr std::uint64_t kMovesBetweenChecks = 64;
 // Progress reaches the caller this often while the searches run.
@@ -69,6 +79,7 @@ struct Budget {
     int targetTickets = 0;
     int ticketBudget = 0; // 0: no limit
     const std::atomic<bool> *cancel = nullptr;
+    double slowestCoolingStep = kFirstCoolingStep;
 };
 
 // One annealing search with its own counts and random numbers.
@@ -294,10 +305,12 @@ private:
 
     void anneal() {
         double temperature = kStartTemperature;
+        double coolingStep = kFirstCoolingStep;
         std::uint64_t movesAtTemperature = 0;
         while (true) {
             if (m_uncovered.empty()) {
                 record();
+                coolingStep = kFirstCoolingStep;
                 if (m_blocks.size() <= 1 ||
                     static_cast<int>(m_blocks.size()) <= m_budget.targetTickets || stopped())
                     return;
@@ -341,9 +354,11 @@ private:
 
             if (++movesAtTemperature >= movesPerTemperature()) {
                 movesAtTemperature = 0;
-                temperature *= kCooling;
-                if (temperature < kFrozenTemperature)
+                temperature *= 1.0 - coolingStep;
+                if (temperature < kFrozenTemperature) {
                     temperature = kStartTemperature;
+                    coolingStep = std::max(coolingStep / 2, m_budget.slowestCoolingStep);
+                }
             }
         }
     }
@@ -503,8 +518,12 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
         std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(request.threads, 1)),
                                 kSearchMemory / std::max<std::uint64_t>(perSearch, 1)),
         1, 256));
-    const Budget budget{begin + request.timeBudget, request.moveBudget, request.targetTickets,
-                        request.ticketBudget, cancel};
+    const Budget budget{begin + request.timeBudget,
+                        request.moveBudget,
+                        request.targetTickets,
+                        request.ticketBudget,
+                        cancel,
+                        slowestCoolingStep(request.timeBudget)};
     std::atomic<int> sharedBest{0};
     int running = searches;
     std::mutex runningMutex;
