@@ -23,8 +23,8 @@ constexpr std::uint32_t kNotListed = std::numeric_limits<std::uint32_t>::max();
 // three, and the temperature falls by 1% every round of moves until the search freezes; then it
 // is warmed up again from where it stands. A search of more than 10 s cools at half the pace
 // each time it is warmed up without having found a smaller wheel, down to a pace that falls with
-// the time it has (0.05% a round for 200 s or more): short searches gain most from many quick
-// anneals, long ones from slow anneals, which reach smaller wheels.
+// the square of the time it has (0.05% a round for 45 s or more): short searches gain most from
+// many quick anneals, long ones from slow anneals, which reach smaller wheels.
 constexpr double kStartTemperature = 1.0;
 constexpr double kFrozenTemperature = 0.05;
 constexpr double kFirstCoolingStep = 0.01;
@@ -33,7 +33,8 @@ constexpr std::chrono::seconds kQuickSearch{10};
 
 double slowestCoolingStep(std::chrono::milliseconds timeBudget) {
     const double quickShare = std::chrono::duration<double>(kQuickSearch) / timeBudget;
-    return std::clamp(kFirstCoolingStep * quickShare, kSlowestCoolingStep, kFirstCoolingStep);
+    return std::clamp(kFirstCoolingStep * quickShare * quickShare, kSlowestCoolingStep,
+                      kFirstCoolingStep);
 }
 // Searches look at the clock and the cancel flag this often (moves), a few times a millisecond.
 constexpr std::uint64_t kMovesBetweenChecks = 64;

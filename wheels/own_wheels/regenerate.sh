@@ -7,9 +7,10 @@
 #    add up),
 #  - a search among wheels with a turn symmetry (`design --orbit H/B`), for every ring length H
 #    with a count of tickets below the best so far and not below the best known,
-#  - ten short searches from fresh starts (`design --fresh-start`), each with its own seed and a
-#    budget of one ticket fewer than the best so far: where the long search stays stuck at a
-#    wheel it cannot improve, some of these find a smaller one, and
+#  - ten shorter searches, each with its own seed and a budget of one ticket fewer than the best
+#    so far, by turns from the table's wheel and from a fresh start (`design --fresh-start`):
+#    where the long search stays stuck at a wheel it cannot improve, some of these find a
+#    smaller one, and
 #  - a join of two smaller wheels on two parts of the numbers, by pigeonhole: when M numbers are
 #    drawn over parts of A and B numbers, either at least S of them fall in the first part or at
 #    least M - S + 1 in the second; so a wheel "T of S" on the first part beside a wheel
@@ -134,10 +135,16 @@ for shape in "${shapes[@]}"; do
         for (( r = 0; r < restarts; ++r )); do
             budget=$(( $(tickets_of "$work/best") - 1 ))
             [ "$budget" -ge "$known" ] && [ "$budget" -ge 1 ] || break
-            if design "$k" "$n" "$t" "$m" "$restart_seconds" "$work/fresh" --fresh-start \
+            start=(--fresh-start)
+            from="a greedy start"
+            if [ $(( r % 2 )) -eq 0 ]; then
+                start=()
+                from="the table's wheel"
+            fi
+            if design "$k" "$n" "$t" "$m" "$restart_seconds" "$work/fresh" "${start[@]}" \
                 --tickets "$budget" &&
                 "$cli" verify --wheel-file "$work/fresh" > /dev/null 2>&1; then
-                how="search from a greedy start at a budget of $budget tickets,"
+                how="search from $from at a budget of $budget tickets,"
                 how="$how $restart_seconds s at most, seed $seed, threads $threads"
                 cp "$work/fresh" "$work/best"
             fi
