@@ -27,14 +27,16 @@ constexpr std::uint32_t kNotListed = std::numeric_limits<std::uint32_t>::max();
 // many quick anneals, long ones from slow anneals, which reach smaller wheels.
 constexpr double kStartTemperature = 1.0;
 constexpr double kFrozenTemperature = 0.05;
-constexpr double kFirstCoolingStep = 0.01;
-constexpr double kSlowestCoolingStep = 0.0005;
+constexpr double kFirstCooling = 0.99;
+constexpr double kSlowestCooling = 0.9995;
 constexpr std::chrono::seconds kQuickSearch{10};
 
-double slowestCoolingStep(std::chrono::milliseconds timeBudget) {
+// The slowest pace a search of this length comes down to (a factor per round).
+double slowestCooling(std::chrono::milliseconds timeBudget) {
+    if (timeBudget <= kQuickSearch)
+        return kFirstCooling;
     const double quickShare = std::chrono::duration<double>(kQuickSearch) / timeBudget;
-    return std::clamp(kFirstCoolingStep * quickShare * quickShare, kSlowestCoolingStep,
-                      kFirstCoolingStep);
+    return std::min(1.0 - (1.0 - kFirstCooling) * quickShare * quickShare, kSlowestCooling);
 }
 // Searches look at the clock and the cancel flag this often (moves), a few times a millisecond.
 constexpr std::uint64_t kMovesBetweenChecks = 64;
@@ -80,7 +82,7 @@ struct Budget {
     int targetTickets = 0;
     int ticketBudget = 0; // 0: no limit
     const std::atomic<bool> *cancel = nullptr;
-    double slowestCoolingStep = kFirstCoolingStep;
+    double slowestCooling = kFirstCooling;
 };
 
 // One annealing search with its own counts and random numbers.
@@ -306,12 +308,12 @@ private:
 
     void anneal() {
         double temperature = kStartTemperature;
-        double coolingStep = kFirstCoolingStep;
+        double cooling = kFirstCooling;
         std::uint64_t movesAtTemperature = 0;
         while (true) {
             if (m_uncovered.empty()) {
                 record();
-                coolingStep = kFirstCoolingStep;
+                cooling = kFirstCooling;
                 if (m_blocks.size() <= 1 ||
                     static_cast<int>(m_blocks.size()) <= m_budget.targetTickets || stopped())
                     return;
@@ -355,10 +357,10 @@ private:
 
             if (++movesAtTemperature >= movesPerTemperature()) {
                 movesAtTemperature = 0;
-                temperature *= 1.0 - coolingStep;
+                temperature *= cooling;
                 if (temperature < kFrozenTemperature) {
                     temperature = kStartTemperature;
-                    coolingStep = std::max(coolingStep / 2, m_budget.slowestCoolingStep);
+                    cooling = std::min(1.0 - (1.0 - cooling) / 2, m_budget.slowestCooling);
                 }
             }
         }
@@ -524,7 +526,7 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
                         request.targetTickets,
                         request.ticketBudget,
                         cancel,
-                        slowestCoolingStep(request.timeBudget)};
+                        slowestCooling(request.timeBudget)};
     std::atomic<int> sharedBest{0};
     int running = searches;
     std::mutex runningMutex;
