@@ -38,6 +38,7 @@ double slowestCooling(std::chrono::milliseconds timeBudget) {
     const double quickShare = std::chrono::duration<double>(kQuickSearch) / timeBudget;
     return std::min(1.0 - (1.0 - kFirstCooling) * quickShare * quickShare, kSlowestCooling);
 }
+
 // Searches look at the clock and the cancel flag this often (moves), a few times a millisecond.
 constexpr std::uint64_t kMovesBetweenChecks = 64;
 // Progress reaches the caller this often while the searches run.
