@@ -87,21 +87,16 @@ private:
     int m_cycle;
 };
 
-// The tickets of a wheel: every turn of every base ticket, then the still tickets, each ticket
-// once.
-std::vector<NumberSet> ticketsOf(const std::vector<NumberSet> &bases,
-                                 const std::vector<NumberSet> &stills, const Turns &turns,
+// The tickets of a wheel: every turn of every chosen ticket, each ticket once (a still ticket's
+// turns are all itself).
+std::vector<NumberSet> ticketsOf(const std::vector<NumberSet> &chosen, const Turns &turns,
                                  int cycle) {
     std::vector<NumberSet> tickets;
-    const auto add = [&tickets](NumberSet ticket) {
-        if (std::find(tickets.begin(), tickets.end(), ticket) == tickets.end())
-            tickets.push_back(ticket);
-    };
-    for (const NumberSet base : bases)
+    for (const NumberSet ticket : chosen)
         for (int by = 0; by < cycle; ++by)
-            add(turns.turned(base, by));
-    for (const NumberSet still : stills)
-        add(still);
+            if (const NumberSet turned = turns.turned(ticket, by);
+                std::find(tickets.begin(), tickets.end(), turned) == tickets.end())
+                tickets.push_back(turned);
     return tickets;
 }
 
@@ -163,24 +158,26 @@ std::optional<PlainWheel> searchOrbitWheel(const OrbitRequest &request,
     };
     const NumberSet all = (NumberSet{1} << numbers) - 1;
     const std::vector<NumberSet> stillSets = turns.stillSets(kind);
-    std::vector<NumberSet> bases(static_cast<std::size_t>(request.baseTickets));
-    for (NumberSet &base : bases)
-        while (std::popcount(base) < kind)
-            base |= NumberSet{1} << below(static_cast<std::size_t>(numbers));
-    std::vector<NumberSet> stills(static_cast<std::size_t>(request.stillTickets));
-    for (NumberSet &still : stills)
-        still = stillSets[below(stillSets.size())];
+    // The base tickets, then the still tickets.
+    const auto baseCount = static_cast<std::size_t>(request.baseTickets);
+    std::vector<NumberSet> chosen(baseCount + static_cast<std::size_t>(request.stillTickets));
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        if (i >= baseCount)
+            chosen[i] = stillSets[below(stillSets.size())];
+        else
+            while (std::popcount(chosen[i]) < kind)
+                chosen[i] |= NumberSet{1} << below(static_cast<std::size_t>(numbers));
+    }
 
-    // Per draw class: how many tickets meet it in t numbers, a ticket counted once for each turn
-    // that does. A move changes one base ticket's turns (or one still ticket), so only those are
-    // counted again.
+    // Per draw class: how many turns of chosen tickets meet it in t numbers. A move changes one
+    // chosen ticket, so only its turns are counted again.
     std::vector<int> cover(draws.size(), 0);
-    std::vector<NumberSet> oldTickets;
-    std::vector<NumberSet> newTickets;
-    const auto turnsOf = [&](NumberSet base, std::vector<NumberSet> &out) {
+    std::vector<NumberSet> oldTurns;
+    std::vector<NumberSet> newTurns;
+    const auto turnsOf = [&](NumberSet ticket, std::vector<NumberSet> &out) {
         out.clear();
         for (int by = 0; by < cycle; ++by)
-            out.push_back(turns.turned(base, by));
+            out.push_back(turns.turned(ticket, by));
     };
     const auto hits = [matches](const std::vector<NumberSet> &tickets, NumberSet draw) {
         int count = 0;
@@ -188,15 +185,10 @@ std::optional<PlainWheel> searchOrbitWheel(const OrbitRequest &request,
             count += std::popcount(ticket & draw) >= matches ? 1 : 0;
         return count;
     };
-    for (const NumberSet base : bases) {
-        turnsOf(base, newTickets);
+    for (const NumberSet ticket : chosen) {
+        turnsOf(ticket, newTurns);
         for (std::size_t d = 0; d < draws.size(); ++d)
-            cover[d] += hits(newTickets, draws[d]);
-    }
-    for (const NumberSet still : stills) {
-        newTickets = {still};
-        for (std::size_t d = 0; d < draws.size(); ++d)
-            cover[d] += hits(newTickets, draws[d]);
+            cover[d] += hits(newTurns, draws[d]);
     }
     long cost = std::count(cover.begin(), cover.end(), 0);
 
@@ -211,23 +203,19 @@ std::optional<PlainWheel> searchOrbitWheel(const OrbitRequest &request,
                 temperature = kStartTemperature;
         }
         // One number of a base ticket swapped for one outside it, or a still ticket for another.
-        const std::size_t index = below(bases.size() + stills.size());
-        NumberSet next = 0;
-        if (index < bases.size()) {
-            const NumberSet base = bases[index];
-            next = base ^ (nthOf(base, below(static_cast<std::size_t>(kind))) |
-                           nthOf(all & ~base, below(static_cast<std::size_t>(numbers - kind))));
-            turnsOf(base, oldTickets);
-            turnsOf(next, newTickets);
-        } else {
-            next = stillSets[below(stillSets.size())];
-            oldTickets = {stills[index - bases.size()]};
-            newTickets = {next};
-        }
+        const std::size_t index = below(chosen.size());
+        const NumberSet current = chosen[index];
+        const NumberSet next =
+            index < baseCount
+                ? current ^ (nthOf(current, below(static_cast<std::size_t>(kind))) |
+                             nthOf(all & ~current, below(static_cast<std::size_t>(numbers - kind))))
+                : stillSets[below(stillSets.size())];
+        turnsOf(current, oldTurns);
+        turnsOf(next, newTurns);
         changes.clear();
         long nextCost = cost;
         for (std::size_t d = 0; d < draws.size(); ++d) {
-            const int change = hits(newTickets, draws[d]) - hits(oldTickets, draws[d]);
+            const int change = hits(newTurns, draws[d]) - hits(oldTurns, draws[d]);
             if (change == 0)
                 continue;
             nextCost += (cover[d] + change == 0 ? 1 : 0) - (cover[d] == 0 ? 1 : 0);
@@ -237,11 +225,11 @@ std::optional<PlainWheel> searchOrbitWheel(const OrbitRequest &request,
         if (nextCost <= cost || chance > static_cast<double>(random() >> 11) * 0x1.0p-53) {
             for (const auto [d, change] : changes)
                 cover[d] += change;
-            (index < bases.size() ? bases[index] : stills[index - bases.size()]) = next;
+            chosen[index] = next;
             cost = nextCost;
         }
     }
-    PlainWheel wheel{kind, numbers, request.guarantee, ticketsOf(bases, stills, turns, cycle)};
+    PlainWheel wheel{kind, numbers, request.guarantee, ticketsOf(chosen, turns, cycle)};
     if (!meetsGuarantee(wheel))
         throw std::logic_error("the turn search made a wheel that does not keep " +
                                guaranteeText(request.guarantee));
