@@ -8,7 +8,6 @@
 #include <ostream>
 
 namespace marlek::cli {
-namespace {
 
 // Control characters in a value (a path, a mistyped option) are shown as escapes, so a message
 // can neither break its one line nor send commands to the terminal.
@@ -31,6 +30,8 @@ std::string escapedForTerminal(std::string_view text) {
     }
     return shown;
 }
+
+namespace {
 
 int fail(Io &io, int status, std::string_view message) {
     io.err << kProgramName << ": " << escapedForTerminal(message) << '\n';
@@ -107,7 +108,7 @@ void writeOutputLine(Io &io, std::string_view line) {
 int run(const std::vector<std::string> &args, Io io) {
     CLI::App app{"Marlek's Lotto Software on the command line: wheel reports, proofs of the "
                  "wheels' guarantees, catalogues, all-combinations files, odds tables and "
-                 "checks of a draw against a wheel's tickets.",
+                 "checks of a draw against a wheel's tickets, and the games you play.",
                  kProgramName};
     app.require_subcommand(1);
     app.footer("Run '" + std::string(kProgramName) +
@@ -122,6 +123,7 @@ int run(const std::vector<std::string> &args, Io io) {
     addCombosCommand(app, io);
     addOddsCommand(app, io);
     addCheckCommand(app, io);
+    addGamesCommand(app, io);
 
     if (const std::optional<CLI::App *> command = helpAskedFor(app, args)) {
         errno = 0;

@@ -61,6 +61,10 @@ struct Io {
 // written (a full disk behind a redirection), so a long output stops at the first failure.
 void writeOutputLine(Io &io, std::string_view line);
 
+// Control characters in a value (a path, a mistyped option) shown as escapes ("\\n", "\\x1b"), so a
+// message can neither break its one line nor send commands to the terminal.
+std::string escapedForTerminal(std::string_view text);
+
 // Shared helpers: cli/options.h (--kind, whole numbers, number lists) and cli/output_file.h
 // (buffered and all-or-nothing files).
 
@@ -72,6 +76,7 @@ void addCatalogueCommand(CLI::App &app, Io &io);
 void addCombosCommand(CLI::App &app, Io &io);
 void addOddsCommand(CLI::App &app, Io &io);
 void addCheckCommand(CLI::App &app, Io &io);
+void addGamesCommand(CLI::App &app, Io &io);
 
 // Parses the arguments (without the program name), runs the command and returns the exit status.
 int run(const std::vector<std::string> &args, Io io);

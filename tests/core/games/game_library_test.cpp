@@ -4,12 +4,11 @@
 #include "game_library.h"
 
 #include "game_file.h"
+#include "scoped_env.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 
 namespace marlek {
@@ -17,28 +16,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Sets an environment variable for one test and puts back what was there.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const char *value) : m_name(name) {
-        if (const char *old = std::getenv(name))
-            m_old = old;
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (m_old)
-            ::setenv(m_name, m_old->c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    std::optional<std::string> m_old;
-};
+using test::ScopedEnv;
 
 std::string presetFolder() {
     return findPresetFolder(presetFolderCandidates(programFolder()));
