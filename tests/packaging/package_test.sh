@@ -22,6 +22,7 @@ expect "/usr/share/icons/hicolor/scalable/apps/$app_id.svg"
 expect "/usr/share/icons/hicolor/48x48/apps/$app_id.png"
 expect /usr/share/man/man1/marlek-lotto-cli.1
 expect /usr/share/marlek-lotto
+expect /usr/share/marlek-lotto/games/powerball.game
 
 # Declared dependencies come from the programs' shared libraries.
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -31,6 +32,11 @@ case "$depends" in
 esac
 
 "$scratch/root/usr/bin/marlek-lotto-cli" --help | grep -q report || { echo "marlek-lotto-cli --help failed"; fail=1; }
+
+# The installed program finds the presets installed beside it.
+games=$(XDG_CONFIG_HOME="$scratch/config" "$scratch/root/usr/bin/marlek-lotto-cli" games --format tsv)
+grep -qF "$scratch/root/usr/share/marlek-lotto/games/powerball.game" <<< "$games" \
+    || { echo "marlek-lotto-cli games does not list the installed presets: $games"; fail=1; }
 
 # The desktop program starts and keeps running until it is stopped.
 status=0
