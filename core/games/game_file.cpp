@@ -250,9 +250,8 @@ private:
         lines.lines[field] = m_lineNumber;
     }
 
+    // format is read by readFormat, and a second one is refused as given twice.
     void readGameField(const std::string &field, std::string_view value) {
-        if (field == "format")
-            fail(field, "given twice (first on line " + std::to_string(m_header.start) + ")");
         if (field == "name")
             m_game.name = value;
         else if (field == "note")
