@@ -78,14 +78,14 @@ bool ticketsHoldKeys(const PlainWheel &wheel) {
                        [keys](NumberSet ticket) { return (ticket & keys) == keys; });
 }
 
-bool meetsGuarantee(const PlainWheel &wheel, int threads) {
+bool meetsGuarantee(const PlainWheel &wheel, int threads, const std::atomic<bool> *cancel) {
     if (!ticketsHoldKeys(wheel))
         return false;
     // With every key in every ticket, a draw holding the keys meets a ticket in c numbers plus
     // what the rest of the draw meets of the rest of the ticket.
     const PlainWheel reduced = reducedWheel(wheel);
     return countUncovered(reduced.tickets, reduced.numbers, reduced.guarantee.matches,
-                          reduced.guarantee.drawn, threads) == 0;
+                          reduced.guarantee.drawn, threads, cancel) == 0;
 }
 
 } // namespace marlek

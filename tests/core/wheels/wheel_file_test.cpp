@@ -47,6 +47,11 @@ TEST(WheelFile, TakesCrLfRunsOfSpacesAndNoLastLineEnd) {
     EXPECT_EQ(wheel.numbers, 6);
     EXPECT_EQ(wheel.guarantee, (Guarantee{4, 5}));
     EXPECT_EQ(wheel.tickets, (std::vector<NumberSet>{0b011111, 0b111110}));
+    // Lines of up to 200 characters, the CR not counted.
+    const std::string longest = "1 2 3 4 5" + std::string(191, ' ');
+    EXPECT_EQ(read("5 6 4 5\r\n" + longest + "\r\n" + longest).tickets.size(), 2u);
+    EXPECT_THROW(read("5 6 4 5\n" + longest + " \r\n"), WheelFileError);
+    EXPECT_THROW(read("5 6 4 5\n" + longest + " "), WheelFileError);
 }
 
 struct Malformed {
