@@ -13,8 +13,9 @@
 //   (file_output.h), so --out never leaves a half-written file.
 // - Ctrl+C, SIGTERM, SIGHUP while files are written: throw Stopped with a message that says what
 //   was kept: exit 128 + the signal (130 for Ctrl+C).
-// - Values in messages are printed with control characters escaped, so they cannot steer the
-//   terminal.
+// - Every message goes through shownText (shown_text.h) on its way out, so no value it repeats can
+//   break its line or steer the terminal; a value read from a file is shown so where the message
+//   is built, since a NUL byte would cut the message short there.
 // - Options take their value as the next word (--kind 5); --kind is required by every command but
 //   verify, check --report and a report of a wheel file (whose kind the file gives). --help, alone
 //   or after a command, prints usage on standard output and exits 0.

@@ -5,6 +5,7 @@
 
 #include "best_known.h"
 #include "design_texts.h"
+#include "number_text.h"
 #include "orbit_search.h"
 #include "stop_signals.h"
 #include "wheel_designer.h"
@@ -109,7 +110,9 @@ std::string summaryOf(const DesignResult &result) {
         bestKnownTickets(compared.kind, compared.numbers, compared.guarantee);
     const std::optional<int> catalogued =
         cataloguedTickets(compared.kind, compared.numbers, compared.guarantee);
-    std::string text = std::to_string(wheel.tickets.size()) + " tickets for " + shapeText(wheel);
+    std::string text =
+        counted(static_cast<std::int64_t>(wheel.tickets.size()), "ticket", "tickets") + " for " +
+        shapeText(wheel);
     if (wheel.keys > 0)
         text += (wheel.keys == 1 ? ", key number " : ", key numbers ") +
                 keyNumbersText(wheel.keys) + " in every ticket";
@@ -159,7 +162,7 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
     if (io.errIsTerminal)
         progress = [&io](const DesignProgress &report) {
             io.err << "\rdesigning: " << elapsedText(report.elapsed) << ", best so far "
-                   << (report.bestTickets > 0 ? std::to_string(report.bestTickets) + " tickets"
+                   << (report.bestTickets > 0 ? counted(report.bestTickets, "ticket", "tickets")
                                               : std::string("none yet"))
                    << "   " << std::flush;
         };

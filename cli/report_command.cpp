@@ -59,7 +59,7 @@ void runWheelFileReport(const ReportOptions &options, const CLI::App &command, I
     if (wheel.kind != 5 && wheel.kind != 6)
         throw UsageError("--wheel-file: reports are for Pick 5 and Pick 6 wheels, and this "
                          "wheel has " +
-                         plain(wheel.kind) + " numbers a ticket");
+                         counted(wheel.kind, "number", "numbers") + " a ticket");
     if (command.count("--kind") > 0 && options.kind != wheel.kind)
         throw UsageError("--kind: the wheel file holds a Pick " + plain(wheel.kind) + " wheel");
     std::vector<int> numbers(static_cast<std::size_t>(wheel.numbers));

@@ -27,6 +27,8 @@ PlainWheel readWheelFileAt(const std::string &path) {
         throw IoFailure("read", path, errno);
     try {
         return readWheelFile(in);
+    } catch (const WheelFileReadError &error) {
+        throw IoFailure("read", path, error.error);
     } catch (const WheelFileError &error) {
         throw UsageError("--wheel-file: \"" + path + "\" is no wheel file: " + error.what());
     }

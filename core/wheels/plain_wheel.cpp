@@ -11,8 +11,9 @@ std::string shapeProblem(int kind, int numbers, Guarantee guarantee) {
     if (kind < 1 || kind > kMaxWheelKind)
         return "a ticket holds 1 to " + text(kMaxWheelKind) + " numbers, not " + text(kind);
     if (numbers < kind || numbers > kMaxWheelNumbers)
-        return "a wheel of " + text(kind) + " numbers a ticket plays " + text(kind) + " to " +
-               text(kMaxWheelNumbers) + " numbers, not " + text(numbers);
+        return "a wheel of " + text(kind) + (kind == 1 ? " number" : " numbers") +
+               " a ticket plays " + text(kind) + " to " + text(kMaxWheelNumbers) +
+               " numbers, not " + text(numbers);
     if (guarantee.matches < 1 || guarantee.matches > kind)
         return "the guarantee's matches (t) must be from 1 to " + text(kind) + ", not " +
                text(guarantee.matches);

@@ -1,6 +1,10 @@
 #include "wheel_file.h"
 
+#include "number_text.h"
+#include "shown_text.h"
+
 #include <bit>
+#include <cerrno>
 #include <charconv>
 #include <istream>
 #include <optional>
@@ -25,12 +29,15 @@ std::optional<std::string> nextLine(std::istream &in, std::size_t lineNumber) {
                              " characters; this is not a wheel file");
     };
     char buffer[kMaxLineLength + 2]; // the longest line, its CR and the closing zero
+    errno = 0;
     in.getline(buffer, sizeof buffer);
+    if (in.bad())
+        throw WheelFileReadError(errno != 0 ? errno : EIO);
     auto length = static_cast<std::size_t>(in.gcount());
-    if (in.fail() && !in.eof() && !in.bad()) // the buffer filled before the line ended
+    if (in.fail() && !in.eof()) // the buffer filled before the line ended
         tooLong();
     if (length == 0)
-        return std::nullopt; // the end of the file (or a failed read, which the caller tells)
+        return std::nullopt; // the end of the file
     if (!in.eof())
         --length; // the LF, counted but not stored
     std::string line(buffer, length);
@@ -59,7 +66,7 @@ void readWords(const std::string &line, std::size_t lineNumber, std::vector<int>
         const auto [stop, error] = std::from_chars(word.data(), word.data() + word.size(), value);
         if (word.front() < '0' || word.front() > '9' || error != std::errc{} ||
             stop != word.data() + word.size())
-            fail(lineNumber, "\"" + std::string(word) + "\" is not a whole number");
+            fail(lineNumber, quotedText(word) + " is not a whole number");
         values.push_back(value);
         start = end;
     }
@@ -69,6 +76,9 @@ PlainWheel headerOf(const std::optional<std::string> &line) {
     if (!line)
         throw WheelFileError("the file is empty: a wheel file begins with a line of k N t m, "
                              "e.g. \"6 20 3 6\"");
+    if (line->starts_with("\xef\xbb\xbf"))
+        fail(1, "the file begins with a byte-order mark (U+FEFF), which a wheel file does not "
+                "have; save it as plain text without one");
     std::vector<int> values;
     readWords(*line, 1, values);
     if (values.size() < 4)
@@ -97,7 +107,7 @@ NumberSet ticketOf(const std::string &line, std::size_t lineNumber, const PlainW
         fail(lineNumber, "the line is empty; every line after the header holds one ticket");
     readWords(line, lineNumber, values);
     if (static_cast<int>(values.size()) != wheel.kind)
-        fail(lineNumber, std::to_string(wheel.kind) + " numbers needed, " +
+        fail(lineNumber, counted(wheel.kind, "number", "numbers") + " needed, " +
                              std::to_string(values.size()) + " given");
     NumberSet ticket = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -112,13 +122,18 @@ NumberSet ticketOf(const std::string &line, std::size_t lineNumber, const PlainW
         ticket |= bitOf(values[i]);
     }
     if (const NumberSet keys = keySet(wheel.keys); (ticket & keys) != keys)
-        fail(lineNumber, "key number " + std::to_string(std::countr_one(ticket & keys) + 1) +
-                             " is missing; every ticket holds the key numbers 1 to " +
-                             std::to_string(wheel.keys));
+        fail(lineNumber,
+             "key number " + std::to_string(std::countr_one(ticket & keys) + 1) +
+                 " is missing; every ticket holds " +
+                 (wheel.keys == 1 ? std::string("the key number 1")
+                                  : "the key numbers 1 to " + std::to_string(wheel.keys)));
     return ticket;
 }
 
 } // namespace
+
+WheelFileReadError::WheelFileReadError(int error)
+    : std::runtime_error("the file could not be read"), error(error) {}
 
 void writeWheelFile(const PlainWheel &wheel, const WheelLineSink &sink) {
     sink(std::to_string(wheel.kind) + ' ' + std::to_string(wheel.numbers) + ' ' +
@@ -147,8 +162,6 @@ PlainWheel readWheelFile(std::istream &in) {
     if (wheel.tickets.empty())
         throw WheelFileError("line 2: the file ends after its header; a wheel needs at least one "
                              "ticket");
-    if (in.bad())
-        throw WheelFileError("line " + std::to_string(lineNumber) + ": the file could not be read");
     return wheel;
 }
 
