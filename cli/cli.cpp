@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "shown_text.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -8,33 +10,11 @@
 #include <ostream>
 
 namespace marlek::cli {
-
-// Control characters in a value (a path, a mistyped option) are shown as escapes, so a message
-// can neither break its one line nor send commands to the terminal.
-std::string escapedForTerminal(std::string_view text) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string shown;
-    shown.reserve(text.size());
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n')
-            shown += "\\n";
-        else if (c == '\r')
-            shown += "\\r";
-        else if (c == '\t')
-            shown += "\\t";
-        else if (byte < 0x20 || byte == 0x7f)
-            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
-        else
-            shown += c;
-    }
-    return shown;
-}
-
 namespace {
 
 int fail(Io &io, int status, std::string_view message) {
-    io.err << kProgramName << ": " << escapedForTerminal(message) << '\n';
+    // Every value a message repeats is shown safe, whoever built the message.
+    io.err << kProgramName << ": " << shownText(message) << '\n';
     io.err.flush();
     return status;
 }

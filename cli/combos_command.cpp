@@ -76,6 +76,7 @@ void runCombos(const CombosOptions &options, Io &io) {
     case ComboFailure::none:
         break;
     case ComboFailure::sameFile:
+    case ComboFailure::notAFile:
         throw UsageError("--out " + failed + ": " + outcome.reason +
                          "; choose another name (bad input, nothing was written)");
     case ComboFailure::folderBusy:

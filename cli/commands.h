@@ -13,8 +13,9 @@
 //   (file_output.h), so --out never leaves a half-written file.
 // - Ctrl+C, SIGTERM, SIGHUP while files are written: throw Stopped with a message that says what
 //   was kept: exit 128 + the signal (130 for Ctrl+C).
-// - Values in messages are printed with control characters escaped, so they cannot steer the
-//   terminal.
+// - Every message goes through shownText (shown_text.h) on its way out, so no value it repeats can
+//   break its line or steer the terminal; a value read from a file is shown so where the message
+//   is built, since a NUL byte would cut the message short there.
 // - Options take their value as the next word (--kind 5); --kind is required by every command but
 //   verify, check --report and a report of a wheel file (whose kind the file gives). --help, alone
 //   or after a command, prints usage on standard output and exits 0.
@@ -60,10 +61,6 @@ struct Io {
 // One line on standard output, ending in LF. Throws IoFailure when standard output cannot be
 // written (a full disk behind a redirection), so a long output stops at the first failure.
 void writeOutputLine(Io &io, std::string_view line);
-
-// Control characters in a value (a path, a mistyped option) shown as escapes ("\\n", "\\x1b"), so a
-// message can neither break its one line nor send commands to the terminal.
-std::string escapedForTerminal(std::string_view text);
 
 // Shared helpers: cli/options.h (--kind, whole numbers, number lists) and cli/output_file.h
 // (buffered and all-or-nothing files).

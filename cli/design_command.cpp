@@ -5,15 +5,15 @@
 
 #include "best_known.h"
 #include "design_texts.h"
+#include "number_text.h"
 #include "orbit_search.h"
+#include "stop_signals.h"
 #include "wheel_designer.h"
 #include "wheel_file.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <atomic>
-#include <csignal>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -33,28 +33,6 @@ struct DesignOptions {
     std::string orbit;       // "H/B": only wheels of B base tickets, each turned H times
     bool freshStart = false; // leave the known wheels out of the starts
     std::string out;
-};
-
-// Ctrl-C during the search ends it early; the best wheel found by then is still proven and
-// written. A flag is all a signal handler may touch.
-std::atomic<bool> interrupted{false};
-
-extern "C" void onInterrupt(int) {
-    interrupted = true;
-}
-
-class InterruptCatcher {
-public:
-    InterruptCatcher() {
-        interrupted = false;
-        m_previous = std::signal(SIGINT, onInterrupt);
-    }
-    ~InterruptCatcher() { std::signal(SIGINT, m_previous); }
-    InterruptCatcher(const InterruptCatcher &) = delete;
-    InterruptCatcher &operator=(const InterruptCatcher &) = delete;
-
-private:
-    void (*m_previous)(int) = SIG_DFL;
 };
 
 // Two whole numbers around a slash, "3/6", into first and second.
@@ -113,11 +91,8 @@ OrbitRequest orbitRequestOf(const DesignOptions &options) {
 DesignResult searchOrbits(const OrbitRequest &request) {
     const auto begin = std::chrono::steady_clock::now();
     DesignResult result;
-    {
-        const InterruptCatcher catcher;
-        result.wheel = searchOrbitWheel(request, &interrupted);
-    }
-    result.cancelled = interrupted;
+    result.wheel = searchOrbitWheel(request, &workCancelled());
+    result.cancelled = workCancelled();
     result.elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - begin);
     result.allDraws = choose(request.numbers, request.guarantee.drawn);
@@ -135,7 +110,9 @@ std::string summaryOf(const DesignResult &result) {
         bestKnownTickets(compared.kind, compared.numbers, compared.guarantee);
     const std::optional<int> catalogued =
         cataloguedTickets(compared.kind, compared.numbers, compared.guarantee);
-    std::string text = std::to_string(wheel.tickets.size()) + " tickets for " + shapeText(wheel);
+    std::string text =
+        counted(static_cast<std::int64_t>(wheel.tickets.size()), "ticket", "tickets") + " for " +
+        shapeText(wheel);
     if (wheel.keys > 0)
         text += (wheel.keys == 1 ? ", key number " : ", key numbers ") +
                 keyNumbersText(wheel.keys) + " in every ticket";
@@ -185,7 +162,7 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
     if (io.errIsTerminal)
         progress = [&io](const DesignProgress &report) {
             io.err << "\rdesigning: " << elapsedText(report.elapsed) << ", best so far "
-                   << (report.bestTickets > 0 ? std::to_string(report.bestTickets) + " tickets"
+                   << (report.bestTickets > 0 ? counted(report.bestTickets, "ticket", "tickets")
                                               : std::string("none yet"))
                    << "   " << std::flush;
         };
@@ -193,11 +170,11 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
     if (orbitRequest) {
         result = searchOrbits(*orbitRequest);
     } else {
-        const InterruptCatcher catcher;
-        result = designWheel(request, &interrupted, progress);
+        result = designWheel(request, &workCancelled(), progress);
         if (io.errIsTerminal)
             io.err << '\n';
     }
+    throwIfStopRequested();
     if (!result.wheel)
         throw IoFailure(result.cancelled
                             ? "design: interrupted before the first wheel was found"
@@ -215,6 +192,21 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
     writeWheelFile(*result.wheel, [&file](std::string_view line) { file->writeLine(line); });
     file->commit();
     writeOutputLine(io, summary);
+}
+
+// Ctrl-C ends the search early and the best wheel found by then is still proven and written;
+// SIGTERM and SIGHUP end it too, but write nothing: the temporary file goes at once.
+void runDesignUntilStopped(const DesignOptions &options, const CLI::App &command, Io &io) {
+    const StopSignalScope stopSignals(StopSignalScope::CtrlC::finishesEarly);
+    try {
+        runDesign(options, command, io);
+    } catch (const StopRequested &stop) {
+        throw Stopped("stopped by " + signalName(stop.signal()) + " before " +
+                          (options.out.empty()
+                               ? std::string("the wheel was written")
+                               : "\"" + options.out + "\" was written; it is left as it was"),
+                      stop.signal());
+    }
 }
 
 } // namespace
@@ -286,7 +278,7 @@ void addDesignCommand(CLI::App &app, Io &io) {
                     "wheel20.txt\n"
                     "  marlek-lotto-cli design --kind 6 --numbers 20 --guarantee 3/6 --tickets 8\n"
                     "  marlek-lotto-cli design --kind 6 --numbers 20 --guarantee 3/6 --keys 1");
-    command->callback([options, command, &io] { runDesign(*options, *command, io); });
+    command->callback([options, command, &io] { runDesignUntilStopped(*options, *command, io); });
 }
 
 } // namespace marlek::cli

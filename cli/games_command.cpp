@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "game_choice.h"
 #include "output_format.h"
+#include "shown_text.h"
 
 #include "game.h"
 
@@ -103,7 +104,7 @@ void writeJson(Io &io, const Json &json) {
 void warnAboutRefused(const GameList &list, Io &io) {
     for (const RefusedGameFile &refused : list.refused)
         io.err << kProgramName << ": not read: "
-               << escapedForTerminal("\"" + refused.path + "\": " + refused.message) << '\n';
+               << shownText("\"" + refused.path + "\": " + refused.message) << '\n';
 }
 
 void listAsText(const GameList &list, Io &io) {
@@ -123,7 +124,7 @@ void listAsText(const GameList &list, Io &io) {
                                      [origin](const GameEntry &e) { return e.origin == origin; });
         std::string heading = presets ? "Presets" : "Your games";
         heading += folder.empty() ? std::string(" (no folder found)")
-                                  : " (" + escapedForTerminal(folder) + ")";
+                                  : " (" + shownText(folder) + ")";
         writeOutputLine(io, heading + (any       ? ":"
                                        : presets ? ": none"
                                                  : ": none yet; a game file saved there as "
@@ -139,7 +140,7 @@ void listAsText(const GameList &list, Io &io) {
                 line += "  rules from " + dateText(*latest.from);
             if (entry.origin == GameOrigin::player)
                 line += "  " +
-                        escapedForTerminal(std::filesystem::path(entry.path).filename().string());
+                        shownText(std::filesystem::path(entry.path).filename().string());
             if (entry.replaced)
                 line += "  (yours of the same name is used)";
             writeOutputLine(io, line);
@@ -156,7 +157,7 @@ void listAsTsv(const GameList &list, Io &io) {
                                 '\t' + orDash(bonusText(latest.bonus)) + '\t' +
                                 (latest.price ? moneyText(*latest.price) : "-") + '\t' +
                                 orDash(entry.game.currency) + '\t' + orDash(rulesDateText(latest)) +
-                                '\t' + escapedForTerminal(entry.path));
+                                '\t' + shownText(entry.path));
     }
 }
 
@@ -187,7 +188,7 @@ void showAsText(const GameEntry &entry, Io &io) {
     writeOutputLine(io, game.name);
     writeOutputLine(io,
                     std::string(entry.origin == GameOrigin::preset ? "  preset: " : "  yours: ") +
-                        escapedForTerminal(entry.path));
+                        shownText(entry.path));
     if (!game.note.empty())
         writeOutputLine(io, "  note: " + game.note);
     for (std::size_t i = 0; i < game.rules.size(); ++i) {

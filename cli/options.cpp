@@ -2,6 +2,8 @@
 
 #include "commands.h"
 
+#include "number_text.h"
+
 #include <CLI/CLI.hpp>
 
 #include <charconv>
@@ -84,7 +86,7 @@ std::vector<int> parseNumberList(std::string_view text, std::string_view optionN
         start = comma + 1;
     }
     if (static_cast<int>(numbers.size()) != count)
-        throw UsageError(name + ": " + std::to_string(count) + " numbers needed, " +
+        throw UsageError(name + ": " + counted(count, "number", "numbers") + " needed, " +
                          std::to_string(numbers.size()) + " given");
     return numbers;
 }

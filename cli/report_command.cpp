@@ -52,22 +52,16 @@ void writeLines(const ReportOptions &options, Io &io, WriteLines write) {
     }
 }
 
-// A wheel file's report, checked and proven before anything is written.
+// A wheel file's report: every argument checked, the work of the proof bounded and the file
+// opened before the proof, which a stop signal cuts short; then written.
 void runWheelFileReport(const ReportOptions &options, const CLI::App &command, Io &io) {
     const PlainWheel wheel = readWheelFileAt(options.wheelFile);
     if (wheel.kind != 5 && wheel.kind != 6)
         throw UsageError("--wheel-file: reports are for Pick 5 and Pick 6 wheels, and this "
                          "wheel has " +
-                         plain(wheel.kind) + " numbers a ticket");
+                         counted(wheel.kind, "number", "numbers") + " a ticket");
     if (command.count("--kind") > 0 && options.kind != wheel.kind)
         throw UsageError("--kind: the wheel file holds a Pick " + plain(wheel.kind) + " wheel");
-    // The report tells the player the guarantee holds: a file is taken at its word only once
-    // proven.
-    requireProvable(reducedWheel(wheel), wheel.guarantee.drawn - wheel.keys);
-    if (!meetsGuarantee(wheel))
-        throw UsageError("--wheel-file: the wheel does not keep the " +
-                         guaranteeText(wheel.guarantee) + " guarantee its file claims ('" +
-                         kProgramName + " verify --wheel-file' shows what it keeps)");
     std::vector<int> numbers(static_cast<std::size_t>(wheel.numbers));
     for (std::size_t i = 0; i < numbers.size(); ++i)
         numbers[i] = static_cast<int>(i) + 1;
@@ -75,8 +69,39 @@ void runWheelFileReport(const ReportOptions &options, const CLI::App &command, I
         numbers = parseNumberList(options.numbers, "--numbers", wheel.numbers, 1, 99);
     if (command.count("--out") > 0 && options.out.empty())
         throw UsageError("--out: the file name is empty");
-    writeLines(options, io,
-               [&](const DesignedReportSink &sink) { writeDesignedReport(wheel, numbers, sink); });
+    const int drawn = wheel.guarantee.drawn - wheel.keys;
+    requireProvable(reducedWheel(wheel), drawn, drawn);
+
+    // The report tells the player the guarantee holds: a file is taken at its word only once
+    // proven.
+    const auto prove = [&wheel](const std::atomic<bool> *cancel) {
+        if (!meetsGuarantee(wheel, 1, cancel)) {
+            throwIfStopRequested();
+            throw UsageError("--wheel-file: the wheel does not keep the " +
+                             guaranteeText(wheel.guarantee) + " guarantee its file claims ('" +
+                             kProgramName + " verify --wheel-file' shows what it keeps)");
+        }
+        throwIfStopRequested();
+    };
+    const auto writeReport = [&](const DesignedReportSink &sink) {
+        writeDesignedReport(wheel, numbers, sink);
+    };
+    if (options.out.empty()) {
+        prove(nullptr);
+        writeReport([&io](std::string_view line) { writeOutputLine(io, line); });
+        return;
+    }
+    const StopSignalScope stopSignals;
+    try {
+        AtomicOutputFile file(options.out);
+        prove(&workCancelled());
+        writeReport([&file](std::string_view line) { file.writeLine(line); });
+        file.commit();
+    } catch (const StopRequested &stop) {
+        throw Stopped("stopped by " + signalName(stop.signal()) + " before \"" + options.out +
+                          "\" was proven and written; it is left as it was",
+                      stop.signal());
+    }
 }
 
 void runReport(const ReportOptions &options, const CLI::App &command, Io &io) {

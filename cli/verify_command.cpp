@@ -62,7 +62,7 @@ bool writeWheelProofTable(const PlainWheel &wheel, int threads, Io &io) {
     // the rest of the ticket as in the wheel without the keys.
     const int keys = wheel.keys;
     const PlainWheel reduced = reducedWheel(wheel);
-    requireProvable(reduced, lastDrawn - keys);
+    requireProvable(reduced, 1, lastDrawn - keys);
     if (keys == 1)
         writeOutputLine(io, "key number 1 is in every ticket: the lines below count only the "
                             "draws that hold it");

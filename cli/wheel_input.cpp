@@ -1,9 +1,11 @@
 #include "wheel_input.h"
 
 #include "commands.h"
+#include "number_text.h"
 #include "options.h"
 #include "output_file.h"
 #include "wheel_file.h"
+#include "wheel_verify.h"
 
 #include <CLI/CLI.hpp>
 
@@ -25,20 +27,45 @@ PlainWheel readWheelFileAt(const std::string &path) {
         throw IoFailure("read", path, errno);
     try {
         return readWheelFile(in);
+    } catch (const WheelFileReadError &error) {
+        throw IoFailure("read", path, error.error);
     } catch (const WheelFileError &error) {
         throw UsageError("--wheel-file: \"" + path + "\" is no wheel file: " + error.what());
     }
 }
 
-void requireProvable(const PlainWheel &wheel, int drawn) {
-    constexpr std::uint64_t kMaxProofSets = 1'000'000'000;
-    for (int d = 1; d <= drawn; ++d)
-        if (choose(wheel.numbers, d) > kMaxProofSets)
-            throw UsageError("--wheel-file: proving it means trying all " +
-                             std::to_string(choose(wheel.numbers, d)) + " ways to draw " +
-                             std::to_string(d) + " of " + std::to_string(wheel.numbers) +
-                             " numbers, more than the " + std::to_string(kMaxProofSets) +
-                             " a proof here takes");
+namespace {
+
+// Digits in groups of three, for counts beyond what a signed number holds.
+std::string groupedCount(std::uint64_t count) {
+    const std::string digits = std::to_string(count);
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            text += ',';
+        text += digits[i];
+    }
+    return text;
+}
+
+} // namespace
+
+void requireProvable(const PlainWheel &wheel, int fromDrawn, int toDrawn) {
+    const std::uint64_t tickets = wheel.tickets.size();
+    const std::uint64_t checks = proofChecks(wheel.numbers, fromDrawn, toDrawn, tickets);
+    if (checks <= kMaxProofChecks)
+        return;
+    const std::string drawn = fromDrawn == toDrawn
+                                  ? std::to_string(toDrawn)
+                                  : std::to_string(fromDrawn) + " to " + std::to_string(toDrawn);
+    throw UsageError("--wheel-file: proving it means checking " +
+                     std::string(tickets == 1 ? "its " : "each of its ") +
+                     counted(static_cast<std::int64_t>(tickets), "ticket", "tickets") +
+                     " against the " + groupedCount(proofSets(wheel.numbers, fromDrawn, toDrawn)) +
+                     " ways to draw " + drawn + " of " + std::to_string(wheel.numbers) +
+                     " numbers, " + (checks == UINT64_MAX ? "more than " : "") +
+                     groupedCount(checks) + " checks at worst, more than the " +
+                     groupedCount(kMaxProofChecks) + " a proof here takes");
 }
 
 void addThreadsOption(CLI::App &command, int &threads) {

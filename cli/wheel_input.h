@@ -16,9 +16,10 @@ namespace marlek::cli {
 // and the line when it is no wheel file.
 PlainWheel readWheelFileAt(const std::string &path);
 
-// Throws UsageError when proving the wheel for up to `drawn` numbers drawn means more sets than
-// a proof here takes (a billion), e.g. 20 of 49.
-void requireProvable(const PlainWheel &wheel, int drawn);
+// Throws UsageError, with the figures, when proving the wheel for every count drawn from
+// `fromDrawn` to `toDrawn` may take more ticket checks than a proof here takes (kMaxProofChecks):
+// a million tickets, or every way to draw 20 of 49 numbers. Said before the proof starts.
+void requireProvable(const PlainWheel &wheel, int fromDrawn, int toDrawn);
 
 // "--threads J": threads for the search or the proof, 1 by default, 0 for every core.
 void addThreadsOption(CLI::App &command, int &threads);

@@ -1,5 +1,7 @@
 #include "file_output.h"
 
+#include "shown_text.h"
+
 #include <cerrno>
 #include <climits>
 #include <condition_variable>
@@ -101,10 +103,6 @@ private:
 
 namespace {
 
-std::string quoted(const std::string &text) {
-    return "\"" + text + "\"";
-}
-
 // The stop signals held back while a temporary file is created and registered, so a signal never
 // finds a file that it cannot know of.
 class StopSignalsHeld {
@@ -154,7 +152,7 @@ bool syncFailed(int fd) {
 FileError::FileError(const std::string &message) : std::runtime_error(message) {}
 
 FileError::FileError(const std::string &action, const std::string &path, const std::string &reason)
-    : std::runtime_error("cannot " + action + " " + quoted(path) + ": " + reason), m_path(path),
+    : std::runtime_error("cannot " + action + " " + quotedText(path) + ": " + reason), m_path(path),
       m_reason(reason) {}
 
 FileError::FileError(const std::string &action, const std::string &path, int error)
@@ -191,7 +189,7 @@ SaveTarget resolveSaveTarget(const std::string &path, LinkRule rule) {
             std::error_code ignored;
             const std::string pointsTo = std::filesystem::read_symlink(path, ignored).string();
             throw FileError("write", path,
-                            "It is a link to " + quoted(pointsTo) + ", which does not exist");
+                            "It is a link to " + quotedText(pointsTo) + ", which does not exist");
         }
         info = pointed;
         if (S_ISREG(info.st_mode)) {

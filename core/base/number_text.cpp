@@ -32,6 +32,10 @@ std::string groupedOrZero(std::int64_t value) {
     return negative ? "-" + out : out;
 }
 
+std::string counted(std::int64_t count, std::string_view one, std::string_view many) {
+    return groupedOrZero(count) + ' ' + std::string(count == 1 ? one : many);
+}
+
 std::int64_t combinations(int n, int k) {
     if (n < 0 || k < 0 || n < k)
         return 0;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace marlek {
 
@@ -17,6 +18,9 @@ std::string grouped(std::int64_t value);
 
 // As grouped, but 0 is written "0".
 std::string groupedOrZero(std::int64_t value);
+
+// A count and what it counts, one or many, grouped: "1 ticket", "0 tickets", "1,000 tickets".
+std::string counted(std::int64_t count, std::string_view one, std::string_view many);
 
 // The count of k-number combinations of n numbers, C(n, k), exact; 0 when n < k or n < 0.
 std::int64_t combinations(int n, int k);

@@ -24,8 +24,11 @@ struct Place {
 
 Place g_places[kPlaces];
 std::atomic<int> g_signal{0};
+std::atomic<bool> g_workCancelled{false};
+std::atomic<bool> g_ctrlCFinishesEarly{false};
 
-static_assert(std::atomic<int>::is_always_lock_free, "the handler reads these atomics");
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<bool>::is_always_lock_free,
+              "the handler reads these atomics");
 
 // Only what is safe in a signal handler: atomic loads and unlink().
 void removeRegisteredFiles() {
@@ -36,8 +39,11 @@ void removeRegisteredFiles() {
 
 extern "C" void recordStop(int signal) {
     const int savedErrno = errno; // the interrupted code may be about to read it
-    removeRegisteredFiles();
-    g_signal.store(signal);
+    g_workCancelled.store(true);
+    if (signal != SIGINT || !g_ctrlCFinishesEarly.load()) {
+        removeRegisteredFiles();
+        g_signal.store(signal);
+    }
     errno = savedErrno;
 }
 
@@ -63,8 +69,10 @@ void installHandler(void (*handler)(int), struct sigaction *old) {
 StopRequested::StopRequested(int signal)
     : std::runtime_error("stopped by " + signalName(signal)), m_signal(signal) {}
 
-StopSignalScope::StopSignalScope() {
+StopSignalScope::StopSignalScope(CtrlC ctrlC) {
     g_signal.store(0);
+    g_workCancelled.store(false);
+    g_ctrlCFinishesEarly.store(ctrlC == CtrlC::finishesEarly);
     installHandler(recordStop, m_old);
 }
 
@@ -72,6 +80,8 @@ StopSignalScope::~StopSignalScope() {
     for (int i = 0; i < 3; ++i)
         ::sigaction(kStopSignals[i], &m_old[i], nullptr);
     g_signal.store(0);
+    g_workCancelled.store(false);
+    g_ctrlCFinishesEarly.store(false);
 }
 
 void removeTemporaryFilesOnStopSignals() {
@@ -80,6 +90,10 @@ void removeTemporaryFilesOnStopSignals() {
 
 int stopSignalReceived() {
     return g_signal.load(std::memory_order_relaxed);
+}
+
+const std::atomic<bool> &workCancelled() {
+    return g_workCancelled;
 }
 
 void throwIfStopRequested() {

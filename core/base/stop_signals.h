@@ -4,6 +4,7 @@
 // the signal, and the writing stops at its next buffer with StopRequested. So whatever ends a run,
 // no temporary file stays behind and no target is left half written.
 
+#include <atomic>
 #include <csignal>
 #include <stdexcept>
 #include <string>
@@ -25,7 +26,14 @@ private:
 // when it ends.
 class StopSignalScope {
 public:
-    StopSignalScope();
+    // What Ctrl+C (SIGINT) asks for inside the scope.
+    enum class CtrlC {
+        stops,         // the same as SIGTERM and SIGHUP
+        finishesEarly, // only work watching workCancelled(): a search ends and its result is
+                       // still written; the files and stopSignalReceived() are left alone
+    };
+
+    explicit StopSignalScope(CtrlC ctrlC = CtrlC::stops);
     ~StopSignalScope();
     StopSignalScope(const StopSignalScope &) = delete;
     StopSignalScope &operator=(const StopSignalScope &) = delete;
@@ -40,6 +48,10 @@ void removeTemporaryFilesOnStopSignals();
 
 // The stop signal received inside a scope, or 0.
 int stopSignalReceived();
+
+// Set by every stop signal inside a scope, Ctrl+C that finishes early too: long work (a search, a
+// proof) watches it to end within moments.
+const std::atomic<bool> &workCancelled();
 
 // Throws StopRequested when a stop signal has arrived.
 void throwIfStopRequested();

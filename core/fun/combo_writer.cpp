@@ -288,12 +288,23 @@ void syncFoldersOfRun(const SaveTarget &first, const std::string &numberedFolder
     if (filesCompleted == 0)
         return;
     const std::string firstFolder = folderOf(first.finalPath);
+    // A device or a pipe written into renamed nothing in its folder.
+    if (first.inPlace)
+        return;
     if (const int error = syncFolder(firstFolder))
         throw FileError("sync the folder of", first.shownPath, error);
     if (filesCompleted > 1 && fileIdentity(numberedFolder) != fileIdentity(firstFolder)) {
         if (const int error = syncFolder(numberedFolder))
             throw FileError("sync the folder", numberedFolder, error);
     }
+}
+
+// "a device", "a pipe" or "a socket": what a path written into in place is.
+std::string specialFileKind(const std::string &path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return "a device";
+    return S_ISFIFO(info.st_mode) ? "a pipe" : "a socket";
 }
 
 ComboOutcome failedBeforeWriting(ComboOutcome outcome, ComboFailure failure, std::string path,
@@ -320,9 +331,19 @@ ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &p
         return failedBeforeWriting(outcome, ComboFailure::writeFailed, request.firstPath,
                                    error.reason());
     }
+    // A device or a pipe is written into, and no file goes beside it: the numbered files would
+    // land in its folder (/dev), and a lock there would keep other runs waiting for nothing.
+    if (firstTarget.inPlace && plan.filesWritten() > 1)
+        return failedBeforeWriting(outcome, ComboFailure::notAFile, request.firstPath,
+                                   "It is " + specialFileKind(firstTarget.finalPath) +
+                                       ", not a file, and the other " +
+                                       counted(plan.filesWritten() - 1, "file", "files") +
+                                       " of this run would go beside it");
     const std::string folder = folderOf(request.firstPath);
-    const FolderLock lock(folder);
-    if (lock.isBusy())
+    std::optional<FolderLock> lock;
+    if (!firstTarget.inPlace)
+        lock.emplace(folder);
+    if (lock && lock->isBusy())
         return failedBeforeWriting(outcome, ComboFailure::folderBusy,
                                    std::filesystem::absolute(folder).lexically_normal().string(),
                                    "Another run is writing its files into this folder");
@@ -419,6 +440,7 @@ std::string comboFailureMessage(const ComboOutcome &outcome) {
     const std::string crLf(kCrLf);
     switch (outcome.failure) {
     case ComboFailure::sameFile:
+    case ComboFailure::notAFile:
         return "Cannot write file " + outcome.failedPath + ":" + crLf + outcome.reason + "." +
                crLf + crLf + "Nothing was written. Choose another name or folder, then try again.";
     case ComboFailure::folderBusy:

@@ -57,6 +57,8 @@ std::string savedFilesMessage(const std::string &firstPath, std::int64_t fileCou
 enum class ComboFailure {
     none,
     sameFile,    // the first path is a later file of the run: refused, nothing written
+    notAFile,    // the first path is a device or a pipe and the run writes more files beside
+                 // it: refused, nothing written
     folderBusy,  // another run writes into the folder: refused, nothing written
     writeFailed, // a file could not be created or written
     stopped,     // a stop signal (Ctrl+C, SIGTERM, SIGHUP) ended the run
@@ -93,7 +95,9 @@ void endComboRun(SharedState &state, const ComboOutcome &outcome);
 // Writes the files. Touches no shared state, so it may run on a worker thread. Every file is
 // written under a temporary name and put in place only when complete (file_output.h). The run
 // takes a lock on the folder of the numbered files, and is refused before anything is written when
-// another run holds it or when the first path is one of the numbered files. A file that cannot be
+// another run holds it, when the first path is one of the numbered files, or when it is a device
+// or a pipe (/dev/null) and the run has numbered files to put beside it. A run of one file into a
+// device or a pipe writes into it and takes no lock on its folder. A file that cannot be
 // created or written, or a stop signal, stops the run: the files finished before stay as they
 // are, the unfinished one never replaces its target, and the outcome names the file and the
 // reason.

@@ -11,8 +11,9 @@ std::string shapeProblem(int kind, int numbers, Guarantee guarantee) {
     if (kind < 1 || kind > kMaxWheelKind)
         return "a ticket holds 1 to " + text(kMaxWheelKind) + " numbers, not " + text(kind);
     if (numbers < kind || numbers > kMaxWheelNumbers)
-        return "a wheel of " + text(kind) + " numbers a ticket plays " + text(kind) + " to " +
-               text(kMaxWheelNumbers) + " numbers, not " + text(numbers);
+        return "a wheel of " + text(kind) + (kind == 1 ? " number" : " numbers") +
+               " a ticket plays " + text(kind) + " to " + text(kMaxWheelNumbers) +
+               " numbers, not " + text(numbers);
     if (guarantee.matches < 1 || guarantee.matches > kind)
         return "the guarantee's matches (t) must be from 1 to " + text(kind) + ", not " +
                text(guarantee.matches);
@@ -78,14 +79,14 @@ bool ticketsHoldKeys(const PlainWheel &wheel) {
                        [keys](NumberSet ticket) { return (ticket & keys) == keys; });
 }
 
-bool meetsGuarantee(const PlainWheel &wheel, int threads) {
+bool meetsGuarantee(const PlainWheel &wheel, int threads, const std::atomic<bool> *cancel) {
     if (!ticketsHoldKeys(wheel))
         return false;
     // With every key in every ticket, a draw holding the keys meets a ticket in c numbers plus
     // what the rest of the draw meets of the rest of the ticket.
     const PlainWheel reduced = reducedWheel(wheel);
     return countUncovered(reduced.tickets, reduced.numbers, reduced.guarantee.matches,
-                          reduced.guarantee.drawn, threads) == 0;
+                          reduced.guarantee.drawn, threads, cancel) == 0;
 }
 
 } // namespace marlek

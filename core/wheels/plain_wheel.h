@@ -7,6 +7,7 @@
 #include "number_sets.h"
 #include "wheel_tables.h"
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,8 @@ PlainWheel plainWheelOf(const Wheel &wheel);
 
 // Whether every set of m numbers meets some ticket in at least t: the proof, on `threads` threads.
 // For a key wheel, every ticket must hold the keys, and the sets of m are those that hold them.
-bool meetsGuarantee(const PlainWheel &wheel, int threads = 1);
+// Once *cancel turns true it returns within moments, with an answer that means nothing.
+bool meetsGuarantee(const PlainWheel &wheel, int threads = 1,
+                    const std::atomic<bool> *cancel = nullptr);
 
 } // namespace marlek

@@ -1,6 +1,10 @@
 #include "wheel_file.h"
 
+#include "number_text.h"
+#include "shown_text.h"
+
 #include <bit>
+#include <cerrno>
 #include <charconv>
 #include <istream>
 #include <optional>
@@ -18,35 +22,42 @@ constexpr std::size_t kMaxLineLength = 200;
 }
 
 // The next line without its line end (and a CR before it), or nothing at the end of the file.
+// Read a line at a time, not a character: a file of a million tickets is read in moments.
 std::optional<std::string> nextLine(std::istream &in, std::size_t lineNumber) {
-    std::string line;
-    char c = 0;
-    bool any = false;
-    while (in.get(c)) {
-        any = true;
-        if (c == '\n')
-            break;
-        if (line.size() == kMaxLineLength)
-            fail(lineNumber, "the line is longer than " + std::to_string(kMaxLineLength) +
-                                 " characters; this is not a wheel file");
-        line += c;
-    }
-    if (!any)
-        return std::nullopt;
+    const auto tooLong = [lineNumber] {
+        fail(lineNumber, "the line is longer than " + std::to_string(kMaxLineLength) +
+                             " characters; this is not a wheel file");
+    };
+    char buffer[kMaxLineLength + 2]; // the longest line, its CR and the closing zero
+    errno = 0;
+    in.getline(buffer, sizeof buffer);
+    if (in.bad())
+        throw WheelFileReadError(errno != 0 ? errno : EIO);
+    auto length = static_cast<std::size_t>(in.gcount());
+    if (in.fail() && !in.eof()) // the buffer filled before the line ended
+        tooLong();
+    if (length == 0)
+        return std::nullopt; // the end of the file
+    if (!in.eof())
+        --length; // the LF, counted but not stored
+    std::string line(buffer, length);
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
+    if (line.size() > kMaxLineLength)
+        tooLong();
     return line;
 }
 
-// The whole numbers of a line separated by spaces, each checked to be digits only.
-std::vector<int> wordsOf(const std::string &line, std::size_t lineNumber) {
-    std::vector<int> values;
+// The whole numbers of a line separated by spaces, each checked to be digits only, into `values`
+// (a vector kept from line to line, so a million lines take no million allocations).
+void readWords(const std::string &line, std::size_t lineNumber, std::vector<int> &values) {
+    values.clear();
     std::size_t start = 0;
     while (true) {
         while (start < line.size() && line[start] == ' ')
             ++start;
         if (start == line.size())
-            return values;
+            return;
         std::size_t end = line.find(' ', start);
         if (end == std::string::npos)
             end = line.size();
@@ -55,7 +66,7 @@ std::vector<int> wordsOf(const std::string &line, std::size_t lineNumber) {
         const auto [stop, error] = std::from_chars(word.data(), word.data() + word.size(), value);
         if (word.front() < '0' || word.front() > '9' || error != std::errc{} ||
             stop != word.data() + word.size())
-            fail(lineNumber, "\"" + std::string(word) + "\" is not a whole number");
+            fail(lineNumber, quotedText(word) + " is not a whole number");
         values.push_back(value);
         start = end;
     }
@@ -65,7 +76,11 @@ PlainWheel headerOf(const std::optional<std::string> &line) {
     if (!line)
         throw WheelFileError("the file is empty: a wheel file begins with a line of k N t m, "
                              "e.g. \"6 20 3 6\"");
-    const std::vector<int> values = wordsOf(*line, 1);
+    if (line->starts_with("\xef\xbb\xbf"))
+        fail(1, "the file begins with a byte-order mark (U+FEFF), which a wheel file does not "
+                "have; save it as plain text without one");
+    std::vector<int> values;
+    readWords(*line, 1, values);
     if (values.size() < 4)
         fail(1, "the header needs 4 numbers, k N t m (numbers a ticket, numbers played, the "
                 "guarantee's t and m, e.g. \"6 20 3 6\"), not " +
@@ -86,12 +101,13 @@ PlainWheel headerOf(const std::optional<std::string> &line) {
     return wheel;
 }
 
-NumberSet ticketOf(const std::string &line, std::size_t lineNumber, const PlainWheel &wheel) {
+NumberSet ticketOf(const std::string &line, std::size_t lineNumber, const PlainWheel &wheel,
+                   std::vector<int> &values) {
     if (line.find_first_not_of(' ') == std::string::npos)
         fail(lineNumber, "the line is empty; every line after the header holds one ticket");
-    const std::vector<int> values = wordsOf(line, lineNumber);
+    readWords(line, lineNumber, values);
     if (static_cast<int>(values.size()) != wheel.kind)
-        fail(lineNumber, std::to_string(wheel.kind) + " numbers needed, " +
+        fail(lineNumber, counted(wheel.kind, "number", "numbers") + " needed, " +
                              std::to_string(values.size()) + " given");
     NumberSet ticket = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -106,13 +122,18 @@ NumberSet ticketOf(const std::string &line, std::size_t lineNumber, const PlainW
         ticket |= bitOf(values[i]);
     }
     if (const NumberSet keys = keySet(wheel.keys); (ticket & keys) != keys)
-        fail(lineNumber, "key number " + std::to_string(std::countr_one(ticket & keys) + 1) +
-                             " is missing; every ticket holds the key numbers 1 to " +
-                             std::to_string(wheel.keys));
+        fail(lineNumber,
+             "key number " + std::to_string(std::countr_one(ticket & keys) + 1) +
+                 " is missing; every ticket holds " +
+                 (wheel.keys == 1 ? std::string("the key number 1")
+                                  : "the key numbers 1 to " + std::to_string(wheel.keys)));
     return ticket;
 }
 
 } // namespace
+
+WheelFileReadError::WheelFileReadError(int error)
+    : std::runtime_error("the file could not be read"), error(error) {}
 
 void writeWheelFile(const PlainWheel &wheel, const WheelLineSink &sink) {
     sink(std::to_string(wheel.kind) + ' ' + std::to_string(wheel.numbers) + ' ' +
@@ -129,19 +150,18 @@ void writeWheelFile(const PlainWheel &wheel, const WheelLineSink &sink) {
 
 PlainWheel readWheelFile(std::istream &in) {
     PlainWheel wheel = headerOf(nextLine(in, 1));
+    std::vector<int> values;
     std::size_t lineNumber = 2;
     for (std::optional<std::string> line = nextLine(in, lineNumber); line;
          line = nextLine(in, ++lineNumber)) {
         if (wheel.tickets.size() == kMaxWheelFileTickets)
             fail(lineNumber, "more than " + std::to_string(kMaxWheelFileTickets) +
                                  " tickets; no wheel file holds that many");
-        wheel.tickets.push_back(ticketOf(*line, lineNumber, wheel));
+        wheel.tickets.push_back(ticketOf(*line, lineNumber, wheel, values));
     }
     if (wheel.tickets.empty())
         throw WheelFileError("line 2: the file ends after its header; a wheel needs at least one "
                              "ticket");
-    if (in.bad())
-        throw WheelFileError("line " + std::to_string(lineNumber) + ": the file could not be read");
     return wheel;
 }
 

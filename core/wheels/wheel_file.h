@@ -23,6 +23,13 @@ struct WheelFileError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The stream could not be read (a failing disk, a file the system will not hand over): `error` is
+// the system's errno for it.
+struct WheelFileReadError : std::runtime_error {
+    explicit WheelFileReadError(int error);
+    int error;
+};
+
 // Receives one line of the file at a time, without its line end.
 using WheelLineSink = std::function<void(std::string_view line)>;
 
@@ -30,7 +37,8 @@ void writeWheelFile(const PlainWheel &wheel, const WheelLineSink &sink);
 
 // Reads a whole wheel file strictly: every line must be as written above (a CR before each LF
 // and one last line end are allowed), and at least one ticket must follow the header. Whether
-// the tickets keep the guarantee is the proof's question, not the reader's. Throws WheelFileError.
+// the tickets keep the guarantee is the proof's question, not the reader's. Throws WheelFileError,
+// or WheelFileReadError when the stream fails.
 PlainWheel readWheelFile(std::istream &in);
 
 } // namespace marlek

@@ -74,7 +74,10 @@ int provenMatches(std::span<const NumberSet> tickets, int numbers, int drawn, in
 }
 
 std::uint64_t countUncovered(std::span<const NumberSet> tickets, int numbers, int matches,
-                             int drawn, int threads) {
+                             int drawn, int threads, const std::atomic<bool> *cancel) {
+    const auto cancelled = [cancel] {
+        return cancel != nullptr && cancel->load(std::memory_order_relaxed);
+    };
     checkRange(numbers);
     if (drawn <= 0 || numbers < drawn)
         return 0;
@@ -85,6 +88,9 @@ std::uint64_t countUncovered(std::span<const NumberSet> tickets, int numbers, in
             std::size_t lastHit = 0;
             std::uint64_t missed = 0;
             for (std::uint64_t i = 0; i < count; ++i, set = nextSameSize(set)) {
+                // A run of sets that meet no ticket, against a million tickets, takes long.
+                if ((i & 0xf) == 0 && cancelled())
+                    return;
                 if (!tickets.empty() && std::popcount(set & tickets[lastHit]) >= matches)
                     continue;
                 bool hit = false;
@@ -98,8 +104,22 @@ std::uint64_t countUncovered(std::span<const NumberSet> tickets, int numbers, in
             }
             uncovered += missed;
         },
-        [] { return false; });
+        cancelled);
     return uncovered.load();
+}
+
+std::uint64_t proofSets(int numbers, int fromDrawn, int toDrawn) {
+    std::uint64_t sets = 0;
+    for (int drawn = std::max(fromDrawn, 0); drawn <= toDrawn; ++drawn)
+        sets += choose(numbers, drawn); // at most 2^63 in all, over the 63 numbers a proof takes
+    return sets;
+}
+
+std::uint64_t proofChecks(int numbers, int fromDrawn, int toDrawn, std::uint64_t tickets) {
+    std::uint64_t checks = 0;
+    if (__builtin_mul_overflow(proofSets(numbers, fromDrawn, toDrawn), tickets, &checks))
+        return UINT64_MAX;
+    return checks;
 }
 
 int provenMatchCount(const Wheel &wheel) {

@@ -175,11 +175,89 @@ TEST(CliMessages, ShowValuesEscapedAndInTheirOrder) {
         {{"combos", "--kind", "6", "--field", "49", "--out", "x", "--foo", "bar"},
          "The following arguments were not expected: --foo bar"},
         {{"odds", "--kind", "5", "extra"}, "The following argument was not expected: extra"},
+        // C1 controls, as UTF-8 and as bare bytes, and a byte-order mark.
+        {{"odds", "--kind",
+          "5\xc2\x9b"
+          "2J"},
+         "--kind: must be 5 (Pick 5) or 6 (Pick 6), not \"5\\u009b2J\""},
+        {{"odds", "--kind",
+          "5\x9b"
+          "2J"},
+         "--kind: must be 5 (Pick 5) or 6 (Pick 6), not \"5\\x9b2J\""},
+        {{"report", "--kind", "5", "--wheel", "0", "--numbers",
+          "\xef\xbb\xbf"
+          "3,11,17,25,33,40,42"},
+         "--numbers: \"<byte-order mark U+FEFF>3\" is not a whole number (give the numbers "
+         "separated by commas, e.g. 3,11,17)"},
     };
     for (const Case &c : cases) {
         const auto result = runCli(c.args);
         EXPECT_EQ(result.err, "marlek-lotto-cli: " + c.message + "\n");
     }
+}
+
+// Bytes of a wheel file in a message: a NUL no longer cuts it short, a byte-order mark is named,
+// C1 controls never reach the terminal; and a file the system cannot read says the system's
+// reason (exit 1), as check says it. Seen on the real program's standard error.
+TEST(CliMessages, ShowTheBytesOfAFileAndTheSystemsReasonForAReadError) {
+    TempDir dir;
+    TempDir logs;
+    const std::string wheel = (dir / "wheel.txt").string();
+    struct Case {
+        std::string bytes;
+        std::string message;
+    };
+    const Case cases[] = {
+        {std::string("6 20 3 6\n1 2 3 4 5 6\0 and the rest\n", 33),
+         "line 2: \"6\\x00\" is not a whole number"},
+        {"\xef\xbb\xbf"
+         "6 20 3 6\n1 2 3 4 5 6\n",
+         "line 1: the file begins with a byte-order mark (U+FEFF), which a wheel file does not "
+         "have; save it as plain text without one"},
+        {"6 20 3 6\n1 2 3 4 5 \xc2\x9b"
+         "6\n",
+         "line 2: \"\\u009b6\" is not a whole number"},
+    };
+    for (const Case &c : cases) {
+        test::writeFileBytes(wheel, c.bytes);
+        for (const char *command : {"verify", "report"}) {
+            const auto result = test::runCliProcess({command, "--wheel-file", wheel}, logs.path());
+            EXPECT_EQ(result.status, 2) << command;
+            EXPECT_EQ(result.err, "marlek-lotto-cli: --wheel-file: \"" + wheel +
+                                      "\" is no wheel file: " + c.message + "\n")
+                << command;
+        }
+    }
+    // Reading this process's memory at address 0 fails with EIO.
+    for (const char *command : {"verify", "report", "check"}) {
+        std::vector<std::string> args{command};
+        if (std::string(command) == "check")
+            args.insert(args.end(), {"--report", "/proc/self/mem", "--draw", "1,2,3,4,5"});
+        else
+            args.insert(args.end(), {"--wheel-file", "/proc/self/mem"});
+        const auto result = test::runCliProcess(args, logs.path());
+        EXPECT_EQ(result.status, 1) << command;
+        EXPECT_EQ(result.err,
+                  "marlek-lotto-cli: cannot read \"/proc/self/mem\": Input/output error\n")
+            << command;
+    }
+}
+
+// A count of one is said in the singular.
+TEST(CliMessages, SayOneThingInTheSingular) {
+    TempDir dir;
+    const std::string wheel = (dir / "wheel.txt").string();
+    test::writeFileBytes(wheel, "1 1 1 1\n1\n");
+    const auto report = runCli({"report", "--wheel-file", wheel});
+    EXPECT_EQ(report.err, "marlek-lotto-cli: --wheel-file: reports are for Pick 5 and Pick 6 "
+                          "wheels, and this wheel has 1 number a ticket\n");
+    test::writeFileBytes(wheel, "1 1 1 1\n1 1\n");
+    EXPECT_NE(
+        runCli({"verify", "--wheel-file", wheel}).err.find("line 2: 1 number needed, 2 given"),
+        std::string::npos);
+    const auto design = runCli({"design", "--kind", "6", "--numbers", "6", "--guarantee", "6/6"});
+    EXPECT_EQ(design.status, 0) << design.err;
+    EXPECT_TRUE(design.err.starts_with("1 ticket for 6 of 6 over 6 numbers")) << design.err;
 }
 
 // Standard output on a full device: the system's reason, for a command's lines and for --help.

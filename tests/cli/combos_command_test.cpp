@@ -4,6 +4,7 @@
 
 #include "combo_writer.h"
 #include "commands.h"
+#include "file_output.h"
 #include "run_cli.h"
 #include "stop_signals.h"
 #include "temp_dir.h"
@@ -13,6 +14,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace marlek {
 namespace {
@@ -216,6 +222,80 @@ TEST(CombosCommandFaults, AFirstPathThatIsALaterFileIsRefusedBeforeAnythingIsWri
         EXPECT_EQ(filesIn(dir.path()), before) << c.name;
         EXPECT_EQ(readFileBytes(dir / "3.txt"), "my own 3.txt") << c.name;
     }
+}
+
+// The real program as it is and, when the tests run as root, as the user nobody too.
+std::vector<test::CliProcessOptions> asRootAndAsAUser() {
+    std::vector<test::CliProcessOptions> users(1);
+    if (::geteuid() == 0 && std::system("setpriv --version > /dev/null 2>&1") == 0) {
+        users.emplace_back().wrapper = {"setpriv", "--reuid=nobody", "--regid=nogroup",
+                                        "--clear-groups"};
+    }
+    return users;
+}
+
+// A first path that is a device or a pipe (or a link to one) cannot have the numbered files
+// beside it: a run of several files is refused before anything is written, by root and by a
+// user alike, and nothing lands in /dev.
+TEST(CombosCommandFaults, AFirstPathThatIsNoFileIsRefusedForARunOfSeveralFiles) {
+    TempDir dir;
+    TempDir logs;
+    fs::permissions(dir.path(), fs::perms::all); // the user nobody looks in too
+    ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0666), 0);
+    fs::create_symlink("/dev/null", dir / "null-link");
+    const bool devHadNumberedFiles = fs::exists("/dev/1.txt") || fs::exists("/dev/2.txt");
+    struct Case {
+        std::string out;
+        const char *kind;
+    };
+    for (const test::CliProcessOptions &user : asRootAndAsAUser()) {
+        for (const Case &c :
+             {Case{"/dev/null", "a device"}, Case{(dir / "pipe").string(), "a pipe"},
+              Case{(dir / "null-link").string(), "a device"}}) {
+            const std::string who = user.wrapper.empty() ? "as is" : "as nobody";
+            const test::CliResult result = test::runCliProcess(
+                {"combos", "--kind", "6", "--field", "8", "--per-file", "10", "--out", c.out},
+                logs.path(), user);
+            EXPECT_EQ(result.status, 2) << c.out << " " << who;
+            EXPECT_EQ(result.out, "") << c.out << " " << who;
+            EXPECT_EQ(result.err, "marlek-lotto-cli: --out \"" + c.out + "\": It is " + c.kind +
+                                      ", not a file, and the other 2 files of this run would go "
+                                      "beside it; choose another name (bad input, nothing was "
+                                      "written)\n")
+                << who;
+        }
+    }
+    EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{"null-link", "pipe"}));
+    if (!devHadNumberedFiles)
+        EXPECT_FALSE(fs::exists("/dev/1.txt") || fs::exists("/dev/2.txt"));
+}
+
+// A run of one file writes into a device or a pipe, and takes no lock on its folder: another
+// run holding /dev does not keep it waiting.
+TEST(CombosCommandFaults, ARunOfOneFileWritesIntoADeviceOrAPipe) {
+    const FolderLock otherRun("/dev");
+    const test::CliResult toNull =
+        runCli({"combos", "--kind", "5", "--field", "8", "--out", "/dev/null"});
+    EXPECT_EQ(toNull.status, 0) << toNull.err;
+    EXPECT_EQ(toNull.out, "1 Files Saved\n/dev/null\n");
+
+    TempDir dir;
+    TempDir reference;
+    const fs::path pipe = dir / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+    std::string piped;
+    std::thread reader([&] { piped = readFileBytes(pipe); });
+    const test::CliResult toPipe =
+        runCli({"combos", "--kind", "5", "--field", "8", "--out", pipe.string()});
+    // A run that failed before it opened the pipe leaves the reader waiting: let it go.
+    if (const int unblock = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK); unblock >= 0)
+        ::close(unblock);
+    reader.join();
+    EXPECT_EQ(toPipe.status, 0) << toPipe.err;
+    SharedState state;
+    ASSERT_TRUE(runComboFiles({5, 8, 400000, (reference / "c.txt").string()}, state).ok);
+    EXPECT_EQ(piped, readFileBytes(reference / "c.txt"));
+    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"pipe"});
 }
 
 // A numbered file planted as a link to a file elsewhere: the link is replaced, the file elsewhere

@@ -262,6 +262,9 @@ TEST(ReportCommand, RefusesAWheelFileThatDoesNotFitTheOtherOptions) {
         {{"--wheel-file", ""}, "--wheel-file: the file name is empty"},
         {{"--wheel-file", false3of6},
          "--wheel-file: the wheel does not keep the 3 of 6 guarantee its file claims"},
+        // The quick checks come before the proof.
+        {{"--wheel-file", false3of6, "--numbers", "1,2,3"}, "14 numbers needed, 3 given"},
+        {{"--wheel-file", false3of6, "--out", ""}, "--out: the file name is empty"},
     };
     for (const Case &c : cases) {
         std::vector<std::string> args{"report"};
@@ -270,6 +273,40 @@ TEST(ReportCommand, RefusesAWheelFileThatDoesNotFitTheOtherOptions) {
         EXPECT_EQ(result.status, 2) << c.says;
         EXPECT_EQ(result.out, "");
         EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+    }
+    // So is the file of --out: a folder that cannot take it is said before the proof.
+    const auto noFolder =
+        runCli({"report", "--wheel-file", false3of6, "--out", (dir / "none" / "r.txt").string()});
+    EXPECT_EQ(noFolder.status, 1);
+    EXPECT_NE(noFolder.err.find("No such file or directory"), std::string::npos) << noFolder.err;
+}
+
+// A wheel file whose proof takes long: the file of --out is opened before it, and a signal ends
+// the proof at once, removes the temporary file and leaves the old report as it was.
+TEST(ReportCommandFaults, ASignalDuringTheProofLeavesTheOldFileAndNoTemporaryFile) {
+    TempDir dir;
+    TempDir logs;
+    // 100,000 copies of one ticket that no draw of 6 but itself meets in 6: every set goes
+    // through every ticket, 59 billion checks in all.
+    const std::string wheel = (dir / "wheel.txt").string();
+    std::string file = "6 30 6 6\n";
+    for (int i = 0; i < 100'000; ++i)
+        file += "1 2 3 4 5 6\n";
+    test::writeFileBytes(wheel, file);
+    const fs::path target = dir / "r.txt";
+    test::writeFileBytes(target, "the report saved yesterday\r\n");
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        test::CliProcess report({"report", "--wheel-file", wheel, "--out", target.string()},
+                                logs.path());
+        ASSERT_TRUE(test::waitUntil([&] { return test::filesIn(dir.path()).size() == 3; }));
+        ::kill(report.pid(), signal);
+        const test::CliResult result = report.wait();
+        EXPECT_EQ(result.status, 128 + signal);
+        EXPECT_EQ(result.err, "marlek-lotto-cli: stopped by " + signalName(signal) + " before \"" +
+                                  target.string() +
+                                  "\" was proven and written; it is left as it was\n");
+        EXPECT_EQ(readFileBytes(target), "the report saved yesterday\r\n");
+        EXPECT_EQ(test::filesIn(dir.path()), (std::vector<std::string>{"r.txt", "wheel.txt"}));
     }
 }
 

@@ -165,6 +165,31 @@ TEST(OutputFile, AStopSignalRemovesTheTemporaryFileAndStopsTheWriting) {
     EXPECT_EQ(stopSignalReceived(), 0); // the scope has ended
 }
 
+// Where Ctrl+C finishes a search early, it cancels the work and leaves the file to be written;
+// SIGTERM and SIGHUP still stop the writing and remove the temporary file.
+TEST(OutputFile, CtrlCThatFinishesEarlyCancelsTheWorkAndKeepsTheFile) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        TempDir dir;
+        const auto target = dir / "wheel.txt";
+        const StopSignalScope scope(StopSignalScope::CtrlC::finishesEarly);
+        OutputFile file(target.string());
+        EXPECT_FALSE(workCancelled());
+        ::raise(signal);
+        EXPECT_TRUE(workCancelled());
+        file.writeLine("6 20 3 6");
+        if (signal == SIGINT) {
+            EXPECT_EQ(stopSignalReceived(), 0);
+            file.commit();
+            EXPECT_EQ(readFileBytes(target), "6 20 3 6\r\n");
+        } else {
+            EXPECT_EQ(stopSignalReceived(), signal);
+            EXPECT_THROW(file.commit(), StopRequested);
+            EXPECT_TRUE(filesIn(dir.path()).empty());
+        }
+    }
+    EXPECT_FALSE(workCancelled()); // the scope has ended
+}
+
 TEST(FolderLock, RefusesASecondLockOnTheSameFolderUntilTheFirstEnds) {
     TempDir dir;
     {

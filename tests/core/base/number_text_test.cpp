@@ -19,6 +19,9 @@ TEST(NumberText, FormatsPlainTwoDigitAndGrouped) {
     EXPECT_EQ(grouped(575757), "575,757");
     EXPECT_EQ(grouped(13983816), "13,983,816");
     EXPECT_EQ(grouped(50063860), "50,063,860");
+    EXPECT_EQ(counted(1, "ticket", "tickets"), "1 ticket");
+    EXPECT_EQ(counted(0, "ticket", "tickets"), "0 tickets");
+    EXPECT_EQ(counted(1000000, "ticket", "tickets"), "1,000,000 tickets");
 }
 
 TEST(NumberText, CombinationsAreExact) {

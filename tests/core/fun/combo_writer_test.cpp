@@ -320,7 +320,7 @@ TEST(ComboWriter, FolderThatDoesNotExistFailsWithTheReason) {
 }
 
 TEST(ComboWriter, FullDeviceFailsAndIsLeftInPlace) {
-    const ComboOutcome outcome = run(6, 30, 400000, "/dev/full");
+    const ComboOutcome outcome = run(6, 30, 1000000, "/dev/full"); // one file, 593,775 lines
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.failedPath, "/dev/full");
     EXPECT_EQ(outcome.reason, "No space left on device");
@@ -384,6 +384,17 @@ TEST(ComboWriter, FirstFileNamedLikeALaterOneIsRefusedBeforeWriting) {
 
     EXPECT_TRUE(run(6, 8, 10, dir / "3.txt").ok); // 3.txt is not among the numbered files
     EXPECT_TRUE(run(6, 8, 10, dir / "02.txt").ok);
+}
+
+TEST(ComboWriter, ADeviceAsTheFirstFileOfSeveralIsRefusedBeforeWriting) {
+    const ComboOutcome outcome = run(6, 8, 10, "/dev/null"); // three files
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.failure, ComboFailure::notAFile);
+    EXPECT_EQ(comboFailureMessage(outcome),
+              "Cannot write file /dev/null:\r\nIt is a device, not a file, and the other 2 files "
+              "of this run would go beside it.\r\n\r\nNothing was written. Choose another name "
+              "or folder, then try again.");
+    EXPECT_TRUE(run(6, 8, 30, "/dev/null").ok); // one file: written into
 }
 
 TEST(ComboWriter, FolderThatAnotherRunWritesIntoIsRefusedBeforeWriting) {

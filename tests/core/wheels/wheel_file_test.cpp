@@ -47,6 +47,11 @@ TEST(WheelFile, TakesCrLfRunsOfSpacesAndNoLastLineEnd) {
     EXPECT_EQ(wheel.numbers, 6);
     EXPECT_EQ(wheel.guarantee, (Guarantee{4, 5}));
     EXPECT_EQ(wheel.tickets, (std::vector<NumberSet>{0b011111, 0b111110}));
+    // Lines of up to 200 characters, the CR not counted.
+    const std::string longest = "1 2 3 4 5" + std::string(191, ' ');
+    EXPECT_EQ(read("5 6 4 5\r\n" + longest + "\r\n" + longest).tickets.size(), 2u);
+    EXPECT_THROW(read("5 6 4 5\n" + longest + " \r\n"), WheelFileError);
+    EXPECT_THROW(read("5 6 4 5\n" + longest + " "), WheelFileError);
 }
 
 struct Malformed {
@@ -56,6 +61,7 @@ struct Malformed {
 };
 
 TEST(WheelFile, RefusesEveryKindOfMalformedFileNamingTheLine) {
+    using namespace std::string_literals;
     const std::vector<Malformed> cases = {
         {"empty", "",
          "the file is empty: a wheel file begins with a line of k N t m, e.g. "
@@ -82,7 +88,14 @@ TEST(WheelFile, RefusesEveryKindOfMalformedFileNamingTheLine) {
         {"repeated", "6 20 3 6\n1 2 3 3 5 6\n", "line 2: 3 is given twice"},
         {"sign", "6 20 3 6\n1 2 3 4 5 +6\n", "line 2: \"+6\" is not a whole number"},
         {"comma", "6 20 3 6\n1,2,3,4,5,6\n", "line 2: \"1,2,3,4,5,6\" is not a whole number"},
-        {"tab", "6 20 3 6\n1 2 3 4 5\t6\n", "line 2: \"5\t6\" is not a whole number"},
+        {"tab", "6 20 3 6\n1 2 3 4 5\t6\n", "line 2: \"5\\t6\" is not a whole number"},
+        {"NUL", "6 20 3 6\n1 2 3 4 5 6\0\n"s, "line 2: \"6\\x00\" is not a whole number"},
+        {"byte-order mark",
+         "\xef\xbb\xbf"
+         "6 20 3 6\n1 2 3 4 5 6\n",
+         "line 1: the file begins with a byte-order mark (U+FEFF), which a wheel file does not "
+         "have; save it as plain text without one"},
+        {"one number a ticket", "1 5 1 1\n1 2\n", "line 2: 1 number needed, 2 given"},
         {"blank line", "6 20 3 6\n1 2 3 4 5 6\n\n7 8 9 10 11 12\n",
          "line 3: the line is empty; every line after the header holds one ticket"},
         {"long header", "6 20 3 6 1 1\n",
@@ -93,6 +106,8 @@ TEST(WheelFile, RefusesEveryKindOfMalformedFileNamingTheLine) {
          "(t), not 3"},
         {"key missing", "6 20 3 6 2\n1 2 3 4 5 6\n1 3 4 5 6 7\n",
          "line 3: key number 2 is missing; every ticket holds the key numbers 1 to 2"},
+        {"one key missing", "6 20 3 6 1\n2 3 4 5 6 7\n",
+         "line 2: key number 1 is missing; every ticket holds the key number 1"},
         {"binary", "6 20 3 6\n" + std::string(300, 'x'),
          "line 2: the line is longer than 200 characters; this is not a wheel file"},
     };

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstdint>
 #include <stdexcept>
 #include <vector>
 
@@ -148,6 +150,24 @@ TEST(ProvenMatches, GivesTheSameAnswerOnEveryCountOfThreads) {
         EXPECT_EQ(countUncovered(fewer, 26, 3, 5, threads), countUncovered(fewer, 26, 3, 5, 1));
     }
     EXPECT_GT(countUncovered(fewer, 26, 3, 5), 0u);
+}
+
+// What a proof may cost is known before it starts; a proof that is cancelled ends at once.
+TEST(ProofChecks, CountEverySetAgainstEveryTicketAndACancelEndsTheProof) {
+    EXPECT_EQ(proofSets(30, 6, 6), 593'775u);
+    EXPECT_EQ(proofSets(30, 1, 6), 768'211u);
+    EXPECT_EQ(proofSets(5, 0, 9), 32u); // every subset, the empty one too
+    EXPECT_EQ(proofChecks(30, 6, 6, 1'000'000), 593'775'000'000u);
+    EXPECT_EQ(proofChecks(63, 1, 63, 1'000'000), UINT64_MAX);
+    EXPECT_GT(proofChecks(30, 6, 6, 1'000'000), kMaxProofChecks);
+
+    // 100,000 copies of a ticket that no other draw of 6 meets in 6: 59 billion checks, unless
+    // the proof is cancelled.
+    const std::vector<NumberSet> copies(100'000, NumberSet{0b111111});
+    const std::atomic<bool> cancel{true};
+    countUncovered(copies, 30, 6, 6, 2, &cancel); // returns at once
+    meetsGuarantee({6, 30, {6, 6}, copies, 0}, 1, &cancel);
+    EXPECT_EQ(countUncovered(copies, 12, 6, 6), 923u); // not cancelled: every set of 6 but one
 }
 
 TEST(NumberSets, RankAndUnrankAreInverse) {
