@@ -5,7 +5,6 @@
 
 #include <QAccessibleWidget>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
@@ -34,9 +33,8 @@ DesignSize designSizeOf(int kind) {
 }
 
 // The rows line their columns up with runs of spaces, which works in a proportional font whose
-// space and comma are half as wide as a digit (as in these families). The system's size is kept.
-QFont tableFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+// space and comma are half as wide as a digit (as in these families). The desktop's size is kept.
+QFont tableFont(QFont font) {
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Arial"), QStringLiteral("Helvetica"), font.family()});
     return font;
@@ -82,7 +80,7 @@ OddsWindow::OddsWindow(int kind, QWidget *parent)
 }
 
 void OddsWindow::createWidgets() {
-    setFont(tableFont());
+    setFont(tableFont(font()));
 
     m_label1 = new QLabel(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
