@@ -4,6 +4,7 @@
 
 #include "fake_desktop.h"
 #include "main_window.h"
+#include "top_level_windows.h"
 #include "window_units.h"
 
 #include <QAbstractButton>
@@ -110,11 +111,8 @@ protected:
         window->show();
     }
     ~DesktopFontTest() override {
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (top != window && top->isVisible())
-                top->close();
+        test::closeTopLevelsBut(window);
         delete window;
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QApplication::setFont(defaultFont);
     }
 
@@ -124,17 +122,10 @@ protected:
         ASSERT_NE(action, nullptr) << name;
         action->trigger();
     }
-    static QWidget *openWindow(const char *name) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (top->objectName() == QLatin1String(name) && top->isVisible())
-                return top;
-        return nullptr;
-    }
     // The window that `command` opens, looked at, then closed.
     void expectWhole(const char *command, const char *name) {
         trigger(command);
-        QWidget *opened = openWindow(name);
+        QWidget *opened = test::openTopLevel(name);
         ASSERT_NE(opened, nullptr) << name;
         ASSERT_TRUE(QTest::qWaitForWindowExposed(opened));
         expectTextsWhole(opened);
@@ -166,7 +157,7 @@ TEST_P(DesktopFontTest, TheMenuBarShowsEveryMenu) {
 TEST_P(DesktopFontTest, CataloguesShowTheirTextsAndRows) {
     for (const auto &[command, name] : {std::pair{"mnu5wheel", "Form1"}, {"mnu6wheel", "Form2"}}) {
         trigger(command);
-        QWidget *catalogue = openWindow(name);
+        QWidget *catalogue = test::openTopLevel(name);
         ASSERT_NE(catalogue, nullptr) << name;
         expectTextsWhole(catalogue);
         expectOnScreen(catalogue);
@@ -185,7 +176,7 @@ TEST_P(DesktopFontTest, CataloguesShowTheirTextsAndRows) {
 // that share of the larger font.
 TEST_P(DesktopFontTest, ThePickerShowsItsTextsAndTheDrawAtTheDesktopsSize) {
     trigger("mnu5wheel");
-    QWidget *catalogue = openWindow("Form1");
+    QWidget *catalogue = test::openTopLevel("Form1");
     ASSERT_NE(catalogue, nullptr);
     auto *list = catalogue->findChild<QListWidget *>(QStringLiteral("List1"));
     const QList<QListWidgetItem *> widest =
@@ -195,7 +186,7 @@ TEST_P(DesktopFontTest, ThePickerShowsItsTextsAndTheDrawAtTheDesktopsSize) {
     list->setCurrentItem(widest[0]);
     QTest::mouseClick(catalogue->findChild<QPushButton *>(QStringLiteral("Command4")),
                       Qt::LeftButton);
-    QWidget *picker = openWindow("Form3");
+    QWidget *picker = test::openTopLevel("Form3");
     ASSERT_NE(picker, nullptr);
     expectTextsWhole(picker);
     expectOnScreen(picker);
@@ -222,7 +213,7 @@ TEST_P(DesktopFontTest, TheOtherWindowsShowTheirTexts) {
 TEST_P(DesktopFontTest, OddsTablesShowTheirRows) {
     for (const auto &[command, name] : {std::pair{"mnu5table", "Form8"}, {"mnu6table", "Form7"}}) {
         trigger(command);
-        QWidget *table = openWindow(name);
+        QWidget *table = test::openTopLevel(name);
         ASSERT_NE(table, nullptr) << name;
         EXPECT_GE(rowsShown(table->findChild<QListWidget *>(QStringLiteral("List1"))), 25) << name;
         table->close();

@@ -6,6 +6,7 @@
 #include "qstring_print.h"
 #include "qt_desktop.h"
 #include "temp_dir.h"
+#include "top_level_windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,25 +101,12 @@ protected:
         desktop.printer().setOutputFileName(QString::fromStdString(pdf.string()));
         window.show();
     }
-    ~PrintTest() override {
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (top != &window && top->isVisible())
-                top->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    static QWidget *openWindow(const char *name) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        for (QWidget *top : QApplication::topLevelWidgets())
-            if (top->objectName() == QLatin1String(name) && top->isVisible())
-                return top;
-        return nullptr;
-    }
+    ~PrintTest() override { test::closeTopLevelsBut(&window); }
 
     // The menu command, the catalogue row and OK, then Random and Yes in the picker.
     void playRow(const WidePrint &print) {
         window.findChild<QAction *>(QLatin1String(print.menuCommand))->trigger();
-        QWidget *catalogue = openWindow(print.catalogue);
+        QWidget *catalogue = test::openTopLevel(print.catalogue);
         ASSERT_NE(catalogue, nullptr);
         auto *rows = catalogue->findChild<QListWidget *>(QStringLiteral("List1"));
         const QList<QListWidgetItem *> found =
@@ -127,7 +115,7 @@ protected:
         rows->setCurrentItem(found[0]);
         QTest::mouseClick(catalogue->findChild<QPushButton *>(QStringLiteral("Command4")),
                           Qt::LeftButton);
-        QWidget *picker = openWindow("Form3");
+        QWidget *picker = test::openTopLevel("Form3");
         ASSERT_NE(picker, nullptr);
         QTest::mouseClick(picker->findChild<QPushButton *>(QStringLiteral("command3")),
                           Qt::LeftButton);
