@@ -23,15 +23,19 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
 
-    // Save-file dialog. `filter` uses the "label|pattern" form of kSaveFilter. No default extension,
-    // no overwrite prompt. Returns the chosen path exactly as chosen, or an empty string on cancel.
+    // Save-file dialog. `filter` uses the "label|pattern" form of kSaveFilter. No default
+    // extension, no overwrite prompt. Returns the chosen path exactly as chosen, or an empty string
+    // on cancel.
     virtual QString askSaveFileName(QWidget *parent, const QString &filter) = 0;
 
     // The printer set-up dialog; the printer chosen there is the one printLines uses afterwards.
     virtual void showPrintSetup(QWidget *parent) = 0;
 
     // Prints the lines one below another at the given point size, a new page when a page is full,
-    // no header or footer. On failure returns false and says why in *errorText.
+    // no header or footer. Every character of every line is printed: where the widest line is
+    // wider than the page the size goes down as far as it needs (to no less than 10 points), and
+    // a line still too wide goes on in a further line marked as its continuation. On failure
+    // returns false and says why in *errorText.
     virtual bool printLines(const QStringList &lines, int pointSize, QString *errorText) = 0;
 
     // Asks for one line of text: a dialog with `prompt`, an edit that starts with *text, OK and

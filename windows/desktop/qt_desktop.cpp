@@ -14,6 +14,9 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace marlek {
 
 QtDesktop::QtDesktop(WebEngineProbe webEngineUsable)
@@ -89,6 +92,85 @@ void QtDesktop::showPrintSetup(QWidget *parent) {
 
 // Lines stay this far inside the paper's edges, where every printer prints.
 constexpr qreal kPrintMarginMillimetres = 15;
+// A page keeps every line whole at the size asked for, or at a smaller size down to this one;
+// smaller still would be hard to read on paper.
+constexpr qreal kSmallestPrintPointSize = 10;
+
+namespace {
+
+// The printed font: the size asked for, or the largest size down to kSmallestPrintPointSize at
+// which the widest line fits across the page.
+QFont printFont(const QStringList &lines, int pointSize, QPaintDevice *printer, int pageWidth) {
+    QFont font = ticketFont();
+    font.setPointSizeF(pointSize);
+    const QFontMetricsF metrics(font, printer);
+    const QString *widest = nullptr;
+    qreal widestWidth = 0;
+    for (const QString &line : lines) {
+        if (const qreal width = metrics.horizontalAdvance(line); width > widestWidth) {
+            widest = &line;
+            widestWidth = width;
+        }
+    }
+    if (!widest || widestWidth <= pageWidth)
+        return font;
+    const qreal smallest = std::min<qreal>(pointSize, kSmallestPrintPointSize);
+    // Text widths follow the size closely; steps of a tenth make up for the rounding.
+    qreal size = std::max(smallest, std::floor(pointSize * pageWidth / widestWidth * 10) / 10);
+    font.setPointSizeF(size);
+    while (size > smallest && QFontMetricsF(font, printer).horizontalAdvance(*widest) > pageWidth) {
+        size = std::max(smallest, size - 0.1);
+        font.setPointSizeF(size);
+    }
+    return font;
+}
+
+qsizetype leadingSpaces(const QString &text) {
+    return std::find_if(text.begin(), text.end(), [](QChar c) { return c != QLatin1Char(' '); }) -
+           text.begin();
+}
+
+} // namespace
+
+QStringList printedLines(const QString &line, const std::function<bool(const QString &)> &fits) {
+    if (fits(line))
+        return {line};
+    const QString continuation = line.left(leadingSpaces(line)) + kContinuationMark;
+    QStringList pieces;
+    QString rest = line;
+    QString lead; // what a piece starts with: nothing on the first, the mark on the others
+    while (!fits(lead + rest)) {
+        // The most characters of the rest that fit after the lead; at least one, so it ends.
+        qsizetype low = 1;
+        qsizetype high = rest.size();
+        while (low < high) {
+            const qsizetype middle = (low + high + 1) / 2;
+            if (fits(lead + rest.left(middle)))
+                low = middle;
+            else
+                high = middle - 1;
+        }
+        // Cut at the last space of that much that follows a word; a word wider than the page is
+        // cut where the page ends.
+        qsizetype cut = low;
+        if (low < rest.size() && rest[low] != QLatin1Char(' ')) {
+            const qsizetype space = rest.lastIndexOf(QLatin1Char(' '), low - 1);
+            if (space > 0 && !rest.left(space).trimmed().isEmpty())
+                cut = space;
+        }
+        QString piece = lead + rest.left(cut);
+        while (piece.endsWith(QLatin1Char(' ')))
+            piece.chop(1);
+        pieces << piece;
+        rest = rest.mid(cut);
+        rest = rest.mid(leadingSpaces(rest));
+        lead = continuation;
+        if (rest.isEmpty())
+            return pieces;
+    }
+    pieces << lead + rest;
+    return pieces;
+}
 
 bool QtDesktop::printLines(const QStringList &lines, int pointSize, QString *errorText) {
     // Of the choices made in Print Setup only the printer counts: one copy of every page.
@@ -110,25 +192,29 @@ bool QtDesktop::printLines(const QStringList &lines, int pointSize, QString *err
         }
         return false;
     }
-    QFont font = ticketFont();
-    font.setPointSize(pointSize);
-    painter.setFont(font);
-    const QFontMetrics metrics(font, m_printer.get());
     const QRect page = painter.viewport();
-    const int lineHeight = metrics.lineSpacing();
-    int y = metrics.ascent();
+    const QFont font = printFont(lines, pointSize, m_printer.get(), page.width());
+    painter.setFont(font);
+    const QFontMetricsF metrics(font, m_printer.get());
+    const auto fits = [&metrics, &page](const QString &text) {
+        return metrics.horizontalAdvance(text) <= page.width();
+    };
+    const qreal lineHeight = metrics.lineSpacing();
+    qreal y = metrics.ascent();
     for (const QString &line : lines) {
-        if (y + metrics.descent() > page.height()) {
-            if (!m_printer->newPage()) {
-                if (errorText)
-                    *errorText = QStringLiteral("The printer could not start a new page.");
-                painter.end();
-                return false;
+        for (const QString &printed : printedLines(line, fits)) {
+            if (y + metrics.descent() > page.height()) {
+                if (!m_printer->newPage()) {
+                    if (errorText)
+                        *errorText = QStringLiteral("The printer could not start a new page.");
+                    painter.end();
+                    return false;
+                }
+                y = metrics.ascent();
             }
-            y = metrics.ascent();
+            painter.drawText(QPointF(0, y), printed);
+            y += lineHeight;
         }
-        painter.drawText(0, y, line);
-        y += lineHeight;
     }
     if (!painter.end()) {
         if (errorText)

@@ -50,6 +50,13 @@ private:
 // desktop's own fixed font where it names one, else the system's monospace family.
 QFont ticketFont();
 
+// What begins each further printed line of a line too wide for the page, after its indentation.
+inline const QString kContinuationMark = QStringLiteral("(continued) ");
+
+// One report line as printed: whole where `fits` takes it, else cut at spaces into pieces that
+// fit, each piece after the first starting with the line's indentation and kContinuationMark.
+QStringList printedLines(const QString &line, const std::function<bool(const QString &)> &fits);
+
 // "All Files (*.txt)|*.txt" -> "All Files (*.txt)": the "label|pattern" filter in Qt's form.
 QString qtFileFilter(const QString &filter);
 

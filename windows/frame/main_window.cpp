@@ -22,9 +22,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace marlek {
 namespace {
@@ -179,6 +182,7 @@ void MainWindow::connectSignals() {
 
 void MainWindow::MDIForm_Load() {
     setOuterSizeTwips(this, 8500, 7000);
+    widenForMenuBar();
     placeWindow(this, 0.9);
     m_statusText->setText(QStringLiteral("Pick Your Pick 6 or Pick 5 Lotto"));
     m_clock->start();
@@ -186,12 +190,25 @@ void MainWindow::MDIForm_Load() {
 
 void MainWindow::MDIForm_Unload() {}
 
+// Every menu stays on the bar, none behind its overflow button: a font wider than the one the
+// window's size was set for may need more room than the size in twips gives, as far as the
+// screen has it.
+void MainWindow::widenForMenuBar() {
+    const int needed = menuBar()->sizeHint().width();
+    if (width() >= needed)
+        return;
+    const int frame = frameGeometry().width() - width();
+    const int room = screen() ? screen()->availableGeometry().width() - frame : needed;
+    resize(std::max(width(), std::min(needed, room)), height());
+}
+
 void MainWindow::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
     // The frame around the window is known only once it is shown: size and place it again, once.
     if (!m_framePlaced && frameGeometry().size() != geometry().size()) {
         m_framePlaced = true;
         setOuterSizeTwips(this, 8500, 7000);
+        widenForMenuBar();
         placeWindow(this, 0.9);
     }
 }

@@ -79,6 +79,7 @@ private:
     void connectSignals();
     void MDIForm_Load();
     void MDIForm_Unload();
+    void widenForMenuBar();
 
     void updateClock();
     void openDocumentAtNextPosition(ReportRequest request, const QString &caption);

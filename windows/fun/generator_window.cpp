@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -251,8 +252,23 @@ void GeneratorWindow::Form_Load() {
     Lblpick->setText(QString::fromStdString(fieldTotalText(n, combinations(n, m_kind.kind))));
 
     adjustSize();
+    fitToScreen();
     placeWindow(this, 1.0);
     hsbpick->setFocus();
+}
+
+// At a large desktop font the information text, one line a row, may be wider than the screen
+// leaves beside the controls: it then gives up width and wraps its longest lines.
+void GeneratorWindow::fitToScreen() {
+    if (!screen())
+        return;
+    const int em = fontMetrics().averageCharWidth();
+    const int room = screen()->availableGeometry().width() - 2 * em; // the frame, a margin
+    const int excess = width() - room;
+    if (excess <= 0)
+        return;
+    Text1->setMinimumWidth(std::max(20 * em, Text1->minimumWidth() - excess));
+    adjustSize();
 }
 
 void GeneratorWindow::refresh() {

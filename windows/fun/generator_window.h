@@ -39,6 +39,7 @@ protected:
 private:
     void createWidgets();
     void layOutWidgets();
+    void fitToScreen();
     void connectSignals();
     void Form_Load();
 

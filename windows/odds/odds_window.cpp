@@ -5,7 +5,6 @@
 
 #include <QAccessibleWidget>
 #include <QEvent>
-#include <QFontDatabase>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
@@ -13,6 +12,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace marlek {
 namespace {
@@ -33,9 +33,8 @@ DesignSize designSizeOf(int kind) {
 }
 
 // The rows line their columns up with runs of spaces, which works in a proportional font whose
-// space and comma are half as wide as a digit (as in these families). The system's size is kept.
-QFont tableFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+// space and comma are half as wide as a digit (as in these families). The desktop's size is kept.
+QFont tableFont(QFont font) {
     font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Arial"), QStringLiteral("Helvetica"), font.family()});
     return font;
@@ -66,8 +65,9 @@ OddsWindow::OddsWindow(int kind, QWidget *parent)
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     createWidgets();
     createShortcuts();
-    // A border dragged in the normal state goes back to the design size once the drag settles;
-    // the pause lets a maximise that arrives as a resize first be seen as one.
+    // A border dragged in the normal state goes back to the design size once the drag settles,
+    // and a restored window to where it stood; the pause lets a maximise that arrives as a resize
+    // first be seen as one.
     m_keepDesignSize = new QTimer(this);
     m_keepDesignSize->setSingleShot(true);
     m_keepDesignSize->setInterval(150);
@@ -80,7 +80,7 @@ OddsWindow::OddsWindow(int kind, QWidget *parent)
 }
 
 void OddsWindow::createWidgets() {
-    setFont(tableFont());
+    setFont(tableFont(font()));
 
     m_label1 = new QLabel(this);
     m_label1->setObjectName(QStringLiteral("Label1"));
@@ -127,28 +127,56 @@ void OddsWindow::Form_Resize() {
 
 // The window keeps its design size in the normal state. It declares no largest size, though:
 // window managers refuse to maximise a window whose smallest and largest sizes are equal.
-void OddsWindow::fitBorderToWindowState() {
+void OddsWindow::fitSizeLimits() {
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)) {
         setMinimumSize(0, 0);
         return;
     }
     setMinimumSize(m_designSize);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
+void OddsWindow::fitBorderToWindowState() {
+    fitSizeLimits();
+    if (windowState() != Qt::WindowNoState)
+        return;
+    // Back from maximised or minimised, the window stands where it stood before (a resize alone
+    // would keep the screen's corner the maximised window had); a dragged border keeps its place.
+    const bool restored = std::exchange(m_restoring, false) && m_normalGeometry.isValid();
     if (size() != m_designSize)
-        resize(m_designSize);
+        setGeometry(QRect(restored ? m_normalGeometry.topLeft() : pos(), m_designSize));
+}
+
+void OddsWindow::keepNormalGeometry() {
+    if (windowState() == Qt::WindowNoState && size() == m_designSize && isVisible())
+        m_normalGeometry = geometry();
+}
+
+void OddsWindow::moveEvent(QMoveEvent *event) {
+    QWidget::moveEvent(event);
+    keepNormalGeometry();
 }
 
 void OddsWindow::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
     Form_Resize();
+    keepNormalGeometry();
     if (size() != m_designSize && windowState() == Qt::WindowNoState)
         m_keepDesignSize->start();
 }
 
 void OddsWindow::changeEvent(QEvent *event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        fitBorderToWindowState();
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // Back in the normal state, the platform or the window manager gives the window its normal
+    // geometry back after this event: mend only what is left to mend once that has settled.
+    fitSizeLimits();
+    if (windowState() == Qt::WindowNoState) {
+        m_restoring =
+            static_cast<QWindowStateChangeEvent *>(event)->oldState() != Qt::WindowNoState;
+        m_keepDesignSize->start();
+    }
 }
 
 } // namespace marlek

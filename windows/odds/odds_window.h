@@ -4,6 +4,7 @@
 // The window keeps its design size (the player cannot drag it) but can be maximised, minimised
 // and restored; the list always fills the client area below the header.
 
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 
@@ -21,6 +22,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -29,10 +31,14 @@ private:
     void setDesignSize();
     void Form_Load();
     void Form_Resize();
+    void fitSizeLimits();
     void fitBorderToWindowState();
+    void keepNormalGeometry();
 
     int m_kind;
     QSize m_designSize;
+    QRect m_normalGeometry;   // where the window last stood at its design size, frame excluded
+    bool m_restoring = false; // back from maximised or minimised, its geometry not yet mended
     QTimer *m_keepDesignSize = nullptr;
     QLabel *m_label1 = nullptr;
     QListWidget *m_list1 = nullptr;

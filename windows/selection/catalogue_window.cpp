@@ -1,6 +1,7 @@
 #include "catalogue_window.h"
 
 #include "number_picker.h"
+#include "sort_option_button.h"
 #include "window_units.h"
 
 #include <QButtonGroup>
@@ -10,7 +11,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -51,7 +51,7 @@ void CatalogueWindow::createWidgets() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     m_sortGroup = new QButtonGroup(this);
     for (int index = 0; index < 3; ++index) {
-        Option1[index] = new QRadioButton(qText(kSortOptionCaptions[index]), Frame1);
+        Option1[index] = new SortOptionButton(qText(kSortOptionCaptions[index]), Frame1);
         Option1[index]->setObjectName(QStringLiteral("Option1_%1").arg(index));
         m_sortGroup->addButton(Option1[index], index);
     }
@@ -117,9 +117,11 @@ void CatalogueWindow::widenToFitTexts() {
 }
 
 void CatalogueWindow::connectSignals() {
-    // A click sorts, and so does an option checked any other way (the keyboard, assistive
-    // technology); a click that checks its option reports both, which sort once.
-    connect(m_sortGroup, &QButtonGroup::idClicked, this, &CatalogueWindow::Option1_Click);
+    // An option sorts however it is checked, also when it was checked already: a click, a key, the
+    // program or assistive technology. Where one check reports twice, the list is filled once.
+    for (int index = 0; index < 3; ++index)
+        connect(Option1[index], &SortOptionButton::chosen, this,
+                [this, index] { Option1_Click(index); });
     connect(m_sortGroup, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
         if (checked)
             Option1_Click(index);

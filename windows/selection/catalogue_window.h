@@ -17,10 +17,11 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 class QStatusBar;
 
 namespace marlek {
+
+class SortOptionButton;
 
 class CatalogueWindow : public QDialog {
     Q_OBJECT
@@ -58,7 +59,7 @@ private:
     QLabel *Label1 = nullptr;
     QListWidget *List1 = nullptr;
     QGroupBox *Frame1 = nullptr;
-    std::array<QRadioButton *, 3> Option1{};
+    std::array<SortOptionButton *, 3> Option1{};
     QButtonGroup *m_sortGroup = nullptr;
     QPushButton *Command4 = nullptr;
     QPushButton *Command3 = nullptr;

@@ -150,6 +150,8 @@ void NumberPicker::hsbpick_Scroll(int value) {
 void NumberPicker::hsbpick_Change(int value) {
     if (fieldLabelFollowsChange(value, m_session.state.pickCount))
         Lblpick->setText(QString::number(value));
+    if (m_choosing)
+        fitBoxesToField();
 }
 
 void NumberPicker::command3_Click() {
@@ -207,10 +209,8 @@ void NumberPicker::cmdChoose_Click() {
         m_session.desktop.showMessage(this, qText(tooManyNumbersMessage(count)), kMessageTitle);
         return;
     }
-    const int fieldSize = drawFieldSize(hsbpick->value(), count);
-    for (int i = 0; i < fieldSize; ++i)
-        Check1[i]->setEnabled(true);
     m_choosing = true;
+    fitBoxesToField();
     Check1_Toggled();
     Check1[0]->setFocus();
 }
@@ -225,6 +225,17 @@ void NumberPicker::Check1_Toggled() {
                    qText(drawnNumbersLine(chosen)));
     Command1->setEnabled(checked == count);
     Command1->setToolTip(qText(chooseYesToolTip(count, checked)));
+}
+
+// While choosing, the boxes of the field's numbers are the ones to check, as the field size
+// changes too: a number beyond the field is no number of the lotto and is unchecked.
+void NumberPicker::fitBoxesToField() {
+    const int fieldSize = drawFieldSize(hsbpick->value(), m_session.state.pickCount);
+    for (int i = 0; i < 60; ++i) {
+        if (i >= fieldSize)
+            Check1[i]->setChecked(false); // says so on the surface through Check1_Toggled
+        Check1[i]->setEnabled(i < fieldSize);
+    }
 }
 
 // The checked boxes' numbers, ascending.

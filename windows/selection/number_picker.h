@@ -48,6 +48,7 @@ private:
     void clearSurface();
     void writeOnSurface(const QString &text);
     void Check1_Toggled();
+    void fitBoxesToField();
     std::vector<std::int16_t> checkedNumbers() const;
     void endChoosing();
 
@@ -62,7 +63,7 @@ private:
     QPushButton *Command2 = nullptr;
     QPushButton *command3 = nullptr;
     QPushButton *cmdChoose = nullptr;
-    bool m_choosing = false; // after "Choose", until "Random", "Reset" or "Yes"
+    bool m_choosing = false;     // after "Choose", until "Random", "Reset" or "Yes"
     QLabel *m_surface = nullptr; // the band above the buttons where the draw is written
 };
 

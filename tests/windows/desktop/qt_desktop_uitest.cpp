@@ -158,6 +158,28 @@ TEST_F(QtDesktopPrintTest, PrintsInsideMarginsOneCopyOfEveryPage) {
     EXPECT_EQ(printed, simplified(lines));
 }
 
+// A line too wide for the page goes on in marked lines, cut between words where it can be; here
+// a page holds 20 characters.
+TEST(QtDesktop, ALineWiderThanThePageContinuesInMarkedLines) {
+    const auto fits = [](const QString &text) { return text.size() <= 20; };
+    struct Case {
+        QString line;
+        QStringList printed;
+    };
+    for (const Case &c : {
+             Case{"Lotto Ticket   1", {"Lotto Ticket   1"}},
+             Case{"  3  11  17  25  33  40  42  45",
+                  {"  3  11  17  25  33", "  (continued) 40  42", "  (continued) 45"}},
+             Case{"Report 123456789012345678901234",
+                  {"Report", "(continued) 12345678", "(continued) 90123456",
+                   "(continued) 78901234"}},
+         }) {
+        EXPECT_EQ(printedLines(c.line, fits), c.printed) << c.line.toStdString();
+        EXPECT_EQ(printedLines(c.line, fits).join(QString()).remove(kContinuationMark).remove(' '),
+                  QString(c.line).remove(' '));
+    }
+}
+
 TEST(QtDesktop, UnavailablePrinterIsReportedNotPrinted) {
     QtDesktop desktop;
     desktop.printer().setOutputFormat(QPrinter::PdfFormat);

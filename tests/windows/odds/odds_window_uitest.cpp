@@ -18,9 +18,9 @@
 namespace marlek {
 namespace {
 
-// Waits while events run until the condition holds; false after two seconds.
+// Waits while events run until the condition holds; false after ten seconds.
 template <typename Condition> bool eventually(Condition condition) {
-    return QTest::qWaitFor(condition, 2000);
+    return QTest::qWaitFor(condition, 10000);
 }
 
 struct TableCase {
@@ -129,6 +129,32 @@ TEST_P(OddsWindowTest, OpensAtItsDesignSizeWithAFixedBorderThatCanStillMaximise)
     window->showNormal();
     EXPECT_TRUE(eventually([&] { return window->size() == design; }));
     expectListFillsClientArea();
+}
+
+// Maximise and restore, and minimise and restore, bring the window back where it stood; also where
+// the window manager says the window is normal again before it gives back the geometry.
+TEST_P(OddsWindowTest, RestoresWhereItStood) {
+    const QSize design = window->size();
+    window->move(window->pos() + QPoint(37, 23));
+    EXPECT_TRUE(eventually([&] { return window->pos() != QPoint(0, 0); }));
+    const QPoint placed = window->pos();
+    const auto backInPlace = [&] { return window->pos() == placed && window->size() == design; };
+    const auto maximised = [&] { return window->width() > design.width(); };
+
+    window->showMaximized();
+    EXPECT_TRUE(eventually(maximised));
+    window->showNormal();
+    EXPECT_TRUE(eventually(backInPlace)) << window->x() << "," << window->y();
+
+    window->showMaximized();
+    EXPECT_TRUE(eventually(maximised));
+    window->overrideWindowState(Qt::WindowNoState); // the state first, the geometry not yet
+    EXPECT_TRUE(eventually(backInPlace)) << window->x() << "," << window->y();
+
+    window->showMinimized();
+    EXPECT_TRUE(eventually([&] { return window->isMinimized(); }));
+    window->showNormal();
+    EXPECT_TRUE(eventually(backInPlace)) << window->x() << "," << window->y();
 }
 
 // The header sits over its columns: each field size starts under "Numbers" and each count ends

@@ -13,6 +13,8 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include <functional>
+
 namespace marlek::test {
 namespace {
 
@@ -184,6 +186,46 @@ TEST_F(CatalogueWindowTest, AnOptionCheckedWithoutAClickSortsToo) {
         EXPECT_TRUE(button->isChecked());
         EXPECT_EQ(list(window)->count(), rows);
         EXPECT_EQ(list(window)->item(4)->text(), row4);
+    }
+}
+
+// The option checked at opening stands beside the Pick 5 catalogue's first list: checking it again,
+// whichever way, gives the Cost/Tickets order with all its 33 rows.
+TEST_F(CatalogueWindowTest, TheOptionCheckedAtOpeningSortsHoweverItIsChecked) {
+    using Check = std::function<void(QRadioButton *)>;
+    const auto accessibleAction = [](const QString &action) {
+        return [action](QRadioButton *button) {
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(button);
+            ASSERT_NE(accessible, nullptr);
+            ASSERT_NE(accessible->actionInterface(), nullptr);
+            ASSERT_TRUE(accessible->actionInterface()->actionNames().contains(action))
+                << accessible->actionInterface()->actionNames().join(", ").toStdString();
+            accessible->actionInterface()->doAction(action);
+        };
+    };
+    const std::pair<const char *, Check> ways[] = {
+        {"accessible toggle", accessibleAction(QAccessibleActionInterface::toggleAction())},
+        {"accessible press", accessibleAction(QAccessibleActionInterface::pressAction())},
+        {"checked by the program", [](QRadioButton *button) { button->setChecked(true); }},
+        {"Space", [](QRadioButton *button) { QTest::keyClick(button, Qt::Key_Space); }},
+        {"click", [](QRadioButton *button) { QTest::mouseClick(button, Qt::LeftButton); }},
+    };
+    for (const auto &[way, check] : ways) {
+        SCOPED_TRACE(way);
+        CatalogueWindow *window = open(5);
+        ASSERT_EQ(list(window)->count(), 32);
+        auto *costTickets = child<QRadioButton>(window, "Option1_0");
+        check(costTickets);
+        EXPECT_TRUE(costTickets->isChecked());
+        EXPECT_EQ(list(window)->count(), 33);
+        EXPECT_EQ(list(window)->item(4)->text(),
+                  "    $     2          2    Tickets      6  Numbers        4 of 5");
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(costTickets);
+        EXPECT_EQ(accessible->role(), QAccessible::RadioButton);
+        EXPECT_EQ(accessible->text(QAccessible::Name), " Cost/Tickets");
+        EXPECT_TRUE(accessible->state().checkable);
+        EXPECT_TRUE(accessible->state().checked);
+        window->close();
     }
 }
 

@@ -308,6 +308,36 @@ TEST_F(ChoosingTest, TheFieldIsAtLeastNPlusTwo) {
         EXPECT_EQ(box(picker, i)->isEnabled(), i < 9) << i + 1;
 }
 
+// The boxes follow the field size while choosing: more numbers enable more boxes; fewer disable
+// the boxes beyond the field and uncheck them, and the surface says how many are still to check.
+TEST_F(ChoosingTest, TheBoxesFollowTheFieldSize) {
+    NumberPicker *picker = choosing();
+    toggle(picker, {3, 44});
+    const auto expectField = [&](int fieldSize, const std::set<int> &checked) {
+        for (int i = 0; i < 60; ++i) {
+            EXPECT_EQ(box(picker, i)->isEnabled(), i < fieldSize) << i + 1;
+            EXPECT_EQ(box(picker, i)->isChecked(), checked.count(i + 1) > 0) << i + 1;
+        }
+    };
+    scrollBar(picker)->setFocus();
+    for (int step = 45; step < 55; ++step)
+        QTest::keyClick(scrollBar(picker), Qt::Key_Right);
+    EXPECT_EQ(label(picker), "55");
+    expectField(55, {3, 44});
+    EXPECT_EQ(surface(picker), "Check 5 more Numbers\n 3  44 ");
+
+    scrollBar(picker)->setValue(40);
+    expectField(40, {3});
+    EXPECT_EQ(surface(picker), "Check 6 more Numbers\n 3 ");
+
+    scrollBar(picker)->setValue(2); // never fewer than N + 2
+    expectField(9, {3});
+    toggle(picker, {1, 2, 4, 5, 6, 7});
+    ASSERT_TRUE(yes(picker)->isEnabled());
+    press(picker, "Command1");
+    EXPECT_EQ(played(), std::vector<int>({1, 2, 3, 4, 5, 6, 7}));
+}
+
 // N - 1 and N + 1 checked keep "Yes" disabled; exactly N plays them, ascending, and the report
 // then lists those numbers and the wheel's tickets over them.
 TEST_F(ChoosingTest, ExactlyNCheckedPlaysThoseNumbers) {
@@ -326,7 +356,8 @@ TEST_F(ChoosingTest, ExactlyNCheckedPlaysThoseNumbers) {
 
     toggle(picker, {44});
     ASSERT_TRUE(yes(picker)->isEnabled());
-    EXPECT_EQ(surface(picker), "                Play these  7  Numbers?\n 3  11  17  25  33  40  42 ");
+    EXPECT_EQ(surface(picker),
+              "                Play these  7  Numbers?\n 3  11  17  25  33  40  42 ");
     EXPECT_EQ(yes(picker)->toolTip(), "Play these 7 Numbers");
     press(picker, "Command1");
     EXPECT_EQ(navigator.wheelDocumentsOpened, 1);
