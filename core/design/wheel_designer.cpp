@@ -474,9 +474,19 @@ DesignRequest reducedRequest(const DesignRequest &request) {
 
 } // namespace
 
+std::string drawnProblem(int kind, Guarantee guarantee) {
+    if (guarantee.drawn <= kind)
+        return {};
+    return "the guarantee's drawn numbers (m) must be from " + std::to_string(guarantee.matches) +
+           " to " + std::to_string(kind) + ", not " + std::to_string(guarantee.drawn) +
+           ": a draw holds no more numbers than the " + std::to_string(kind) + " of a ticket";
+}
+
 std::string designProblem(const DesignRequest &request) {
     if (std::string problem = shapeProblem(request.kind, request.numbers, request.guarantee);
         !problem.empty())
+        return problem;
+    if (std::string problem = drawnProblem(request.kind, request.guarantee); !problem.empty())
         return problem;
     if (std::string problem = keyProblem(request.guarantee, request.keys); !problem.empty())
         return problem;

@@ -72,6 +72,10 @@ inline constexpr std::uint64_t kMaxDesignDraws = 20'000'000;
 // The most tickets a designed wheel may hold: its count of covering tickets per m-set is 16 bits.
 inline constexpr int kMaxDesignTickets = 65'535;
 
+// A lottery draws as many numbers as a ticket holds, so a guarantee for more drawn numbers (m
+// above k) never applies to a draw: what says so, or an empty text.
+std::string drawnProblem(int kind, Guarantee guarantee);
+
 // What keeps a request from being designed (a wrong shape or count of keys, too many m-sets), or
 // an empty text.
 std::string designProblem(const DesignRequest &request);

@@ -210,8 +210,13 @@ TEST(WheelDesigner, RefusesWhatItCannotDesign) {
     };
     EXPECT_EQ(problem(6, 20, {3, 6}), "");
     EXPECT_EQ(problem(6, 20, {7, 7}), "the guarantee's matches (t) must be from 1 to 6, not 7");
-    EXPECT_EQ(problem(6, 49, {3, 9}),
-              "there are 2054455634 ways to draw 9 of 49 numbers, more than the designer can "
+    // A draw of more numbers than a ticket holds never happens, so its guarantee never applies.
+    EXPECT_EQ(problem(6, 20, {3, 10}), "the guarantee's drawn numbers (m) must be from 3 to 6, not "
+                                       "10: a draw holds no more numbers than the 6 of a ticket");
+    EXPECT_EQ(problem(6, 20, {3, 7}), "the guarantee's drawn numbers (m) must be from 3 to 6, not "
+                                      "7: a draw holds no more numbers than the 6 of a ticket");
+    EXPECT_EQ(problem(8, 49, {3, 8}),
+              "there are 450978066 ways to draw 8 of 49 numbers, more than the designer can "
               "follow (20000000)");
     DesignRequest overBudget;
     overBudget.kind = 6;
@@ -229,13 +234,14 @@ TEST(WheelDesigner, RefusesWhatItCannotDesign) {
     keyed.keys = 3;
     EXPECT_EQ(designProblem(keyed), "the key numbers (c) must be from 0 to 2, fewer than the "
                                     "guarantee's matches (t), not 3");
+    keyed.kind = 8;
     keyed.numbers = 49;
-    keyed.guarantee = {4, 9};
-    keyed.keys = 2;
+    keyed.guarantee = {4, 8};
+    keyed.keys = 1;
     EXPECT_EQ(designProblem(keyed),
-              "there are 62891499 ways to draw 7 of 47 numbers, more than the designer can "
+              "there are 73629072 ways to draw 7 of 48 numbers, more than the designer can "
               "follow (20000000)");
-    keyed.keys = 3; // 9,366,819 ways to draw 6 of 46
+    keyed.keys = 2; // 10,737,573 ways to draw 6 of 47
     EXPECT_EQ(designProblem(keyed), "");
 }
 
