@@ -5,6 +5,7 @@
 
 #include "best_known.h"
 #include "design_texts.h"
+#include "lower_bound.h"
 #include "orbit_search.h"
 #include "wheel_designer.h"
 #include "wheel_file.h"
@@ -146,9 +147,13 @@ std::string summaryOf(const DesignResult &result) {
     text += "; ";
     if (wheel.keys > 0)
         text += "without the keys " + shapeText(compared) + ": ";
+    const LowerBound bound = lowerBound(compared.kind, compared.numbers, compared.guarantee);
+    const bool atBound = result.keepsGuarantee() && wheel.tickets.size() <= bound.tickets;
     return text + "best known " + (best ? std::to_string(*best) : "not in the table") +
            "; catalogue " + (catalogued ? std::to_string(*catalogued) : "has no such wheel") +
-           "; " + elapsedText(result.elapsed) + (result.cancelled ? " (stopped early)" : "");
+           "; lower bound " + std::to_string(bound.tickets) +
+           (atBound ? " (met: no wheel is smaller)" : "") + "; " + elapsedText(result.elapsed) +
+           (result.cancelled ? " (stopped early)" : "");
 }
 
 DesignRequest requestFor(const DesignOptions &options) {

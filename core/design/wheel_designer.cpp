@@ -1,5 +1,7 @@
 #include "wheel_designer.h"
 
+#include "lower_bound.h"
+#include "number_text.h"
 #include "orbit_search.h"
 #include "wheel_verify.h"
 
@@ -501,6 +503,17 @@ std::string designProblem(const DesignRequest &request) {
         return "there are " + std::to_string(draws) + " ways to draw " + std::to_string(drawn) +
                " of " + std::to_string(numbers) + " numbers, more than the designer can follow (" +
                std::to_string(kMaxDesignDraws) + ")";
+    if (const LowerBound bound =
+            lowerBound(request.kind, request.numbers, request.guarantee, request.keys);
+        bound.tickets > static_cast<std::uint64_t>(kMaxDesignTickets))
+        return "no wheel of at most " + groupedOrZero(kMaxDesignTickets) + " tickets keeps " +
+               guaranteeText(request.guarantee) + " over " + std::to_string(request.numbers) +
+               " numbers, " + std::to_string(request.kind) + " a ticket" +
+               (request.keys == 1  ? " with 1 key number"
+                : request.keys > 1 ? " with " + std::to_string(request.keys) + " key numbers"
+                                   : "") +
+               ": it needs at least " + groupedOrZero(static_cast<std::int64_t>(bound.tickets)) +
+               " tickets (" + bound.method + ")";
     return {};
 }
 
@@ -532,12 +545,15 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
         std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(request.threads, 1)),
                                 kSearchMemory / std::max<std::uint64_t>(perSearch, 1)),
         1, 256));
-    const Budget budget{begin + request.timeBudget,
-                        request.moveBudget,
-                        request.targetTickets,
-                        request.ticketBudget,
-                        cancel,
-                        slowestCooling(request.timeBudget)};
+    // No wheel is smaller than the lower bound: one that reaches it ends the search.
+    const int target =
+        std::max(request.targetTickets,
+                 static_cast<int>(std::min<std::uint64_t>(
+                     lowerBound(request.kind, request.numbers, request.guarantee).tickets,
+                     kMaxDesignTickets)));
+    const Budget budget{
+        begin + request.timeBudget,        request.moveBudget, target, request.ticketBudget, cancel,
+        slowestCooling(request.timeBudget)};
     std::atomic<int> sharedBest{0};
     int running = searches;
     std::mutex runningMutex;

@@ -33,7 +33,7 @@ TEST(DesignCommand, WritesAProvenWheelFileAndOneSummaryLine) {
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
     EXPECT_TRUE(result.out.starts_with("5 tickets for 3 of 5 over 11 numbers, 5 a ticket, "
-                                       "proven; best known 5; catalogue 5; "))
+                                       "proven; best known 5; catalogue 5; lower bound 3; "))
         << result.out;
     const std::string bytes = test::readFileBytes(path);
     EXPECT_TRUE(bytes.starts_with("5 11 3 5\r\n")) << bytes;
@@ -75,8 +75,14 @@ TEST(DesignCommand, PrintsTheWheelAndPutsTheSummaryOnStandardError) {
     EXPECT_EQ(wheel.tickets.size(), 4u); // four missed pairs touching seven numbers: the optimum
     EXPECT_TRUE(meetsGuarantee(wheel));
     EXPECT_TRUE(result.err.starts_with("4 tickets for 5 of 6 over 8 numbers, 6 a ticket, proven; "
-                                       "best known 4; catalogue 8; "))
+                                       "best known 4; catalogue 8; lower bound 3; "))
         << result.err;
+
+    // Schönheim's bound for every pair of 8 numbers in tickets of six is 3, and 3 are found.
+    const auto pairs = runCli({"design", "--kind", "6", "--numbers", "8", "--guarantee", "2/2"});
+    EXPECT_EQ(pairs.status, 0) << pairs.err;
+    EXPECT_NE(pairs.err.find("; lower bound 3 (met: no wheel is smaller); "), std::string::npos)
+        << pairs.err;
 }
 
 TEST(DesignCommand, OrbitSearchesOnlyWheelsWithATurnSymmetry) {
@@ -183,6 +189,10 @@ TEST(DesignCommand, RefusesABadRequestWritingNothing) {
          "more numbers than the 5 of a ticket"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/10"},
          "design: the guarantee's drawn numbers (m) must be from 3 to 6, not 10"},
+        // Every set of 5 of 26 numbers as a ticket: more tickets than a wheel may hold.
+        {{"--kind", "5", "--numbers", "26", "--guarantee", "5/5"},
+         "design: no wheel of at most 65,535 tickets keeps 5 of 5 over 26 numbers, 5 a ticket: it "
+         "needs at least 65,780 tickets (Schönheim's bound)"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/7", "--orbit", "10/1"},
          "design: the guarantee's drawn numbers (m) must be from 3 to 6, not 7"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--seconds", "0"}, "--seconds"},
