@@ -1,5 +1,6 @@
 #include "wheel_designer.h"
 
+#include "cover_proof.h"
 #include "lower_bound.h"
 #include "number_text.h"
 #include "orbit_search.h"
@@ -45,8 +46,11 @@ double slowestCooling(std::chrono::milliseconds timeBudget) {
 constexpr std::uint64_t kMovesBetweenChecks = 64;
 // Progress reaches the caller this often while the searches run.
 constexpr std::chrono::milliseconds kProgressInterval{100};
-// Memory all searches together may take for their counts.
-constexpr std::uint64_t kSearchMemory = std::uint64_t{768} << 20;
+// Up to this many m-sets a greedy wheel is built beside a known start, in case it is smaller.
+constexpr std::uint64_t kCheapGreedyDraws = 200'000;
+// Memory all searches together may take for their counts (at least one search runs).
+constexpr std::uint64_t kSearchMemory = std::uint64_t{192}
+                                        << 20; // the whole program stays below 256 MB
 constexpr std::uint64_t kBytesPerDraw = sizeof(std::uint16_t) + 2 * sizeof(std::uint32_t);
 constexpr auto kMaxTickets = static_cast<std::size_t>(kMaxDesignTickets);
 static_assert(kMaxDesignTickets <= std::numeric_limits<std::uint16_t>::max());
@@ -101,21 +105,27 @@ public:
                            : kMaxTickets),
           m_sharedBest(sharedBest), m_random(seed) {}
 
-    // Greedy start (or the given start when it is smaller), then annealing until the budget ends.
-    void run(const std::optional<PlainWheel> &start) {
+    // From the start, cut down to the ticket budget, annealing until the budget ends.
+    void run(const std::vector<NumberSet> &start) {
         resetCounts();
-        greedyCover();
-        if (start && (m_uncovered.size() > 0 || start->tickets.size() < m_blocks.size())) {
-            resetCounts();
-            for (const NumberSet ticket : start->tickets)
-                addBlock(ticket);
-        }
+        for (const NumberSet ticket : start)
+            addBlock(ticket);
         while (m_blocks.size() > m_maxTickets)
             dropWeakestBlock();
         anneal();
-        m_cover = {};
-        m_place = {};
-        m_uncovered = {};
+        releaseCounts();
+    }
+
+    // A greedy wheel, built to the end unless cancelled (the first wheel of a search is worth
+    // more than its time), with progress every interval. Empty when cancelled; short of the
+    // guarantee only when even the most tickets a wheel may hold do not keep it.
+    std::vector<NumberSet> greedyStart(const std::function<void()> &tick) {
+        resetCounts();
+        greedyCover(tick);
+        releaseCounts();
+        if (m_budget.cancel && m_budget.cancel->load())
+            return {};
+        return m_blocks;
     }
 
     const std::vector<NumberSet> &best() const { return m_best; }
@@ -133,6 +143,12 @@ private:
         if (m_budget.moves != 0 && m_moves >= m_budget.moves)
             return true;
         return Clock::now() >= m_budget.deadline;
+    }
+
+    void releaseCounts() {
+        m_cover = {};
+        m_place = {};
+        m_uncovered = {};
     }
 
     void resetCounts() {
@@ -240,11 +256,12 @@ private:
     // Ticket by ticket, the best of a few candidates that each cover one uncovered m-set (one
     // candidate, unweighed, when each ticket covers very many). Stops short of the cover at the
     // most tickets the counts can hold or the player's budget allows.
-    void greedyCover() {
+    void greedyCover(const std::function<void()> &tick) {
         const std::uint64_t perTicket = drawsOneTicketCovers(m_numbers, m_kind, {m_t, m_m});
         const int candidates =
             static_cast<int>(std::clamp<std::uint64_t>(500'000 / perTicket, 1, 16));
         while (!m_uncovered.empty() && m_blocks.size() < m_maxTickets && !stopped()) {
+            tick();
             NumberSet chosen = 0;
             long mostNew = -1;
             for (int c = 0; c < candidates; ++c) {
@@ -405,13 +422,20 @@ bool fitsRequest(const PlainWheel &wheel, const DesignRequest &request) {
     });
 }
 
-// The smallest of the known wheels that keeps the guarantee.
-std::optional<PlainWheel> bestStart(const DesignRequest &request) {
+// The smallest of the known wheels that keeps the guarantee, and the time its proof took.
+std::optional<PlainWheel> bestStart(const DesignRequest &request,
+                                    std::chrono::steady_clock::duration &proofTime) {
     std::optional<PlainWheel> best;
-    for (const PlainWheel &wheel : request.starts)
-        if (fitsRequest(wheel, request) && (!best || wheel.tickets.size() < best->tickets.size()) &&
-            meetsGuarantee(wheel, request.threads))
+    for (const PlainWheel &wheel : request.starts) {
+        if (!fitsRequest(wheel, request) || (best && wheel.tickets.size() >= best->tickets.size()))
+            continue;
+        const Clock::time_point proofBegin = Clock::now();
+        const bool keeps = uncoveredDraws(wheel.tickets, request.numbers, request.guarantee.matches,
+                                          request.guarantee.drawn, request.threads) == 0;
+        proofTime = Clock::now() - proofBegin;
+        if (keeps)
             best = wheel;
+    }
     return best;
 }
 
@@ -531,45 +555,86 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     const auto elapsed = [begin] {
         return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);
     };
-    std::optional<PlainWheel> start = bestStart(request);
-    if (start) {
-        if (progress)
-            progress({static_cast<int>(start->tickets.size()), elapsed()});
-        if (std::optional<PlainWheel> turned = turnedWheel(request, *start, cancel))
-            start = std::move(turned);
-    }
-
-    const std::uint64_t perSearch =
-        choose(request.numbers, request.guarantee.drawn) * kBytesPerDraw;
-    const int searches = static_cast<int>(std::clamp<std::uint64_t>(
-        std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(request.threads, 1)),
-                                kSearchMemory / std::max<std::uint64_t>(perSearch, 1)),
-        1, 256));
+    const std::uint64_t allDraws = choose(request.numbers, request.guarantee.drawn);
     // No wheel is smaller than the lower bound: one that reaches it ends the search.
     const int target =
         std::max(request.targetTickets,
                  static_cast<int>(std::min<std::uint64_t>(
                      lowerBound(request.kind, request.numbers, request.guarantee).tickets,
                      kMaxDesignTickets)));
-    const Budget budget{
-        begin + request.timeBudget,        request.moveBudget, target, request.ticketBudget, cancel,
-        slowestCooling(request.timeBudget)};
-    std::atomic<int> sharedBest{0};
+    std::seed_seq seeds{request.seed, request.seed >> 32};
+    std::vector<std::uint64_t> searchSeeds(
+        static_cast<std::size_t>(std::clamp(request.threads, 1, 256)) + 1);
+    seeds.generate(searchSeeds.begin(), searchSeeds.end());
+
+    // The start: the smallest known wheel, else (or, for small shapes, beside it) a greedy wheel.
+    // Each is proven as it is taken; the time of its proof is kept back at the end, for the proof
+    // of the final wheel, which has as many draws to look at.
+    std::chrono::steady_clock::duration proofTime{0};
+    std::optional<PlainWheel> start = bestStart(request, proofTime);
+    std::uint64_t startUncovered = 0;
+    const bool knownStart = start.has_value();
+    if (!start || allDraws <= kCheapGreedyDraws) {
+        std::atomic<int> unused{0};
+        const Budget greedyBudget{Clock::time_point::max(), 0, 0, 0, cancel, kFirstCooling};
+        Search greedy(request, searchSeeds.back(), greedyBudget, unused);
+        Clock::time_point lastReport = Clock::now();
+        std::vector<NumberSet> tickets = greedy.greedyStart([&] {
+            if (progress && Clock::now() - lastReport >= kProgressInterval) {
+                lastReport = Clock::now();
+                progress({0, elapsed()});
+            }
+        });
+        if (!tickets.empty() && (!start || tickets.size() < start->tickets.size())) {
+            const Clock::time_point proofBegin = Clock::now();
+            PlainWheel wheel{request.kind, request.numbers, request.guarantee, std::move(tickets)};
+            const std::uint64_t missed =
+                uncoveredDraws(wheel.tickets, request.numbers, request.guarantee.matches,
+                               request.guarantee.drawn, request.threads);
+            proofTime = Clock::now() - proofBegin;
+            if (missed == 0 || !start) {
+                start = std::move(wheel);
+                startUncovered = missed;
+            }
+        }
+    }
+    DesignResult result;
+    result.allDraws = allDraws;
+    if (!start) { // cancelled before the first wheel
+        result.cancelled = true;
+        result.elapsed = elapsed();
+        return result;
+    }
+    if (progress)
+        progress({startUncovered == 0 ? static_cast<int>(start->tickets.size()) : 0, elapsed()});
+    if (knownStart && startUncovered == 0)
+        if (std::optional<PlainWheel> turned = turnedWheel(request, *start, cancel))
+            start = std::move(turned);
+
+    const std::uint64_t perSearch = allDraws * kBytesPerDraw;
+    const int searches = static_cast<int>(std::clamp<std::uint64_t>(
+        std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(request.threads, 1)),
+                                kSearchMemory / std::max<std::uint64_t>(perSearch, 1)),
+        1, 256));
+    const Budget budget{begin + request.timeBudget - proofTime,
+                        request.moveBudget,
+                        target,
+                        request.ticketBudget,
+                        cancel,
+                        slowestCooling(request.timeBudget)};
+    std::atomic<int> sharedBest{startUncovered == 0 ? static_cast<int>(start->tickets.size()) : 0};
     int running = searches;
     std::mutex runningMutex;
     std::condition_variable finished;
     std::vector<Search> pool;
     pool.reserve(static_cast<std::size_t>(searches));
-    std::seed_seq seeds{request.seed, request.seed >> 32};
-    std::vector<std::uint64_t> searchSeeds(static_cast<std::size_t>(searches));
-    seeds.generate(searchSeeds.begin(), searchSeeds.end());
     for (int i = 0; i < searches; ++i)
         pool.emplace_back(request, searchSeeds[static_cast<std::size_t>(i)], budget, sharedBest);
     {
         std::vector<std::jthread> threads;
         for (Search &search : pool)
             threads.emplace_back([&search, &start, &running, &runningMutex, &finished] {
-                search.run(start);
+                search.run(start->tickets);
                 const std::lock_guard lock(runningMutex);
                 --running;
                 finished.notify_all();
@@ -584,9 +649,8 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     }
 
     // A wheel that keeps the guarantee wins, the smallest of them; under a ticket budget too small
-    // for that, the one leaving the fewest m-sets uncovered.
-    DesignResult result;
-    std::uint64_t leastUncovered = 0;
+    // for that, the one leaving the fewest m-sets uncovered; else the start.
+    std::uint64_t leastUncovered = startUncovered;
     for (const Search &search : pool) {
         result.moves += search.moves();
         if (search.best().empty())
@@ -599,22 +663,18 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
             leastUncovered = search.bestUncovered();
         }
     }
-    result.allDraws = choose(request.numbers, request.guarantee.drawn);
-    if (result.wheel && leastUncovered == 0) {
-        if (!meetsGuarantee(*result.wheel, request.threads))
-            throw std::logic_error("the designer made a wheel that does not keep " +
-                                   guaranteeText(request.guarantee));
-        result.coveredDraws = result.allDraws;
-    } else if (result.wheel) {
-        // The proof counts what the wheel covers; the search's own count must agree with it.
-        const std::uint64_t uncovered =
-            countUncovered(result.wheel->tickets, request.numbers, request.guarantee.matches,
-                           request.guarantee.drawn, request.threads);
-        if (uncovered != leastUncovered)
-            throw std::logic_error("the designer miscounted the draws its wheel leaves out of " +
-                                   guaranteeText(request.guarantee));
-        result.coveredDraws = result.allDraws - uncovered;
+    if (!result.wheel) {
+        result.wheel = *start;
+        leastUncovered = startUncovered;
     }
+    // The proof, independent of the search's counts, which must agree with it.
+    const std::uint64_t uncovered =
+        uncoveredDraws(result.wheel->tickets, request.numbers, request.guarantee.matches,
+                       request.guarantee.drawn, request.threads);
+    if (uncovered != leastUncovered)
+        throw std::logic_error("the designer miscounted the draws its wheel leaves out of " +
+                               guaranteeText(request.guarantee));
+    result.coveredDraws = allDraws - uncovered;
     result.cancelled = cancel && cancel->load();
     result.elapsed = elapsed();
     if (progress)
