@@ -152,8 +152,9 @@ std::string summaryOf(const DesignResult &result) {
     return text + "best known " + (best ? std::to_string(*best) : "not in the table") +
            "; catalogue " + (catalogued ? std::to_string(*catalogued) : "has no such wheel") +
            "; lower bound " + std::to_string(bound.tickets) +
-           (atBound ? " (met: no wheel is smaller)" : "") + "; " + elapsedText(result.elapsed) +
-           (result.cancelled ? " (stopped early)" : "");
+           (atBound ? " (met: no wheel is smaller)" : "") +
+           (result.source.empty() ? "" : "; from " + result.source) + "; " +
+           elapsedText(result.elapsed) + (result.cancelled ? " (stopped early)" : "");
 }
 
 DesignRequest requestFor(const DesignOptions &options) {
@@ -169,8 +170,10 @@ DesignRequest requestFor(const DesignOptions &options) {
     request.threads = threadsToRun(options.threads);
     request.ticketBudget = options.tickets;
     aimAtKnownWheels(request);
-    if (options.freshStart)
+    if (options.freshStart) {
         request.starts.clear();
+        request.constructions = false;
+    }
     return request;
 }
 

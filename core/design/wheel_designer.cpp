@@ -1,9 +1,11 @@
 #include "wheel_designer.h"
 
+#include "constructions.h"
 #include "cover_proof.h"
 #include "lower_bound.h"
 #include "number_text.h"
 #include "orbit_search.h"
+#include "own_wheels.h"
 #include "wheel_verify.h"
 
 #include <algorithm>
@@ -422,19 +424,37 @@ bool fitsRequest(const PlainWheel &wheel, const DesignRequest &request) {
     });
 }
 
-// The smallest of the known wheels that keeps the guarantee, and the time its proof took.
-std::optional<PlainWheel> bestStart(const DesignRequest &request,
+struct NamedWheel {
+    PlainWheel wheel;
+    std::string source;
+};
+
+// The smallest of the known wheels and constructions that keeps the guarantee, and the time its
+// proof took.
+std::optional<NamedWheel> bestStart(const DesignRequest &request,
                                     std::chrono::steady_clock::duration &proofTime) {
-    std::optional<PlainWheel> best;
-    for (const PlainWheel &wheel : request.starts) {
-        if (!fitsRequest(wheel, request) || (best && wheel.tickets.size() >= best->tickets.size()))
+    std::vector<NamedWheel> candidates;
+    const std::optional<PlainWheel> own =
+        ownWheel(request.kind, request.numbers, request.guarantee);
+    for (const PlainWheel &wheel : request.starts)
+        candidates.push_back(
+            {wheel, own && wheel == *own ? "the program's table" : "a known wheel"});
+    if (request.constructions)
+        if (std::optional<Construction> made =
+                constructWheel(request.kind, request.numbers, request.guarantee))
+            candidates.push_back({std::move(made->wheel), "a construction: " + made->method});
+    std::optional<NamedWheel> best;
+    for (NamedWheel &candidate : candidates) {
+        const PlainWheel &wheel = candidate.wheel;
+        if (!fitsRequest(wheel, request) ||
+            (best && wheel.tickets.size() >= best->wheel.tickets.size()))
             continue;
         const Clock::time_point proofBegin = Clock::now();
         const bool keeps = uncoveredDraws(wheel.tickets, request.numbers, request.guarantee.matches,
                                           request.guarantee.drawn, request.threads) == 0;
         proofTime = Clock::now() - proofBegin;
         if (keeps)
-            best = wheel;
+            best = std::move(candidate);
     }
     return best;
 }
@@ -447,14 +467,14 @@ std::optional<PlainWheel> bestStart(const DesignRequest &request,
 // wheel so far, but never fewer tickets than the target. Yields a wheel smaller than `known`, or
 // nothing.
 std::optional<PlainWheel> turnedWheel(const DesignRequest &request, const PlainWheel &known,
-                                      const std::atomic<bool> *cancel) {
+                                      int target, const std::atomic<bool> *cancel) {
     constexpr std::uint64_t kMostTurnedDraws = 1'000'000;
     if (request.moveBudget != 0 || request.ticketBudget != 0 ||
         choose(request.numbers, request.guarantee.drawn) > kMostTurnedDraws)
         return std::nullopt;
     const auto fewestTurned = [&](int cycle, int fewest) {
         const int baseTickets = (fewest - 1) / cycle;
-        return baseTickets >= 1 && baseTickets * cycle >= request.targetTickets ? baseTickets : 0;
+        return baseTickets >= 1 && baseTickets * cycle >= target ? baseTickets : 0;
     };
     int tries = 0;
     for (int cycle = 2; cycle <= request.numbers; ++cycle)
@@ -571,7 +591,13 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     // Each is proven as it is taken; the time of its proof is kept back at the end, for the proof
     // of the final wheel, which has as many draws to look at.
     std::chrono::steady_clock::duration proofTime{0};
-    std::optional<PlainWheel> start = bestStart(request, proofTime);
+    std::optional<NamedWheel> known = bestStart(request, proofTime);
+    std::optional<PlainWheel> start;
+    std::string startSource;
+    if (known) {
+        start = std::move(known->wheel);
+        startSource = std::move(known->source);
+    }
     std::uint64_t startUncovered = 0;
     const bool knownStart = start.has_value();
     if (!start || allDraws <= kCheapGreedyDraws) {
@@ -595,6 +621,7 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
             if (missed == 0 || !start) {
                 start = std::move(wheel);
                 startUncovered = missed;
+                startSource = "the greedy start";
             }
         }
     }
@@ -608,8 +635,10 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     if (progress)
         progress({startUncovered == 0 ? static_cast<int>(start->tickets.size()) : 0, elapsed()});
     if (knownStart && startUncovered == 0)
-        if (std::optional<PlainWheel> turned = turnedWheel(request, *start, cancel))
+        if (std::optional<PlainWheel> turned = turnedWheel(request, *start, target, cancel)) {
             start = std::move(turned);
+            startSource = "the turn search";
+        }
 
     const std::uint64_t perSearch = allDraws * kBytesPerDraw;
     const int searches = static_cast<int>(std::clamp<std::uint64_t>(
@@ -663,14 +692,24 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
             leastUncovered = search.bestUncovered();
         }
     }
-    if (!result.wheel) {
+    if (!result.wheel || (leastUncovered == startUncovered &&
+                          result.wheel->tickets.size() >= start->tickets.size())) {
         result.wheel = *start;
         leastUncovered = startUncovered;
+        result.source = startSource;
+    } else {
+        result.source = "the search";
     }
-    // The proof, independent of the search's counts, which must agree with it.
+    const LowerBound bound = lowerBound(request.kind, request.numbers, request.guarantee);
+    result.lowerBound = bound.tickets;
+    result.lowerBoundMethod = bound.method;
+    // The proof, independent of the search's counts, which must agree with it (the start was
+    // proven when it was taken).
     const std::uint64_t uncovered =
-        uncoveredDraws(result.wheel->tickets, request.numbers, request.guarantee.matches,
-                       request.guarantee.drawn, request.threads);
+        result.wheel == start
+            ? startUncovered
+            : uncoveredDraws(result.wheel->tickets, request.numbers, request.guarantee.matches,
+                             request.guarantee.drawn, request.threads);
     if (uncovered != leastUncovered)
         throw std::logic_error("the designer miscounted the draws its wheel leaves out of " +
                                guaranteeText(request.guarantee));

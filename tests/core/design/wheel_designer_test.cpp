@@ -207,8 +207,9 @@ TEST(WheelDesigner, CancelStopsALongDesignAtOnce) {
     ASSERT_FALSE(reports.empty());
     EXPECT_EQ(reports.back().bestTickets, static_cast<int>(result.wheel->tickets.size()));
 
-    // Cancelled before anything: nothing to return.
+    // Cancelled before anything, with no construction to start from: nothing to return.
     cancel = true;
+    request.constructions = false;
     const DesignResult early = designWheel(request, &cancel);
     EXPECT_TRUE(early.cancelled);
     EXPECT_FALSE(early.wheel);
