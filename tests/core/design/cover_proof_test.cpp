@@ -46,6 +46,9 @@ TEST(CoverProof, ProvesTheCataloguesWheelsAndFindsAMissingTicket) {
         }
     // Every pair of 1..4 in tickets of three: any three of the four triangles hold them all, two
     // miss the pair the other two share.
+    std::vector<NumberSet> tickets = {
+        bitOf(1) | bitOf(2) | bitOf(3), bitOf(1) | bitOf(2) | bitOf(4),
+        bitOf(1) | bitOf(3) | bitOf(4), bitOf(2) | bitOf(3) | bitOf(4)};
     EXPECT_EQ(uncoveredDraws(tickets, 4, 2, 2), 0u);
     tickets.pop_back();
     EXPECT_EQ(uncoveredDraws(tickets, 4, 2, 2), 0u); // the other three hold every pair
