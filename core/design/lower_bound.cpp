@@ -1,5 +1,6 @@
 #include "lower_bound.h"
 
+#include "best_known.h"
 #include "number_sets.h"
 
 #include <algorithm>
@@ -92,6 +93,13 @@ LowerBound lowerBound(int kind, int numbers, Guarantee guarantee) {
         for (int m = guarantee.drawn; m <= std::min(kind, n); ++m)
             if (const LowerBound bound = boundOf(n, kind, m, t); bound.tickets > best.tickets)
                 best = bound;
+    // Figures proven exact (covering numbers found by exhaustive search) are bounds too.
+    for (const BestKnown &entry : bestKnownTable())
+        if (entry.exact && entry.kind == kind && entry.guarantee.matches == t &&
+            entry.numbers <= numbers && entry.guarantee.drawn >= guarantee.drawn &&
+            static_cast<std::uint64_t>(entry.tickets) > best.tickets)
+            best = {static_cast<std::uint64_t>(entry.tickets),
+                    "the exact figure of " + std::string(entry.source)};
     return best;
 }
 
