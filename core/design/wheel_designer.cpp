@@ -44,6 +44,8 @@ double slowestCooling(std::chrono::milliseconds timeBudget) {
     return std::min(1.0 - (1.0 - kFirstCooling) * quickShare * quickShare, kSlowestCooling);
 }
 
+// A tabu phase where the annealing stalls lasts this many rounds of moves.
+constexpr std::uint64_t kTabuRounds = 20;
 // Searches look at the clock and the cancel flag this often (moves), a few times a millisecond.
 constexpr std::uint64_t kMovesBetweenChecks = 64;
 // Progress reaches the caller this often while the searches run.
@@ -286,6 +288,7 @@ private:
 
     // The wheel keeps its guarantee: it is the best so far.
     void record() {
+        m_recordedSinceWarmUp = true;
         m_best = m_blocks;
         m_bestUncovered = 0;
         int seen = m_sharedBest.load();
@@ -381,10 +384,88 @@ private:
                 movesAtTemperature = 0;
                 temperature *= cooling;
                 if (temperature < kFrozenTemperature) {
+                    // Frozen without a smaller wheel since the last warm-up: the annealing
+                    // stalls here, so a tabu search looks around before it warms up again.
+                    if (!m_recordedSinceWarmUp)
+                        tabuSearch(kTabuRounds * movesPerTemperature());
+                    m_recordedSinceWarmUp = false;
                     temperature = kStartTemperature;
                     cooling = std::min(1.0 - (1.0 - cooling) / 2, m_budget.slowestCooling);
                 }
             }
+        }
+    }
+
+    // Tabu search (after Nurmela and Östergård's neighbourhood): each move takes the best swap
+    // of one number among a few tickets that nearly meet an uncovered m-set, even one that
+    // uncovers more, so the search climbs out of where the annealing froze. A number taken out of
+    // a ticket may not come back into it for a while (the tabu list), unless that move leaves
+    // fewer m-sets uncovered than ever in this phase (aspiration). Ends when the wheel keeps the
+    // guarantee, after `moves` moves, or when the budget ends.
+    void tabuSearch(std::uint64_t moves) {
+        constexpr std::size_t kTicketsLooked = 8;
+        const std::uint64_t tenure = 5 + m_blocks.size() / 8;
+        m_tabuUntil.assign(m_blocks.size() * kMaxSetNumbers, 0);
+        std::size_t fewest = m_uncovered.size();
+        std::vector<std::size_t> nearest;
+        for (std::uint64_t step = 0; step < moves && !m_uncovered.empty(); ++step) {
+            if (m_moves % kMovesBetweenChecks == 0 && stopped())
+                return;
+            ++m_moves;
+            const NumberSet draw = colexUnrank(m_uncovered[below(m_uncovered.size())], m_m);
+            int most = -1;
+            nearest.clear();
+            for (std::size_t i = 0; i < m_blocks.size(); ++i) {
+                const int shared = std::popcount(m_blocks[i] & draw);
+                if (shared > most) {
+                    most = shared;
+                    nearest.clear();
+                }
+                if (shared == most)
+                    nearest.push_back(i);
+            }
+            while (nearest.size() > kTicketsLooked) {
+                nearest[below(nearest.size())] = nearest.back();
+                nearest.pop_back();
+            }
+            long bestDelta = std::numeric_limits<long>::max();
+            std::size_t bestTicket = 0;
+            NumberSet bestOut = 0;
+            NumberSet bestIn = 0;
+            std::uint64_t equals = 0;
+            for (const std::size_t i : nearest) {
+                const NumberSet block = m_blocks[i];
+                for (NumberSet leaving = block & ~draw; leaving != 0; leaving &= leaving - 1)
+                    for (NumberSet joining = draw & ~block; joining != 0; joining &= joining - 1) {
+                        const NumberSet out = leaving & (~leaving + 1);
+                        const NumberSet in = joining & (~joining + 1);
+                        const long delta =
+                            moveCost(block, out, in, std::numeric_limits<double>::infinity());
+                        const bool tabu =
+                            m_tabuUntil[i * kMaxSetNumbers +
+                                        static_cast<std::size_t>(std::countr_zero(in))] > m_moves;
+                        const bool aspired = static_cast<long>(m_uncovered.size()) + delta <
+                                             static_cast<long>(fewest);
+                        if (tabu && !aspired)
+                            continue;
+                        if (delta < bestDelta) {
+                            bestDelta = delta;
+                            equals = 1;
+                        } else if (delta > bestDelta || below(++equals) != 0) {
+                            continue;
+                        }
+                        bestTicket = i;
+                        bestOut = out;
+                        bestIn = in;
+                    }
+            }
+            if (bestOut == 0)
+                continue; // every move tabu
+            makeMove(bestTicket, bestOut, bestIn);
+            m_tabuUntil[bestTicket * kMaxSetNumbers +
+                        static_cast<std::size_t>(std::countr_zero(bestOut))] = m_moves + tenure;
+            fewest = std::min(fewest, m_uncovered.size());
+            recordIfCloser();
         }
     }
 
@@ -406,6 +487,9 @@ private:
 
     std::vector<NumberSet> m_blocks;
     std::vector<NumberSet> m_best;
+    bool m_recordedSinceWarmUp = false;
+    // Per ticket and number: the move until which the number may not come back into the ticket.
+    std::vector<std::uint64_t> m_tabuUntil;
     std::uint64_t m_bestUncovered = std::numeric_limits<std::uint64_t>::max();
     // Per m-set, by colexicographic rank: the tickets meeting it in t numbers or more.
     std::vector<std::uint16_t> m_cover;

@@ -106,6 +106,18 @@ TEST(WheelDesigner, GivesTheSameWheelForTheSameSeedAndThreads) {
     }
 }
 
+// A search long enough to freeze without a smaller wheel goes through tabu phases: the wheel it
+// returns is still proven (the proof checks the search's own count), and it repeats exactly.
+TEST(WheelDesigner, ALongSearchThroughTabuPhasesStillProvesAndRepeats) {
+    DesignRequest request = requestFor(5, 11, {3, 4}, 150'000);
+    request.constructions = false;
+    request.seed = 9;
+    const DesignResult first = designWheel(request);
+    ASSERT_TRUE(first.keepsGuarantee());
+    EXPECT_TRUE(meetsGuarantee(*first.wheel));
+    EXPECT_EQ(first.wheel, designWheel(request).wheel);
+}
+
 TEST(WheelDesigner, StartsFromAKnownWheelAndStopsAtTheTarget) {
     const PlainWheel catalogued = plainWheelOf(*findWheel(6, 7)); // 3 of 6 on 20 in 17 tickets
     DesignRequest request = requestFor(6, 20, {3, 6}, 1);
