@@ -579,8 +579,8 @@ std::optional<PlainWheel> turnedWheel(const DesignRequest &request, const PlainW
         orbit.cycle = cycle;
         orbit.baseTickets =
             fewestTurned(cycle, static_cast<int>((best ? *best : known).tickets.size()));
-        if (orbit.baseTickets == 0)
-            continue;
+        if (orbit.baseTickets == 0 || !orbitProblem(orbit).empty())
+            continue; // nothing to beat with, or more base tickets than the turn search takes
         if (std::optional<PlainWheel> found = searchOrbitWheel(orbit, cancel))
             best = std::move(found);
     }

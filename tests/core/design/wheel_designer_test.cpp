@@ -151,6 +151,16 @@ TEST(WheelDesigner, LooksAmongTurnedWheelsFirst) {
     EXPECT_FALSE(result.cancelled);
 }
 
+// Every triple of 30 numbers in tickets of three: thousands of tickets, more base tickets than
+// the turn search takes for any ring, so the turn phase passes over it.
+TEST(WheelDesigner, AStartTooLargeForTheTurnSearchIsStillDesigned) {
+    DesignRequest request = requestFor(3, 30, {3, 3}, 0);
+    request.timeBudget = 100ms;
+    const DesignResult result = designWheel(request);
+    ASSERT_TRUE(result.keepsGuarantee());
+    EXPECT_EQ(result.wheel->tickets.size(), 4060u); // every triple is a ticket
+}
+
 // When the time ends before the search has a wheel of its own, the greedy start is the answer: it
 // is built to the end and proven.
 TEST(WheelDesigner, ReturnsTheGreedyStartWhenTheTimeEndsFirst) {
