@@ -147,7 +147,7 @@ TEST_F(DesignerWindowTest, AWheelAtTheBestKnownSaysSoBesideTheCatalogue) {
 TEST_F(DesignerWindowTest, SaysWhatTheOwnTableHoldsAndStartsFromIt) {
     EXPECT_EQ(readOut("lblTable"), "The program's table has a wheel of 10 tickets for this "
                                    "guarantee, at the best known.");
-    child<QSpinBox>("spnNumbers")->setValue(31);
+    child<QSpinBox>("spnNumbers")->setValue(40);
     EXPECT_EQ(readOut("lblTable"), "The program's table has no wheel for this guarantee.");
     child<QSpinBox>("spnKeys")->setValue(1);
     EXPECT_EQ(readOut("lblTable"),
