@@ -230,7 +230,8 @@ void runDesign(const DesignOptions &options, const CLI::App &command, Io &io) {
 void addDesignCommand(CLI::App &app, Io &io) {
     CLI::App *command = app.add_subcommand(
         "design", "Design a small wheel for any guarantee, prove it, and compare it with the "
-                  "best known and the catalogue. The wheel file goes to --out (lines end in CR "
+                  "best known, the catalogue and the lower bound. The wheel file goes to --out "
+                  "(lines end in CR "
                   "LF) and the summary line to standard output, or the wheel file to standard "
                   "output and the summary to standard error.");
     auto options = std::make_shared<DesignOptions>();
@@ -247,8 +248,8 @@ void addDesignCommand(CLI::App &app, Io &io) {
         ->type_name("T/M");
     command
         ->add_option("--seconds", options->seconds,
-                     "time to search, 1 to 86400 (default 10); the search ends sooner when it "
-                     "reaches the best known")
+                     "time the design takes, its proof included, 1 to 86400 (default 10); it "
+                     "ends sooner when it reaches the best known or the lower bound")
         ->check(wholeNumberFrom(1, 86400))
         ->type_name("S");
     command
