@@ -736,12 +736,16 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
                         cancel,
                         slowestCooling(request.timeBudget)};
     std::atomic<int> sharedBest{startUncovered == 0 ? static_cast<int>(start->tickets.size()) : 0};
-    int running = searches;
+    // No time left after the start and its proof (a large shape on a short budget): the start
+    // is the answer, without setting up the searches' counts, which take about as long again.
+    const bool timeLeft = request.moveBudget != 0 || Clock::now() + proofTime < budget.deadline;
+    const int searchesRun = timeLeft ? searches : 0;
+    int running = searchesRun;
     std::mutex runningMutex;
     std::condition_variable finished;
     std::vector<Search> pool;
-    pool.reserve(static_cast<std::size_t>(searches));
-    for (int i = 0; i < searches; ++i)
+    pool.reserve(static_cast<std::size_t>(searchesRun));
+    for (int i = 0; i < searchesRun; ++i)
         pool.emplace_back(request, searchSeeds[static_cast<std::size_t>(i)], budget, sharedBest);
     {
         std::vector<std::jthread> threads;

@@ -42,7 +42,7 @@ TEST(Constructions, JoinOverEverySplitAndAreNeverBelowTheLowerBound) {
     EXPECT_NE(pairs->method.find("join"), std::string::npos) << pairs->method;
     expectProven(*pairs);
     for (const auto &[kind, numbers, t, m] : std::vector<std::tuple<int, int, int, int>>{
-             {6, 30, 3, 6}, {5, 30, 3, 5}, {6, 40, 2, 6}, {5, 19, 4, 5}, {6, 49, 3, 6}}) {
+             {6, 30, 3, 6}, {5, 30, 3, 5}, {6, 33, 2, 6}, {5, 19, 4, 5}, {6, 32, 3, 6}}) {
         const auto made = constructWheel(kind, numbers, {t, m});
         ASSERT_TRUE(made) << numbers;
         expectProven(*made);
