@@ -5,6 +5,7 @@
 
 #include "best_known.h"
 #include "design_texts.h"
+#include "lower_bound.h"
 #include "number_text.h"
 #include "orbit_search.h"
 #include "stop_signals.h"
@@ -123,9 +124,14 @@ std::string summaryOf(const DesignResult &result) {
     text += "; ";
     if (wheel.keys > 0)
         text += "without the keys " + shapeText(compared) + ": ";
+    const LowerBound bound = lowerBound(compared.kind, compared.numbers, compared.guarantee);
+    const bool atBound = result.keepsGuarantee() && wheel.tickets.size() <= bound.tickets;
     return text + "best known " + (best ? std::to_string(*best) : "not in the table") +
            "; catalogue " + (catalogued ? std::to_string(*catalogued) : "has no such wheel") +
-           "; " + elapsedText(result.elapsed) + (result.cancelled ? " (stopped early)" : "");
+           "; lower bound " + std::to_string(bound.tickets) +
+           (atBound ? " (met: no wheel is smaller)" : "") +
+           (result.source.empty() ? "" : "; from " + result.source) + "; " +
+           elapsedText(result.elapsed) + (result.cancelled ? " (stopped early)" : "");
 }
 
 DesignRequest requestFor(const DesignOptions &options) {
@@ -141,8 +147,10 @@ DesignRequest requestFor(const DesignOptions &options) {
     request.threads = threadsToRun(options.threads);
     request.ticketBudget = options.tickets;
     aimAtKnownWheels(request);
-    if (options.freshStart)
+    if (options.freshStart) {
         request.starts.clear();
+        request.constructions = false;
+    }
     return request;
 }
 
@@ -214,7 +222,8 @@ void runDesignUntilStopped(const DesignOptions &options, const CLI::App &command
 void addDesignCommand(CLI::App &app, Io &io) {
     CLI::App *command = app.add_subcommand(
         "design", "Design a small wheel for any guarantee, prove it, and compare it with the "
-                  "best known and the catalogue. The wheel file goes to --out (lines end in CR "
+                  "best known, the catalogue and the lower bound. The wheel file goes to --out "
+                  "(lines end in CR "
                   "LF) and the summary line to standard output, or the wheel file to standard "
                   "output and the summary to standard error.");
     auto options = std::make_shared<DesignOptions>();
@@ -231,8 +240,8 @@ void addDesignCommand(CLI::App &app, Io &io) {
         ->type_name("T/M");
     command
         ->add_option("--seconds", options->seconds,
-                     "time to search, 1 to 86400 (default 10); the search ends sooner when it "
-                     "reaches the best known")
+                     "time the design takes, its proof included, 1 to 86400 (default 10); it "
+                     "ends sooner when it reaches the best known or the lower bound")
         ->check(wholeNumberFrom(1, 86400))
         ->type_name("S");
     command

@@ -1,6 +1,7 @@
 #pragma once
-// The smallest wheels known for the guarantees players use, as published, and the catalogue's own
-// counts beside them: what a designed wheel is measured against.
+// The smallest wheels known for the guarantees players use, as published, each with the source it
+// comes from, and the catalogue's own counts beside them: what a designed wheel is measured
+// against. Figures only: no published wheel is copied into the program.
 
 #include "plain_wheel.h"
 
@@ -17,6 +18,12 @@ struct BestKnown {
     Guarantee guarantee;
     int tickets = 0;
     std::string_view source; // where the figure was published
+    // Whether a source read for this table states the figure (a figure no readable source
+    // confirms is kept, marked as such).
+    bool confirmed = false;
+    // Whether the figure is proven the fewest there can be (an exact covering number, a Steiner
+    // system meeting Schönheim's bound): then it is a lower bound too.
+    bool exact = false;
 };
 
 // Every figure of the table, by kind, then t, then m, then N.

@@ -128,6 +128,24 @@ std::string designResultText(const DesignResult &result) {
            shapeText(reduced) + ". " + standingText(reduced, keeps);
 }
 
+std::string lowerBoundText(const DesignResult &result) {
+    if (!result.wheel || result.lowerBound == 0)
+        return {};
+    const auto found = static_cast<std::uint64_t>(result.wheel->tickets.size());
+    std::string text = "No wheel for this guarantee can have fewer than " +
+                       ticketsText(static_cast<std::int64_t>(result.lowerBound)) + " (" +
+                       result.lowerBoundMethod + ")";
+    if (!result.keepsGuarantee())
+        text += ".";
+    else if (found <= result.lowerBound)
+        text += ": this one is the smallest there is.";
+    else
+        text += "; this one has " + std::to_string(found - result.lowerBound) + " more.";
+    if (result.source.empty())
+        return text;
+    return text + " From " + result.source + ".";
+}
+
 std::string keyConditionText(int keys) {
     const std::string played =
         " When you play it, the lowest " +

@@ -43,6 +43,13 @@ std::string designProgressText(const DesignProgress &progress);
 // rounded down, so a wheel short of the guarantee never shows 100.0%.
 std::string coverageText(const DesignResult &result);
 
+// How a result (one with a wheel) stands against the lower bound and where its wheel comes from,
+// for the window to show beside the result: "No wheel for this guarantee can have fewer than 77
+// tickets (Schönheim's bound): this one is the smallest there is. From a construction: the
+// Steiner system S(3,6,22) from the binary Golay code." or "... fewer than 19 tickets (the Turán
+// bound (de Caen)); this one has 22 more. From the program's table."
+std::string lowerBoundText(const DesignResult &result);
+
 // Two lines: what was found and proven, then how it stands against the catalogue and the best
 // known ("This wheel is at the best known." when it is). A key wheel's result says between them
 // what the keys mean, and it is compared as the wheel without them.

@@ -1,5 +1,7 @@
 #include "orbit_search.h"
 
+#include "wheel_designer.h"
+
 #include "number_sets.h"
 
 #include <algorithm>
@@ -105,6 +107,8 @@ std::vector<NumberSet> ticketsOf(const std::vector<NumberSet> &chosen, const Tur
 std::string orbitProblem(const OrbitRequest &request) {
     if (std::string problem = shapeProblem(request.kind, request.numbers, request.guarantee);
         !problem.empty())
+        return problem;
+    if (std::string problem = drawnProblem(request.kind, request.guarantee); !problem.empty())
         return problem;
     if (request.cycle < 2 || request.cycle > request.numbers)
         return "the turn must be 2 to " + std::to_string(request.numbers) + " numbers long, not " +

@@ -1,6 +1,11 @@
 #include "wheel_designer.h"
 
+#include "constructions.h"
+#include "cover_proof.h"
+#include "lower_bound.h"
+#include "number_text.h"
 #include "orbit_search.h"
+#include "own_wheels.h"
 #include "wheel_verify.h"
 
 #include <algorithm>
@@ -39,12 +44,17 @@ double slowestCooling(std::chrono::milliseconds timeBudget) {
     return std::min(1.0 - (1.0 - kFirstCooling) * quickShare * quickShare, kSlowestCooling);
 }
 
+// A tabu phase where the annealing stalls lasts this many rounds of moves.
+constexpr std::uint64_t kTabuRounds = 20;
 // Searches look at the clock and the cancel flag this often (moves), a few times a millisecond.
 constexpr std::uint64_t kMovesBetweenChecks = 64;
 // Progress reaches the caller this often while the searches run.
 constexpr std::chrono::milliseconds kProgressInterval{100};
-// Memory all searches together may take for their counts.
-constexpr std::uint64_t kSearchMemory = std::uint64_t{768} << 20;
+// Up to this many m-sets a greedy wheel is built beside a known start, in case it is smaller.
+constexpr std::uint64_t kCheapGreedyDraws = 200'000;
+// Memory all searches together may take for their counts (at least one search runs).
+constexpr std::uint64_t kSearchMemory = std::uint64_t{192}
+                                        << 20; // the whole program stays below 256 MB
 constexpr std::uint64_t kBytesPerDraw = sizeof(std::uint16_t) + 2 * sizeof(std::uint32_t);
 constexpr auto kMaxTickets = static_cast<std::size_t>(kMaxDesignTickets);
 static_assert(kMaxDesignTickets <= std::numeric_limits<std::uint16_t>::max());
@@ -99,21 +109,27 @@ public:
                            : kMaxTickets),
           m_sharedBest(sharedBest), m_random(seed) {}
 
-    // Greedy start (or the given start when it is smaller), then annealing until the budget ends.
-    void run(const std::optional<PlainWheel> &start) {
+    // From the start, cut down to the ticket budget, annealing until the budget ends.
+    void run(const std::vector<NumberSet> &start) {
         resetCounts();
-        greedyCover();
-        if (start && (m_uncovered.size() > 0 || start->tickets.size() < m_blocks.size())) {
-            resetCounts();
-            for (const NumberSet ticket : start->tickets)
-                addBlock(ticket);
-        }
+        for (const NumberSet ticket : start)
+            addBlock(ticket);
         while (m_blocks.size() > m_maxTickets)
             dropWeakestBlock();
         anneal();
-        m_cover = {};
-        m_place = {};
-        m_uncovered = {};
+        releaseCounts();
+    }
+
+    // A greedy wheel, built to the end unless cancelled (the first wheel of a search is worth
+    // more than its time), with progress every interval. Empty when cancelled; short of the
+    // guarantee only when even the most tickets a wheel may hold do not keep it.
+    std::vector<NumberSet> greedyStart(const std::function<void()> &tick) {
+        resetCounts();
+        greedyCover(tick);
+        releaseCounts();
+        if (m_budget.cancel && m_budget.cancel->load())
+            return {};
+        return m_blocks;
     }
 
     const std::vector<NumberSet> &best() const { return m_best; }
@@ -131,6 +147,12 @@ private:
         if (m_budget.moves != 0 && m_moves >= m_budget.moves)
             return true;
         return Clock::now() >= m_budget.deadline;
+    }
+
+    void releaseCounts() {
+        m_cover = {};
+        m_place = {};
+        m_uncovered = {};
     }
 
     void resetCounts() {
@@ -238,11 +260,12 @@ private:
     // Ticket by ticket, the best of a few candidates that each cover one uncovered m-set (one
     // candidate, unweighed, when each ticket covers very many). Stops short of the cover at the
     // most tickets the counts can hold or the player's budget allows.
-    void greedyCover() {
+    void greedyCover(const std::function<void()> &tick) {
         const std::uint64_t perTicket = drawsOneTicketCovers(m_numbers, m_kind, {m_t, m_m});
         const int candidates =
             static_cast<int>(std::clamp<std::uint64_t>(500'000 / perTicket, 1, 16));
         while (!m_uncovered.empty() && m_blocks.size() < m_maxTickets && !stopped()) {
+            tick();
             NumberSet chosen = 0;
             long mostNew = -1;
             for (int c = 0; c < candidates; ++c) {
@@ -265,6 +288,7 @@ private:
 
     // The wheel keeps its guarantee: it is the best so far.
     void record() {
+        m_recordedSinceWarmUp = true;
         m_best = m_blocks;
         m_bestUncovered = 0;
         int seen = m_sharedBest.load();
@@ -360,10 +384,88 @@ private:
                 movesAtTemperature = 0;
                 temperature *= cooling;
                 if (temperature < kFrozenTemperature) {
+                    // Frozen without a smaller wheel since the last warm-up: the annealing
+                    // stalls here, so a tabu search looks around before it warms up again.
+                    if (!m_recordedSinceWarmUp)
+                        tabuSearch(kTabuRounds * movesPerTemperature());
+                    m_recordedSinceWarmUp = false;
                     temperature = kStartTemperature;
                     cooling = std::min(1.0 - (1.0 - cooling) / 2, m_budget.slowestCooling);
                 }
             }
+        }
+    }
+
+    // Tabu search (after Nurmela and Östergård's neighbourhood): each move takes the best swap
+    // of one number among a few tickets that nearly meet an uncovered m-set, even one that
+    // uncovers more, so the search climbs out of where the annealing froze. A number taken out of
+    // a ticket may not come back into it for a while (the tabu list), unless that move leaves
+    // fewer m-sets uncovered than ever in this phase (aspiration). Ends when the wheel keeps the
+    // guarantee, after `moves` moves, or when the budget ends.
+    void tabuSearch(std::uint64_t moves) {
+        constexpr std::size_t kTicketsLooked = 8;
+        const std::uint64_t tenure = 5 + m_blocks.size() / 8;
+        m_tabuUntil.assign(m_blocks.size() * kMaxSetNumbers, 0);
+        std::size_t fewest = m_uncovered.size();
+        std::vector<std::size_t> nearest;
+        for (std::uint64_t step = 0; step < moves && !m_uncovered.empty(); ++step) {
+            if (m_moves % kMovesBetweenChecks == 0 && stopped())
+                return;
+            ++m_moves;
+            const NumberSet draw = colexUnrank(m_uncovered[below(m_uncovered.size())], m_m);
+            int most = -1;
+            nearest.clear();
+            for (std::size_t i = 0; i < m_blocks.size(); ++i) {
+                const int shared = std::popcount(m_blocks[i] & draw);
+                if (shared > most) {
+                    most = shared;
+                    nearest.clear();
+                }
+                if (shared == most)
+                    nearest.push_back(i);
+            }
+            while (nearest.size() > kTicketsLooked) {
+                nearest[below(nearest.size())] = nearest.back();
+                nearest.pop_back();
+            }
+            long bestDelta = std::numeric_limits<long>::max();
+            std::size_t bestTicket = 0;
+            NumberSet bestOut = 0;
+            NumberSet bestIn = 0;
+            std::uint64_t equals = 0;
+            for (const std::size_t i : nearest) {
+                const NumberSet block = m_blocks[i];
+                for (NumberSet leaving = block & ~draw; leaving != 0; leaving &= leaving - 1)
+                    for (NumberSet joining = draw & ~block; joining != 0; joining &= joining - 1) {
+                        const NumberSet out = leaving & (~leaving + 1);
+                        const NumberSet in = joining & (~joining + 1);
+                        const long delta =
+                            moveCost(block, out, in, std::numeric_limits<double>::infinity());
+                        const bool tabu =
+                            m_tabuUntil[i * kMaxSetNumbers +
+                                        static_cast<std::size_t>(std::countr_zero(in))] > m_moves;
+                        const bool aspired = static_cast<long>(m_uncovered.size()) + delta <
+                                             static_cast<long>(fewest);
+                        if (tabu && !aspired)
+                            continue;
+                        if (delta < bestDelta) {
+                            bestDelta = delta;
+                            equals = 1;
+                        } else if (delta > bestDelta || below(++equals) != 0) {
+                            continue;
+                        }
+                        bestTicket = i;
+                        bestOut = out;
+                        bestIn = in;
+                    }
+            }
+            if (bestOut == 0)
+                continue; // every move tabu
+            makeMove(bestTicket, bestOut, bestIn);
+            m_tabuUntil[bestTicket * kMaxSetNumbers +
+                        static_cast<std::size_t>(std::countr_zero(bestOut))] = m_moves + tenure;
+            fewest = std::min(fewest, m_uncovered.size());
+            recordIfCloser();
         }
     }
 
@@ -385,6 +487,9 @@ private:
 
     std::vector<NumberSet> m_blocks;
     std::vector<NumberSet> m_best;
+    bool m_recordedSinceWarmUp = false;
+    // Per ticket and number: the move until which the number may not come back into the ticket.
+    std::vector<std::uint64_t> m_tabuUntil;
     std::uint64_t m_bestUncovered = std::numeric_limits<std::uint64_t>::max();
     // Per m-set, by colexicographic rank: the tickets meeting it in t numbers or more.
     std::vector<std::uint16_t> m_cover;
@@ -403,13 +508,38 @@ bool fitsRequest(const PlainWheel &wheel, const DesignRequest &request) {
     });
 }
 
-// The smallest of the known wheels that keeps the guarantee.
-std::optional<PlainWheel> bestStart(const DesignRequest &request) {
-    std::optional<PlainWheel> best;
+struct NamedWheel {
+    PlainWheel wheel;
+    std::string source;
+};
+
+// The smallest of the known wheels and constructions that keeps the guarantee, and the time its
+// proof took.
+std::optional<NamedWheel> bestStart(const DesignRequest &request,
+                                    std::chrono::steady_clock::duration &proofTime) {
+    std::vector<NamedWheel> candidates;
+    const std::optional<PlainWheel> own =
+        ownWheel(request.kind, request.numbers, request.guarantee);
     for (const PlainWheel &wheel : request.starts)
-        if (fitsRequest(wheel, request) && (!best || wheel.tickets.size() < best->tickets.size()) &&
-            meetsGuarantee(wheel, request.threads))
-            best = wheel;
+        candidates.push_back(
+            {wheel, own && wheel == *own ? "the program's table" : "a known wheel"});
+    if (request.constructions)
+        if (std::optional<Construction> made =
+                constructWheel(request.kind, request.numbers, request.guarantee))
+            candidates.push_back({std::move(made->wheel), "a construction: " + made->method});
+    std::optional<NamedWheel> best;
+    for (NamedWheel &candidate : candidates) {
+        const PlainWheel &wheel = candidate.wheel;
+        if (!fitsRequest(wheel, request) ||
+            (best && wheel.tickets.size() >= best->wheel.tickets.size()))
+            continue;
+        const Clock::time_point proofBegin = Clock::now();
+        const bool keeps = uncoveredDraws(wheel.tickets, request.numbers, request.guarantee.matches,
+                                          request.guarantee.drawn, request.threads) == 0;
+        proofTime = Clock::now() - proofBegin;
+        if (keeps)
+            best = std::move(candidate);
+    }
     return best;
 }
 
@@ -421,14 +551,14 @@ std::optional<PlainWheel> bestStart(const DesignRequest &request) {
 // wheel so far, but never fewer tickets than the target. Yields a wheel smaller than `known`, or
 // nothing.
 std::optional<PlainWheel> turnedWheel(const DesignRequest &request, const PlainWheel &known,
-                                      const std::atomic<bool> *cancel) {
+                                      int target, const std::atomic<bool> *cancel) {
     constexpr std::uint64_t kMostTurnedDraws = 1'000'000;
     if (request.moveBudget != 0 || request.ticketBudget != 0 ||
         choose(request.numbers, request.guarantee.drawn) > kMostTurnedDraws)
         return std::nullopt;
     const auto fewestTurned = [&](int cycle, int fewest) {
         const int baseTickets = (fewest - 1) / cycle;
-        return baseTickets >= 1 && baseTickets * cycle >= request.targetTickets ? baseTickets : 0;
+        return baseTickets >= 1 && baseTickets * cycle >= target ? baseTickets : 0;
     };
     int tries = 0;
     for (int cycle = 2; cycle <= request.numbers; ++cycle)
@@ -449,8 +579,8 @@ std::optional<PlainWheel> turnedWheel(const DesignRequest &request, const PlainW
         orbit.cycle = cycle;
         orbit.baseTickets =
             fewestTurned(cycle, static_cast<int>((best ? *best : known).tickets.size()));
-        if (orbit.baseTickets == 0)
-            continue;
+        if (orbit.baseTickets == 0 || !orbitProblem(orbit).empty())
+            continue; // nothing to beat with, or more base tickets than the turn search takes
         if (std::optional<PlainWheel> found = searchOrbitWheel(orbit, cancel))
             best = std::move(found);
     }
@@ -474,9 +604,19 @@ DesignRequest reducedRequest(const DesignRequest &request) {
 
 } // namespace
 
+std::string drawnProblem(int kind, Guarantee guarantee) {
+    if (guarantee.drawn <= kind)
+        return {};
+    return "the guarantee's drawn numbers (m) must be from " + std::to_string(guarantee.matches) +
+           " to " + std::to_string(kind) + ", not " + std::to_string(guarantee.drawn) +
+           ": a draw holds no more numbers than the " + std::to_string(kind) + " of a ticket";
+}
+
 std::string designProblem(const DesignRequest &request) {
     if (std::string problem = shapeProblem(request.kind, request.numbers, request.guarantee);
         !problem.empty())
+        return problem;
+    if (std::string problem = drawnProblem(request.kind, request.guarantee); !problem.empty())
         return problem;
     if (std::string problem = keyProblem(request.guarantee, request.keys); !problem.empty())
         return problem;
@@ -491,6 +631,17 @@ std::string designProblem(const DesignRequest &request) {
         return "there are " + std::to_string(draws) + " ways to draw " + std::to_string(drawn) +
                " of " + std::to_string(numbers) + " numbers, more than the designer can follow (" +
                std::to_string(kMaxDesignDraws) + ")";
+    if (const LowerBound bound =
+            lowerBound(request.kind, request.numbers, request.guarantee, request.keys);
+        bound.tickets > static_cast<std::uint64_t>(kMaxDesignTickets))
+        return "no wheel of at most " + groupedOrZero(kMaxDesignTickets) + " tickets keeps " +
+               guaranteeText(request.guarantee) + " over " + std::to_string(request.numbers) +
+               " numbers, " + std::to_string(request.kind) + " a ticket" +
+               (request.keys == 1  ? " with 1 key number"
+                : request.keys > 1 ? " with " + std::to_string(request.keys) + " key numbers"
+                                   : "") +
+               ": it needs at least " + groupedOrZero(static_cast<std::int64_t>(bound.tickets)) +
+               " tickets (" + bound.method + ")";
     return {};
 }
 
@@ -508,42 +659,99 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     const auto elapsed = [begin] {
         return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - begin);
     };
-    std::optional<PlainWheel> start = bestStart(request);
-    if (start) {
-        if (progress)
-            progress({static_cast<int>(start->tickets.size()), elapsed()});
-        if (std::optional<PlainWheel> turned = turnedWheel(request, *start, cancel))
-            start = std::move(turned);
-    }
+    const std::uint64_t allDraws = choose(request.numbers, request.guarantee.drawn);
+    // No wheel is smaller than the lower bound: one that reaches it ends the search.
+    const int target =
+        std::max(request.targetTickets,
+                 static_cast<int>(std::min<std::uint64_t>(
+                     lowerBound(request.kind, request.numbers, request.guarantee).tickets,
+                     kMaxDesignTickets)));
+    std::seed_seq seeds{request.seed, request.seed >> 32};
+    std::vector<std::uint64_t> searchSeeds(
+        static_cast<std::size_t>(std::clamp(request.threads, 1, 256)) + 1);
+    seeds.generate(searchSeeds.begin(), searchSeeds.end());
 
-    const std::uint64_t perSearch =
-        choose(request.numbers, request.guarantee.drawn) * kBytesPerDraw;
+    // The start: the smallest known wheel, else (or, for small shapes, beside it) a greedy wheel.
+    // Each is proven as it is taken; the time of its proof is kept back at the end, for the proof
+    // of the final wheel, which has as many draws to look at.
+    std::chrono::steady_clock::duration proofTime{0};
+    std::optional<NamedWheel> known = bestStart(request, proofTime);
+    std::optional<PlainWheel> start;
+    std::string startSource;
+    if (known) {
+        start = std::move(known->wheel);
+        startSource = std::move(known->source);
+    }
+    std::uint64_t startUncovered = 0;
+    const bool knownStart = start.has_value();
+    if (!start || allDraws <= kCheapGreedyDraws) {
+        std::atomic<int> unused{0};
+        const Budget greedyBudget{Clock::time_point::max(), 0, 0, 0, cancel, kFirstCooling};
+        Search greedy(request, searchSeeds.back(), greedyBudget, unused);
+        Clock::time_point lastReport = Clock::now();
+        std::vector<NumberSet> tickets = greedy.greedyStart([&] {
+            if (progress && Clock::now() - lastReport >= kProgressInterval) {
+                lastReport = Clock::now();
+                progress({0, elapsed()});
+            }
+        });
+        if (!tickets.empty() && (!start || tickets.size() < start->tickets.size())) {
+            const Clock::time_point proofBegin = Clock::now();
+            PlainWheel wheel{request.kind, request.numbers, request.guarantee, std::move(tickets)};
+            const std::uint64_t missed =
+                uncoveredDraws(wheel.tickets, request.numbers, request.guarantee.matches,
+                               request.guarantee.drawn, request.threads);
+            proofTime = Clock::now() - proofBegin;
+            if (missed == 0 || !start) {
+                start = std::move(wheel);
+                startUncovered = missed;
+                startSource = "the greedy start";
+            }
+        }
+    }
+    DesignResult result;
+    result.allDraws = allDraws;
+    if (!start) { // cancelled before the first wheel
+        result.cancelled = true;
+        result.elapsed = elapsed();
+        return result;
+    }
+    if (progress)
+        progress({startUncovered == 0 ? static_cast<int>(start->tickets.size()) : 0, elapsed()});
+    if (knownStart && startUncovered == 0)
+        if (std::optional<PlainWheel> turned = turnedWheel(request, *start, target, cancel)) {
+            start = std::move(turned);
+            startSource = "the turn search";
+        }
+
+    const std::uint64_t perSearch = allDraws * kBytesPerDraw;
     const int searches = static_cast<int>(std::clamp<std::uint64_t>(
         std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(request.threads, 1)),
                                 kSearchMemory / std::max<std::uint64_t>(perSearch, 1)),
         1, 256));
-    const Budget budget{begin + request.timeBudget,
+    const Budget budget{begin + request.timeBudget - proofTime,
                         request.moveBudget,
-                        request.targetTickets,
+                        target,
                         request.ticketBudget,
                         cancel,
                         slowestCooling(request.timeBudget)};
-    std::atomic<int> sharedBest{0};
-    int running = searches;
+    std::atomic<int> sharedBest{startUncovered == 0 ? static_cast<int>(start->tickets.size()) : 0};
+    // No time left after the start and its proof (a large shape on a short budget): the start
+    // is the answer, without setting up the searches' counts, which take about as long again.
+    const bool timeLeft = request.moveBudget != 0 || Clock::now() + proofTime < budget.deadline;
+    const int searchesRun = timeLeft ? searches : 0;
+    int running = searchesRun;
     std::mutex runningMutex;
     std::condition_variable finished;
     std::vector<Search> pool;
-    pool.reserve(static_cast<std::size_t>(searches));
-    std::seed_seq seeds{request.seed, request.seed >> 32};
-    std::vector<std::uint64_t> searchSeeds(static_cast<std::size_t>(searches));
-    seeds.generate(searchSeeds.begin(), searchSeeds.end());
-    for (int i = 0; i < searches; ++i)
+    pool.reserve(static_cast<std::size_t>(searchesRun));
+    for (int i = 0; i < searchesRun; ++i)
         pool.emplace_back(request, searchSeeds[static_cast<std::size_t>(i)], budget, sharedBest);
     {
         std::vector<std::jthread> threads;
         for (Search &search : pool)
             threads.emplace_back([&search, &start, &running, &runningMutex, &finished] {
-                search.run(start);
+                search.run(start->tickets);
                 const std::lock_guard lock(runningMutex);
                 --running;
                 finished.notify_all();
@@ -558,9 +766,8 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     }
 
     // A wheel that keeps the guarantee wins, the smallest of them; under a ticket budget too small
-    // for that, the one leaving the fewest m-sets uncovered.
-    DesignResult result;
-    std::uint64_t leastUncovered = 0;
+    // for that, the one leaving the fewest m-sets uncovered; else the start.
+    std::uint64_t leastUncovered = startUncovered;
     for (const Search &search : pool) {
         result.moves += search.moves();
         if (search.best().empty())
@@ -573,22 +780,28 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
             leastUncovered = search.bestUncovered();
         }
     }
-    result.allDraws = choose(request.numbers, request.guarantee.drawn);
-    if (result.wheel && leastUncovered == 0) {
-        if (!meetsGuarantee(*result.wheel, request.threads))
-            throw std::logic_error("the designer made a wheel that does not keep " +
-                                   guaranteeText(request.guarantee));
-        result.coveredDraws = result.allDraws;
-    } else if (result.wheel) {
-        // The proof counts what the wheel covers; the search's own count must agree with it.
-        const std::uint64_t uncovered =
-            countUncovered(result.wheel->tickets, request.numbers, request.guarantee.matches,
-                           request.guarantee.drawn, request.threads);
-        if (uncovered != leastUncovered)
-            throw std::logic_error("the designer miscounted the draws its wheel leaves out of " +
-                                   guaranteeText(request.guarantee));
-        result.coveredDraws = result.allDraws - uncovered;
+    if (!result.wheel || (leastUncovered == startUncovered &&
+                          result.wheel->tickets.size() >= start->tickets.size())) {
+        result.wheel = *start;
+        leastUncovered = startUncovered;
+        result.source = startSource;
+    } else {
+        result.source = "the search";
     }
+    const LowerBound bound = lowerBound(request.kind, request.numbers, request.guarantee);
+    result.lowerBound = bound.tickets;
+    result.lowerBoundMethod = bound.method;
+    // The proof, independent of the search's counts, which must agree with it (the start was
+    // proven when it was taken).
+    const std::uint64_t uncovered =
+        result.wheel == start
+            ? startUncovered
+            : uncoveredDraws(result.wheel->tickets, request.numbers, request.guarantee.matches,
+                             request.guarantee.drawn, request.threads);
+    if (uncovered != leastUncovered)
+        throw std::logic_error("the designer miscounted the draws its wheel leaves out of " +
+                               guaranteeText(request.guarantee));
+    result.coveredDraws = allDraws - uncovered;
     result.cancelled = cancel && cancel->load();
     result.elapsed = elapsed();
     if (progress)

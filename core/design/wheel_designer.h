@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace marlek {
@@ -41,6 +42,8 @@ struct DesignRequest {
     // Known wheels of the same shape (and keys) to start from, e.g. the catalogue's; the smallest
     // that keeps the guarantee is taken when it is smaller than the greedy start.
     std::vector<PlainWheel> starts;
+    // Whether the wheels the program can construct (constructions.h) are starts too.
+    bool constructions = true;
 };
 
 struct DesignProgress {
@@ -62,6 +65,13 @@ struct DesignResult {
     // keep the guarantee).
     std::uint64_t coveredDraws = 0;
     std::uint64_t allDraws = 0;
+    // Where the wheel comes from: "the program's table", "the catalogue", a construction ("a
+    // join of 3 of 3 on 11 numbers and 3 of 4 on 12"), "the greedy start", "the turn search" or
+    // "the search".
+    std::string source;
+    // The fewest tickets any wheel of this shape can have (lower_bound.h), and how it is known.
+    std::uint64_t lowerBound = 0;
+    std::string lowerBoundMethod;
 
     bool keepsGuarantee() const { return wheel && coveredDraws == allDraws; }
 };
@@ -71,6 +81,10 @@ inline constexpr std::uint64_t kMaxDesignDraws = 20'000'000;
 
 // The most tickets a designed wheel may hold: its count of covering tickets per m-set is 16 bits.
 inline constexpr int kMaxDesignTickets = 65'535;
+
+// A lottery draws as many numbers as a ticket holds, so a guarantee for more drawn numbers (m
+// above k) never applies to a draw: what says so, or an empty text.
+std::string drawnProblem(int kind, Guarantee guarantee);
 
 // What keeps a request from being designed (a wrong shape or count of keys, too many m-sets), or
 // an empty text.

@@ -8,10 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <mutex>
 #include <sstream>
+#include <streambuf>
 #include <thread>
 
 namespace marlek {
@@ -33,7 +36,7 @@ TEST(DesignCommand, WritesAProvenWheelFileAndOneSummaryLine) {
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
     EXPECT_TRUE(result.out.starts_with("5 tickets for 3 of 5 over 11 numbers, 5 a ticket, "
-                                       "proven; best known 5; catalogue 5; "))
+                                       "proven; best known 5; catalogue 5; lower bound 3; "))
         << result.out;
     const std::string bytes = test::readFileBytes(path);
     EXPECT_TRUE(bytes.starts_with("5 11 3 5\r\n")) << bytes;
@@ -75,8 +78,14 @@ TEST(DesignCommand, PrintsTheWheelAndPutsTheSummaryOnStandardError) {
     EXPECT_EQ(wheel.tickets.size(), 4u); // four missed pairs touching seven numbers: the optimum
     EXPECT_TRUE(meetsGuarantee(wheel));
     EXPECT_TRUE(result.err.starts_with("4 tickets for 5 of 6 over 8 numbers, 6 a ticket, proven; "
-                                       "best known 4; catalogue 8; "))
+                                       "best known 4; catalogue 8; lower bound 3; "))
         << result.err;
+
+    // Schönheim's bound for every pair of 8 numbers in tickets of six is 3, and 3 are found.
+    const auto pairs = runCli({"design", "--kind", "6", "--numbers", "8", "--guarantee", "2/2"});
+    EXPECT_EQ(pairs.status, 0) << pairs.err;
+    EXPECT_NE(pairs.err.find("; lower bound 3 (met: no wheel is smaller); "), std::string::npos)
+        << pairs.err;
 }
 
 TEST(DesignCommand, OrbitSearchesOnlyWheelsWithATurnSymmetry) {
@@ -100,8 +109,9 @@ TEST(DesignCommand, OrbitSearchesOnlyWheelsWithATurnSymmetry) {
     const auto missed = runCli({"design", "--kind", "6", "--numbers", "14", "--guarantee", "4/6",
                                 "--orbit", "7/1", "--seconds", "1", "--out", path + "2"});
     EXPECT_EQ(missed.status, 1);
-    EXPECT_NE(missed.err.find("no wheel found in 1.0 s; give it more --seconds or another --orbit"),
-              std::string::npos)
+    EXPECT_TRUE(missed.err.starts_with("marlek-lotto-cli: design: no wheel found in "))
+        << missed.err;
+    EXPECT_TRUE(missed.err.ends_with(" s; give it more --seconds or another --orbit\n"))
         << missed.err;
     EXPECT_FALSE(std::filesystem::exists(path + "2"));
 }
@@ -139,24 +149,50 @@ TEST(DesignCommand, KeepsToTheTicketBudgetAndSaysTheShareOfDrawsItMeets) {
     EXPECT_EQ(runCli({"verify", "--wheel-file", path}).status, 1);
 }
 
+// Standard error as a terminal sees it, read while the command runs: the test waits for the
+// progress line to name a wheel before it presses Ctrl-C.
+class WatchedStream : public std::streambuf {
+public:
+    bool saw(const std::string &text) {
+        const std::lock_guard lock(m_mutex);
+        return m_text.find(text) != std::string::npos;
+    }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (c != traits_type::eof()) {
+            const std::lock_guard lock(m_mutex);
+            m_text += static_cast<char>(c);
+        }
+        return c;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::string m_text;
+};
+
 TEST(DesignCommand, CtrlCEndsTheSearchAndStillWritesTheProvenWheel) {
     test::TempDir dir;
     const std::string path = (dir / "wheel.txt").string();
-    std::jthread interrupter([] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-        std::raise(SIGINT);
+    std::ostringstream out;
+    WatchedStream watched;
+    std::ostream err(&watched);
+    std::atomic<bool> done{false};
+    std::jthread interrupter([&] {
+        while (!done && !watched.saw(" tickets   "))
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!done)
+            std::raise(SIGINT);
     });
-    // No best known is listed for this shape, so nothing ends the search before the interrupt.
-    const auto result = runCli({"design", "--kind", "6", "--numbers", "24", "--guarantee", "3/6",
-                                "--seconds", "600", "--out", path});
+    // No best known is listed for this shape, so nothing but the interrupt ends the search.
+    const int status = cli::run({"design", "--kind", "6", "--numbers", "31", "--guarantee", "3/6",
+                                 "--seconds", "86400", "--out", path},
+                                {out, err, true});
+    done = true;
     interrupter.join();
-    if (result.status == 1) { // interrupted while the greedy start was still being built
-        EXPECT_EQ(result.err, "marlek-lotto-cli: design: interrupted before the first wheel was "
-                              "found\n");
-        return;
-    }
-    ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_TRUE(result.out.ends_with("(stopped early)\n")) << result.out;
+    ASSERT_EQ(status, 0);
+    EXPECT_TRUE(out.str().ends_with("(stopped early)\n")) << out.str();
     EXPECT_TRUE(meetsGuarantee(wheelFrom(test::readFileBytes(path))));
 }
 
@@ -178,7 +214,17 @@ TEST(DesignCommand, RefusesABadRequestWritingNothing) {
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/-6"}, "not \"3/-6\""},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "4/3"},
          "the guarantee's drawn numbers (m) must be from 4 to 20, not 3"},
-        {{"--kind", "5", "--numbers", "49", "--guarantee", "3/9"}, "more than the designer can"},
+        {{"--kind", "5", "--numbers", "49", "--guarantee", "3/9"},
+         "design: the guarantee's drawn numbers (m) must be from 3 to 5, not 9: a draw holds no "
+         "more numbers than the 5 of a ticket"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/10"},
+         "design: the guarantee's drawn numbers (m) must be from 3 to 6, not 10"},
+        // Every set of 5 of 26 numbers as a ticket: more tickets than a wheel may hold.
+        {{"--kind", "5", "--numbers", "26", "--guarantee", "5/5"},
+         "design: no wheel of at most 65,535 tickets keeps 5 of 5 over 26 numbers, 5 a ticket: it "
+         "needs at least 65,780 tickets (Schönheim's bound)"},
+        {{"--kind", "6", "--numbers", "20", "--guarantee", "3/7", "--orbit", "10/1"},
+         "design: the guarantee's drawn numbers (m) must be from 3 to 6, not 7"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--seconds", "0"}, "--seconds"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--threads", "x"}, "--threads"},
         {{"--kind", "6", "--numbers", "20", "--guarantee", "3/6", "--tickets", "0"}, "--tickets"},

@@ -18,6 +18,11 @@ TEST(BestKnown, EveryFigureIsAWheelOnceAndNoCataloguedWheelBeatsIt) {
         EXPECT_EQ(shapeProblem(entry.kind, entry.numbers, entry.guarantee), "");
         EXPECT_GT(entry.tickets, 0);
         EXPECT_FALSE(entry.source.empty());
+        // A figure no source read confirms says so; an exact figure is a confirmed one.
+        EXPECT_EQ(entry.confirmed, entry.source.find("not confirmed") == std::string_view::npos);
+        if (entry.exact) {
+            EXPECT_TRUE(entry.confirmed);
+        }
         EXPECT_TRUE(
             seen.insert({entry.kind, entry.numbers, entry.guarantee.matches, entry.guarantee.drawn})
                 .second);
@@ -32,7 +37,8 @@ TEST(BestKnown, FindsTheFiguresAndTheCataloguesCounts) {
     EXPECT_EQ(bestKnownTickets(6, 20, {3, 6}), 10);
     EXPECT_EQ(bestKnownTickets(5, 12, {4, 5}), 35);
     EXPECT_EQ(bestKnownTickets(6, 21, {3, 6}), std::nullopt);
-    EXPECT_EQ(bestKnownTickets(5, 12, {4, 4}), std::nullopt);
+    EXPECT_EQ(bestKnownTickets(5, 12, {4, 4}), 113); // a covering number, exact
+    EXPECT_EQ(bestKnownTickets(5, 13, {4, 4}), std::nullopt);
 
     EXPECT_EQ(cataloguedTickets(6, 20, {3, 6}), 17);
     EXPECT_EQ(cataloguedTickets(5, 18, {3, 5}), 35);

@@ -69,6 +69,27 @@ TEST(DesignTexts, ResultStandsAgainstTheCatalogueAndTheBestKnown) {
         EXPECT_EQ(designResultText(c.result), c.text);
 }
 
+TEST(DesignTexts, LowerBoundTextSaysHowMuchRoomIsLeftAndWhereTheWheelComesFrom) {
+    DesignResult result;
+    result.wheel = PlainWheel{6, 22, {3, 3}, std::vector<NumberSet>(77, 63)};
+    result.lowerBound = 77;
+    result.lowerBoundMethod = "Schönheim's bound";
+    result.source = "a construction: the Steiner system S(3,6,22) from the binary Golay code";
+    EXPECT_EQ(lowerBoundText(result),
+              "No wheel for this guarantee can have fewer than 77 tickets (Schönheim's bound): "
+              "this one is the smallest there is. From a construction: the Steiner system "
+              "S(3,6,22) from the binary Golay code.");
+    result.wheel->tickets.resize(80, 63);
+    result.source = "the search";
+    EXPECT_EQ(lowerBoundText(result), "No wheel for this guarantee can have fewer than 77 tickets "
+                                      "(Schönheim's bound); this one has 3 more. From the search.");
+    result.coveredDraws = 1;
+    result.allDraws = 2; // short of the guarantee: no comparison
+    EXPECT_EQ(lowerBoundText(result), "No wheel for this guarantee can have fewer than 77 tickets "
+                                      "(Schönheim's bound). From the search.");
+    EXPECT_EQ(lowerBoundText(DesignResult{}), "");
+}
+
 TEST(DesignTexts, OwnTableStandsAgainstTheBestKnown) {
     EXPECT_EQ(
         ownTableText(10, 10),

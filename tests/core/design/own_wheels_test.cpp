@@ -1,4 +1,5 @@
-// The program's own table of best wheels: every shipped wheel is proven here, at build time.
+// The program's own table of best wheels: every shipped wheel named for its shape, never above
+// the catalogue, the small ones proven here again (the build proves them all).
 
 #include "best_known.h"
 #include "design_texts.h"
@@ -24,7 +25,11 @@ TEST(OwnWheels, EveryShippedWheelIsNamedForItsShapeAndKeepsItsGuarantee) {
             shapes
                 .insert({wheel.kind, wheel.numbers, wheel.guarantee.matches, wheel.guarantee.drawn})
                 .second);
-        EXPECT_TRUE(meetsGuarantee(wheel, 2));
+        // The build proves every wheel (prove_wheels); here, under the sanitizers, the small
+        // ones are proven again by the program's own proof.
+        if (choose(wheel.numbers, wheel.guarantee.drawn) * wheel.tickets.size() <= 2'000'000) {
+            EXPECT_TRUE(meetsGuarantee(wheel, 2));
+        }
         // Never worse than what the catalogue already offers for the same guarantee.
         if (const auto catalogued = cataloguedTickets(wheel.kind, wheel.numbers, wheel.guarantee)) {
             EXPECT_LE(wheel.tickets.size(), static_cast<std::size_t>(*catalogued));
