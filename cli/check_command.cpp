@@ -15,7 +15,7 @@
 namespace marlek::cli {
 namespace {
 
-struct CheckOptions : WheelChoice {
+struct CheckOptions : WheelOptions {
     std::string draw;
     std::string report;
 };
@@ -61,9 +61,9 @@ void runCheck(const CheckOptions &options, const CLI::App &command, Io &io) {
     const auto printLine = [&io](std::string_view line) { writeOutputLine(io, line); };
     try {
         if (!fromFile) {
-            const SharedState state = stateForChoice(options, command, "check");
+            const ReportRequest request = requestForOptions(options, command, "check");
             const std::vector<int> draw = parseDraw(options.draw, options.kind);
-            writeDrawCheck(reportRequestFrom(state), draw, printLine);
+            writeDrawCheck(request, draw, printLine);
             return;
         }
         const std::vector<int> draw = parseDraw(options.draw, 0);
@@ -75,8 +75,8 @@ void runCheck(const CheckOptions &options, const CLI::App &command, Io &io) {
     } catch (const DrawError &error) {
         throw UsageError("--draw: " + std::string(error.what()));
     } catch (const ReportLineError &error) {
-        throw UsageError(quoted(options.report) + " is not a report as this program saves it: " +
-                         error.what());
+        throw UsageError(quoted(options.report) +
+                         " is not a report as this program saves it: " + error.what());
     }
 }
 

@@ -5,9 +5,7 @@
 #include "wheel_choice.h"
 #include "wheel_input.h"
 
-#include "designed_report.h"
 #include "number_text.h"
-#include "shared_state.h"
 #include "wheel_report.h"
 
 #include <CLI/CLI.hpp>
@@ -18,19 +16,19 @@
 namespace marlek::cli {
 namespace {
 
-struct ReportOptions : WheelChoice {
+struct ReportOptions : WheelOptions {
     std::string out;
     std::string wheelFile;
 };
 
-SharedState stateFor(const ReportOptions &options, const CLI::App &command) {
+ReportRequest requestFor(const ReportOptions &options, const CLI::App &command) {
     if (command.count("--wheel") == 0 && command.count("--full") == 0)
         throw UsageError("report: give --wheel I (a catalogued wheel), --full N (every "
                          "combination of N numbers) or --wheel-file FILE (a designed wheel)");
-    SharedState state = stateForChoice(options, command, "report");
+    ReportRequest request = requestForOptions(options, command, "report");
     if (command.count("--out") > 0 && options.out.empty())
         throw UsageError("--out: the file name is empty");
-    return state;
+    return request;
 }
 
 // Writes the report's lines, given a sink, to standard output or all-or-nothing into --out.
@@ -68,15 +66,10 @@ void runWheelFileReport(const ReportOptions &options, const CLI::App &command, I
         throw UsageError("--wheel-file: the wheel does not keep the " +
                          guaranteeText(wheel.guarantee) + " guarantee its file claims ('" +
                          kProgramName + " verify --wheel-file' shows what it keeps)");
-    std::vector<int> numbers(static_cast<std::size_t>(wheel.numbers));
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        numbers[i] = static_cast<int>(i) + 1;
-    if (command.count("--numbers") > 0)
-        numbers = parseNumberList(options.numbers, "--numbers", wheel.numbers, 1, 99);
+    const ReportRequest request = designedRequest(wheel, options, command);
     if (command.count("--out") > 0 && options.out.empty())
         throw UsageError("--out: the file name is empty");
-    writeLines(options, io,
-               [&](const DesignedReportSink &sink) { writeDesignedReport(wheel, numbers, sink); });
+    writeLines(options, io, [&request](const ReportSink &sink) { writeReport(request, sink); });
 }
 
 void runReport(const ReportOptions &options, const CLI::App &command, Io &io) {
@@ -86,8 +79,8 @@ void runReport(const ReportOptions &options, const CLI::App &command, Io &io) {
     }
     if (command.count("--kind") == 0)
         throw UsageError("--kind is required");
-    SharedState state = stateFor(options, command);
-    writeLines(options, io, [&state](const ReportSink &sink) { writeReport(state, sink); });
+    const ReportRequest request = requestFor(options, command);
+    writeLines(options, io, [&request](const ReportSink &sink) { writeReport(request, sink); });
 }
 
 } // namespace

@@ -94,8 +94,10 @@ std::vector<int> parseDraw(std::string_view text, int kind) {
                             "spaces or commas, e.g. 3 11 17 25 33");
         const std::size_t significant = std::min(word.find_first_not_of('0'), word.size());
         if (word.size() - significant > 2 || std::stoi(std::string(word)) == 0)
-            throw DrawError(std::string(word) + " is not a lotto number: each drawn number is "
-                                                "from 1 to " + plain(kHighestDrawnNumber));
+            throw DrawError(std::string(word) +
+                            " is not a lotto number: each drawn number is "
+                            "from 1 to " +
+                            plain(kHighestDrawnNumber));
         const int number = std::stoi(std::string(word));
         if (std::find(draw.begin(), draw.end(), number) != draw.end())
             throw DrawError(plain(number) + " is given twice: the drawn numbers are all different");
@@ -125,8 +127,10 @@ DrawChecker::DrawChecker(std::vector<int> draw, ReportSink sink)
     : m_draw(std::move(draw)), m_sink(std::move(sink)) {
     for (int number : m_draw) {
         if (number < 1 || number > kHighestDrawnNumber)
-            throw DrawError(plain(number) + " is not a lotto number: each drawn number is from 1 "
-                                            "to " + plain(kHighestDrawnNumber));
+            throw DrawError(plain(number) +
+                            " is not a lotto number: each drawn number is from 1 "
+                            "to " +
+                            plain(kHighestDrawnNumber));
         m_drawn[static_cast<std::size_t>(number)] = true;
     }
 }
@@ -278,8 +282,7 @@ void DrawChecker::advanceLabel() {
 // The drawn numbers of a ticket's `Kind` numbers ("03  11  17  25  33"), into `hit`; -1 when any of
 // them is not a played number written 01 to 99, or one is drawn twice. Millions of tickets pass
 // here: everything is checked at once, without a branch per number.
-template <int Kind>
-int DrawChecker::hitsOf(const char *numbers, std::array<int, 6> &hit) const {
+template <int Kind> int DrawChecker::hitsOf(const char *numbers, std::array<int, 6> &hit) const {
     unsigned wrong = 0;
     int hits = 0;
     for (int j = 0; j < Kind; ++j) {
@@ -376,8 +379,8 @@ void DrawChecker::readPickAny(std::string_view line) {
     Cursor cursor{line};
     std::int64_t condition = 0;
     if (!cursor.literal("Pick Any ") || !cursor.number(condition) || condition < 1 ||
-        condition > m_kind || !cursor.literal(" of the " + m_numbers + " Numbers you've Selected") ||
-        !cursor.atEnd())
+        condition > m_kind ||
+        !cursor.literal(" of the " + m_numbers + " Numbers you've Selected") || !cursor.atEnd())
         refuse(shown(line) + " where the report has \"Pick Any M of the " + m_numbers +
                " Numbers you've Selected\" (M from 1 to " + plain(m_kind) + ")");
     m_condition = static_cast<int>(condition);
@@ -477,7 +480,7 @@ std::vector<std::string> drawCheckLines(const ReportRequest &request,
 }
 
 std::string drawPrompt(const ReportRequest &request) {
-    const int kind = lottoKindOfMode(request.wheelMode);
+    const int kind = lottoKindOfMode(request.wheel.wheelMode);
     return "Type the " + plain(kind) + " numbers drawn, each from 1 to " +
            plain(kHighestDrawnNumber) + ", separated by spaces or commas.\n" +
            "They are checked against the tickets of this report:\n" + documentCaption(request);
@@ -500,7 +503,8 @@ std::string noWheelToCheckMessage() {
 }
 
 std::string drawRefusedMessage(std::string_view reason) {
-    return "This draw cannot be checked: " + std::string(reason) + ".\nCorrect the numbers and "
+    return "This draw cannot be checked: " + std::string(reason) +
+           ".\nCorrect the numbers and "
            "press OK again.";
 }
 

@@ -13,10 +13,10 @@ std::string spaced(std::int64_t value) {
 
 } // namespace
 
-std::string pickerCaption(const SharedState &state) {
-    const int kind = lottoKindOfMode(state.wheelMode);
+std::string pickerCaption(const WheelChoice &choice) {
+    const int kind = lottoKindOfMode(choice.wheelMode);
     return "Pick " + (kind ? plain(kind) : std::string()) + " Wheels        Pick " +
-           plain(state.pickCount) + "  Numbers " + plain(state.ticketCount) + " Tickets";
+           plain(choice.pickCount) + "  Numbers " + plain(choice.ticketCount) + " Tickets";
 }
 
 std::string randomToolTip(int count) {

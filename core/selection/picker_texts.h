@@ -1,7 +1,7 @@
 #pragma once
-// Texts of the number picker, built from the shared state and the draw.
+// Texts of the number picker, built from the wheel it plays and the draw.
 
-#include "shared_state.h"
+#include "report_request.h"
 
 #include <span>
 #include <string>
@@ -9,7 +9,7 @@
 namespace marlek {
 
 // "Pick 5 Wheels        Pick 10  Numbers 4 Tickets"; the kind is left out for an unknown mode.
-std::string pickerCaption(const SharedState &state);
+std::string pickerCaption(const WheelChoice &choice);
 
 // Tool tips of "Random" and "Yes".
 std::string randomToolTip(int count);

@@ -27,10 +27,8 @@ std::vector<std::string> withArgs(std::vector<std::string> args,
 
 // The lines the core's checker writes for the worked example, each ended by LF.
 std::string workedExampleCheck(const std::vector<int> &draw) {
-    SharedState state;
-    test::setWorkedExample(state);
     std::string text;
-    writeDrawCheck(reportRequestFrom(state), draw, [&text](std::string_view line) {
+    writeDrawCheck(test::workedExampleRequest(), draw, [&text](std::string_view line) {
         text += line;
         text += '\n';
     });
@@ -45,7 +43,8 @@ std::string savedWorkedExample() {
 }
 
 TEST(CheckCommand, PrintsTheCoresCheckOfAWheel) {
-    const test::CliResult result = runCli(withArgs(kWorkedExampleWheel, {"--draw", "42,40,33,25,11"}));
+    const test::CliResult result =
+        runCli(withArgs(kWorkedExampleWheel, {"--draw", "42,40,33,25,11"}));
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, workedExampleCheck({11, 25, 33, 40, 42}));
     EXPECT_EQ(result.err, "");
@@ -61,8 +60,8 @@ TEST(CheckCommand, ChecksASavedReportAsTheWheelItself) {
         lf += line + "\n";
     for (const std::string &bytes : {crLf, lf}) {
         test::writeFileBytes(dir / "report.txt", bytes);
-        const test::CliResult result = runCli(
-            {"check", "--report", (dir / "report.txt").string(), "--draw", "3 11 17 25 33"});
+        const test::CliResult result =
+            runCli({"check", "--report", (dir / "report.txt").string(), "--draw", "3 11 17 25 33"});
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out, workedExampleCheck({3, 11, 17, 25, 33}));
     }
@@ -126,27 +125,51 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"a letter", withArgs(kWorkedExampleWheel, {"--draw", "3,11,17,25,x"}), "", 2,
                 "--draw: \"x\" is not a whole number"},
         Refusal{"no draw", kWorkedExampleWheel, "", 2, "--draw"},
-        Refusal{"no wheel", {"check", "--kind", "5", "--draw", "1,2,3,4,5"}, "", 2,
+        Refusal{"no wheel",
+                {"check", "--kind", "5", "--draw", "1,2,3,4,5"},
+                "",
+                2,
                 "check: give --wheel I"},
-        Refusal{"neither kind nor report", {"check", "--draw", "1,2,3,4,5"}, "", 2,
+        Refusal{"neither kind nor report",
+                {"check", "--draw", "1,2,3,4,5"},
+                "",
+                2,
                 "check: give --report FILE"},
-        Refusal{"a report and a wheel", {"check", "--report", "FILE", "--kind", "5", "--wheel", "0",
-                                         "--draw", "1,2,3,4,5"},
-                savedWorkedExample(), 2, "excludes"},
-        Refusal{"a Pick 6 draw for a Pick 5 report", {"check", "--report", "FILE", "--draw", "1,2,3,4,5,6"},
-                savedWorkedExample(), 2, "--draw: 6 numbers given: a Pick 5 draw has 5 numbers"},
-        Refusal{"a missing file", {"check", "--report", "FILE", "--draw", "1,2,3,4,5"}, "", 1,
+        Refusal{"a report and a wheel",
+                {"check", "--report", "FILE", "--kind", "5", "--wheel", "0", "--draw", "1,2,3,4,5"},
+                savedWorkedExample(),
+                2,
+                "excludes"},
+        Refusal{"a Pick 6 draw for a Pick 5 report",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5,6"},
+                savedWorkedExample(),
+                2,
+                "--draw: 6 numbers given: a Pick 5 draw has 5 numbers"},
+        Refusal{"a missing file",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                "",
+                1,
                 "No such file or directory"},
-        Refusal{"a report cut in a ticket line", {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
-                cutShort(300), 2, "line 11: the line has no line end"},
+        Refusal{"a report cut in a ticket line",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                cutShort(300),
+                2,
+                "line 11: the line has no line end"},
         Refusal{"a report cut before its last line end",
                 {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
-                cutShort(savedWorkedExample().size() - 2), 2,
+                cutShort(savedWorkedExample().size() - 2),
+                2,
                 "line 19: the line has no line end"},
-        Refusal{"an edited ticket", {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
-                editedTicket(), 2, "line 10: ticket 3 holds 4, which is not one of the numbers"},
-        Refusal{"a file without line ends", {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
-                std::string(10000, 'x'), 2, "line 1: the line is longer than any report line"}));
+        Refusal{"an edited ticket",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                editedTicket(),
+                2,
+                "line 10: ticket 3 holds 4, which is not one of the numbers"},
+        Refusal{"a file without line ends",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                std::string(10000, 'x'),
+                2,
+                "line 1: the line is longer than any report line"}));
 
 } // namespace
 } // namespace marlek

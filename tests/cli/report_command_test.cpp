@@ -25,17 +25,17 @@ using test::TempDir;
 // The report the desktop program writes for that choice, every line ended by `end`.
 std::string coreReport(int mode, int index, int numbers, const std::vector<int> &picks,
                        const char *end) {
-    SharedState state;
-    state.setStartupPicks();
-    state.wheelMode = static_cast<std::int16_t>(mode);
-    state.wheelIndex = static_cast<std::int16_t>(index);
-    state.pickCount = static_cast<std::int16_t>(numbers);
-    if (mode == 7 || mode == 8) // as the generator leaves it for a full wheel
-        state.ticketCount = static_cast<std::int32_t>(combinations(numbers, mode - 2));
+    WheelChoice choice{static_cast<std::int16_t>(mode), static_cast<std::int16_t>(index),
+                       static_cast<std::int16_t>(numbers), 0, std::nullopt};
+    if (mode == 7 || mode == 8) // as the generator hands it on
+        choice = fullWheelChoice(mode - 2, numbers, -1);
+    std::vector<std::int16_t> played;
+    for (int p = 1; p <= 60; ++p) // the numbers 1 to N unless given
+        played.push_back(static_cast<std::int16_t>(p));
     for (std::size_t i = 0; i < picks.size(); ++i)
-        state.picks[i + 1] = static_cast<std::int16_t>(picks[i]);
+        played[i] = static_cast<std::int16_t>(picks[i]);
     std::string text;
-    writeReport(state, [&](std::string_view line) {
+    writeReport(reportRequestFor(choice, played), [&](std::string_view line) {
         text += line;
         text += end;
     });

@@ -3,7 +3,7 @@
 #include "design_texts.h"
 #include "document_file.h"
 #include "document_text.h"
-#include "number_picker.h"
+#include "report_request.h"
 #include "wheel_file.h"
 
 #include <QCloseEvent>
@@ -321,15 +321,7 @@ void DesignerWindow::cmdSave_Click() {
 void DesignerWindow::cmdPlay_Click() {
     if (!m_wheel || !m_wheelKeepsGuarantee)
         return;
-    // The picker reads the wheel's kind, N and T from the shared state, as for a catalogued wheel.
-    SharedState &state = m_session.state;
-    state.wheelMode = static_cast<std::int16_t>(m_wheel->kind);
-    state.pickCount = static_cast<std::int16_t>(m_wheel->numbers);
-    state.ticketCount = static_cast<std::int32_t>(m_wheel->tickets.size());
-    Navigator &navigator = m_session.navigator;
-    NumberPicker::showModal(m_session, this, [&navigator, wheel = *m_wheel] {
-        navigator.openDesignedWheelDocument(wheel);
-    });
+    m_session.navigator.playWheel(designedWheelChoice(*m_wheel), this);
 }
 
 void DesignerWindow::reject() {

@@ -1,7 +1,7 @@
 #pragma once
 // "Design a Wheel": the player asks for a guarantee, the designer searches on a worker thread
 // while the window shows its progress, and the proven wheel can be saved as a wheel file or
-// played through the number picker into a report document.
+// handed on to the number picker to play.
 
 #include "plain_wheel.h"
 #include "session.h"

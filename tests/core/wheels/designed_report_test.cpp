@@ -1,6 +1,6 @@
 // The report of a designed wheel: line for line what a catalogued wheel's report would be.
 
-#include "designed_report.h"
+#include "wheel_report.h"
 #include "worked_example.h"
 
 #include <gtest/gtest.h>
@@ -11,17 +11,23 @@
 namespace marlek {
 namespace {
 
+ReportRequest requestOf(const PlainWheel &wheel, const std::vector<int> &numbers) {
+    std::vector<std::int16_t> picks(numbers.begin(), numbers.end());
+    return reportRequestFor(designedWheelChoice(wheel), picks);
+}
+
 std::vector<std::string> reportOf(const PlainWheel &wheel, const std::vector<int> &numbers) {
-    std::vector<std::string> lines;
-    writeDesignedReport(wheel, numbers,
-                        [&lines](std::string_view line) { lines.emplace_back(line); });
-    return lines;
+    return reportLines(requestOf(wheel, numbers));
+}
+
+std::string captionOf(const PlainWheel &wheel) {
+    return documentCaption(requestOf(wheel, {}));
 }
 
 TEST(DesignedReport, IsTheWorkedExampleForTheCataloguesWheel) {
     const PlainWheel wheel = plainWheelOf(*findWheel(5, 0));
     EXPECT_EQ(reportOf(wheel, {3, 11, 17, 25, 33, 40, 42}), test::kWorkedExampleLines);
-    EXPECT_EQ(designedReportCaption(wheel), test::kWorkedExampleCaption);
+    EXPECT_EQ(captionOf(wheel), test::kWorkedExampleCaption);
 }
 
 TEST(DesignedReport, NamesItsOwnGuaranteeAndNumbersTicketsPastNine) {
@@ -29,7 +35,10 @@ TEST(DesignedReport, NamesItsOwnGuaranteeAndNumbersTicketsPastNine) {
     for (int i = 0; i < 10; ++i) // ten copies of 1 2 3 4 5 6 are enough to see the labels
         wheel.tickets.push_back(0b00111111);
     wheel.tickets.push_back(0b11111100);
-    const auto lines = reportOf(wheel, {1, 2, 3, 4, 5, 6, 7, 48});
+    const ReportRequest request = requestOf(wheel, {1, 2, 3, 4, 5, 6, 7, 48, 50});
+    EXPECT_EQ(request.numbers.size(), 8u) << "a designed wheel reads its own N numbers";
+    EXPECT_EQ(reportTicketCount(request), 11);
+    const auto lines = reportLines(request);
     ASSERT_EQ(lines.size(), 25u);
     EXPECT_EQ(lines[0], "Marlek's Pick 6 Lotto");
     EXPECT_EQ(lines[1], " $11  11 Tickets  8 Numbers  3 of 4 Guarantee");
@@ -39,7 +48,7 @@ TEST(DesignedReport, NamesItsOwnGuaranteeAndNumbersTicketsPastNine) {
     EXPECT_EQ(lines[21], "Pick Any 4 of the 8 Numbers you've Selected");
     EXPECT_EQ(lines[22], "Check All  11 Tickets. At Least 1 Ticket will have 3 Numbers");
     EXPECT_EQ(lines[23], "Thats your  3 of 4 Guarantee");
-    EXPECT_EQ(designedReportCaption(wheel), "  $11   11  Tickets  8 Numbers  Pick 6 Wheel");
+    EXPECT_EQ(captionOf(wheel), "  $11   11  Tickets  8 Numbers  Pick 6 Wheel");
 }
 
 TEST(DesignedReport, AKeyWheelNamesItsKeyNumbersAfterTheGuarantee) {

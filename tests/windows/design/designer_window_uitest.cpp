@@ -3,7 +3,6 @@
 #include "designer_window.h"
 
 #include "best_known.h"
-#include "designed_report.h"
 #include "document_text.h"
 #include "document_window.h"
 #include "fake_desktop.h"
@@ -12,6 +11,7 @@
 #include "qstring_print.h"
 #include "temp_dir.h"
 #include "wheel_file.h"
+#include "wheel_report.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -45,7 +45,6 @@ struct Shape {
 class DesignerWindowTest : public ::testing::Test {
 protected:
     DesignerWindowTest() {
-        state.setStartupPicks();
         window.show();
         designer = openDesigner();
         designer->setSearchThreads(1);
@@ -95,10 +94,9 @@ protected:
         QTRY_VERIFY_WITH_TIMEOUT(readOut("lblProgress").startsWith("Designing: "), 10'000);
     }
 
-    SharedState state;
     FakeDesktop desktop;
-    UniformRandom random;
-    MainWindow window{state, desktop, random};
+    MainWindow window{desktop};
+    const RunCarryOver &carried = window.carriedOver();
     QPointer<DesignerWindow> designer;
 };
 
@@ -275,13 +273,12 @@ TEST_F(DesignerWindowTest, PlayingOpensThePickerAndItsYesTheDesignedReport) {
 
     DocumentWindow *doc = window.shownDocument();
     ASSERT_NE(doc, nullptr);
-    std::vector<int> played(state.picks.begin() + 1, state.picks.begin() + 8);
-    EXPECT_NE(played, (std::vector<int>{1, 2, 3, 4, 5, 6, 7})); // the draw, not the start-up
-    std::vector<std::string> expected;
-    writeDesignedReport(wheel, played,
-                        [&expected](std::string_view line) { expected.emplace_back(line); });
+    std::vector<std::int16_t> played(carried.picks.begin() + 1, carried.picks.begin() + 8);
+    EXPECT_NE(played, (std::vector<std::int16_t>{1, 2, 3, 4, 5, 6, 7})); // the draw
+    const ReportRequest request = reportRequestFor(designedWheelChoice(wheel), played);
+    const std::vector<std::string> expected = reportLines(request);
     EXPECT_EQ(doc->lines(), expected);
-    EXPECT_EQ(doc->windowTitle().toStdString(), designedReportCaption(wheel));
+    EXPECT_EQ(doc->windowTitle().toStdString(), documentCaption(request));
 
     // Copy and Print hand over the document like any report.
     window.findChild<QAction *>(QStringLiteral("mnuEditCopy"))->trigger();
@@ -325,7 +322,7 @@ TEST_F(DesignerWindowTest, KeyNumbersReachTheDesignAndTheReportOfThePlayedWheel)
     picker->Command1_Click(); // Yes
     DocumentWindow *doc = window.shownDocument();
     ASSERT_NE(doc, nullptr);
-    const std::string key = std::to_string(state.picks[1]);
+    const std::string key = std::to_string(carried.picks[1]);
     const std::vector<std::string> lines = doc->lines();
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2],
@@ -349,8 +346,8 @@ TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder)
     QApplication::setActiveWindow(designer);
     child<QWidget>("cboKind")->setFocus();
     // Save and Play wait for a wheel; Cancel for a design.
-    const char *order[] = {"spnNumbers", "spnMatches", "spnDrawn",    "spnKeys",
-                           "spnSeconds", "spnBudget",  "lblTable",    "cmdDesign",
+    const char *order[] = {"spnNumbers", "spnMatches",  "spnDrawn",  "spnKeys",
+                           "spnSeconds", "spnBudget",   "lblTable",  "cmdDesign",
                            "cmdClose",   "lblProgress", "lblResult", "cboKind"};
     for (const char *name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
