@@ -9,6 +9,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace marlek {
 namespace {
 
@@ -170,6 +172,44 @@ INSTANTIATE_TEST_SUITE_P(
                 std::string(10000, 'x'),
                 2,
                 "line 1: the line is longer than any report line"}));
+
+// The real program reads a report it cannot read twice: from a pipe through /dev/stdin, and from
+// a FIFO written once by another process.
+TEST(CheckCommand, ReadsAReportFromAPipeOrAFifoOnce) {
+    test::TempDir dir;
+    test::writeFileBytes(dir / "report.txt", savedWorkedExample());
+    const std::string expected = workedExampleCheck({11, 25, 33, 40, 42});
+
+    // sh -c 'cat REPORT | PROGRAM check --report /dev/stdin --draw ...' PROGRAM REPORT
+    test::CliProcessOptions piped;
+    piped.wrapper = {"/bin/sh", "-c",
+                     "cat \"$1\" | \"$0\" check --report /dev/stdin --draw 11,25,33,40,42"};
+    const test::CliResult fromPipe =
+        test::runCliProcess({(dir / "report.txt").string()}, dir.path(), piped);
+    EXPECT_EQ(fromPipe.status, 0) << fromPipe.err;
+    EXPECT_EQ(fromPipe.out, expected);
+
+    const std::filesystem::path fifo = dir / "report.fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    test::CliProcessOptions fromFifo;
+    fromFifo.wrapper = {"/bin/sh", "-c",
+                        "cat \"$1\" > \"$2\" & exec \"$0\" check --report \"$2\" "
+                        "--draw 11,25,33,40,42"};
+    const test::CliResult fromFifoResult =
+        test::runCliProcess({(dir / "report.txt").string(), fifo.string()}, dir.path(), fromFifo);
+    EXPECT_EQ(fromFifoResult.status, 0) << fromFifoResult.err;
+    EXPECT_EQ(fromFifoResult.out, expected);
+
+    // A cut report through a pipe still writes nothing but the message.
+    test::writeFileBytes(dir / "cut.txt", savedWorkedExample().substr(0, 200));
+    piped.wrapper[2] = "cat \"$1\" | \"$0\" check --report /dev/stdin --draw 11,25,33,40,42";
+    const test::CliResult cut =
+        test::runCliProcess({(dir / "cut.txt").string()}, dir.path(), piped);
+    EXPECT_EQ(cut.status, 2);
+    EXPECT_EQ(cut.out, "");
+    EXPECT_NE(cut.err.find("is not a report as this program saves it"), std::string::npos)
+        << cut.err;
+}
 
 } // namespace
 } // namespace marlek
