@@ -70,6 +70,32 @@ std::string ticketLabel(std::int64_t number, bool fullWheel) {
            plain(number) + "    ";
 }
 
+bool allDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What is wrong with a typed word that is not plain digits, with an example of the kind's count.
+std::string notADrawnNumber(std::string_view word, int kind) {
+    const std::string shownWord = shown(word);
+    if (word.starts_with('-') && allDigits(word.substr(1)))
+        return shownWord + " is below 1: each drawn number is from 1 to " +
+               plain(kHighestDrawnNumber);
+    if (word.starts_with('+') && allDigits(word.substr(1)))
+        return shownWord + " has a sign: write the number alone, e.g. " +
+               std::string(word.substr(1));
+    if (const std::size_t point = word.find('.'); point != std::string_view::npos &&
+                                                  allDigits(word.substr(0, point)) &&
+                                                  allDigits(word.substr(point + 1)))
+        return shownWord + " has a decimal point: write whole numbers, e.g. " +
+               std::string(word.substr(0, point));
+    const std::string example = kind == 6 ? "3 11 17 25 33 40" : "3 11 17 25 33";
+    return shownWord +
+           " is not a whole number: give the drawn numbers separated by spaces or "
+           "commas, e.g. " +
+           example;
+}
+
 } // namespace
 
 // --- The draw -----------------------------------------------------------------------------------
@@ -89,9 +115,7 @@ std::vector<int> parseDraw(std::string_view text, int kind) {
         at = end;
 
         if (!std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            throw DrawError('"' + std::string(word) +
-                            "\" is not a whole number: give the drawn numbers separated by "
-                            "spaces or commas, e.g. 3 11 17 25 33");
+            throw DrawError(notADrawnNumber(word, kind));
         const std::size_t significant = std::min(word.find_first_not_of('0'), word.size());
         if (word.size() - significant > 2 || std::stoi(std::string(word)) == 0)
             throw DrawError(std::string(word) +
@@ -504,8 +528,7 @@ std::string noWheelToCheckMessage() {
 
 std::string drawRefusedMessage(std::string_view reason) {
     return "This draw cannot be checked: " + std::string(reason) +
-           ".\nCorrect the numbers and "
-           "press OK again.";
+           ".\nPress Try Again to correct the numbers, or Cancel to check no draw.";
 }
 
 std::string checkFailedMessage(std::string_view reason) {

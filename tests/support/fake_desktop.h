@@ -31,6 +31,9 @@ public:
     std::vector<int> printedPointSizes;
 
     std::vector<ShownMessage> messages;
+    // Answers of the next messages that ask whether to try again, in order (recorded in
+    // `messages` too); an empty queue answers Try Again.
+    std::deque<bool> tryAgainAnswers;
 
     // Answers of the next text requests, in order: a text is typed over what the edit holds and
     // OK pressed; nothing (or an empty queue) presses Cancel. Each request's prompt and the text
@@ -61,6 +64,7 @@ public:
     bool askText(QWidget *parent, const QString &title, const QString &prompt,
                  QString *text) override;
     void showMessage(QWidget *parent, const QString &text, const QString &title) override;
+    bool askTryAgain(QWidget *parent, const QString &text, const QString &title) override;
     bool clearClipboard() override;
     bool setClipboardText(const QString &text) override;
     void beep() override;

@@ -23,8 +23,9 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
 
-    // Save-file dialog. `filter` uses the "label|pattern" form of kSaveFilter. No default extension,
-    // no overwrite prompt. Returns the chosen path exactly as chosen, or an empty string on cancel.
+    // Save-file dialog. `filter` uses the "label|pattern" form of kSaveFilter. No default
+    // extension, no overwrite prompt. Returns the chosen path exactly as chosen, or an empty string
+    // on cancel.
     virtual QString askSaveFileName(QWidget *parent, const QString &filter) = 0;
 
     // The printer set-up dialog; the printer chosen there is the one printLines uses afterwards.
@@ -41,6 +42,9 @@ public:
 
     // A message box with the buttons Cancel, Try Again and Continue; the answer is not used.
     virtual void showMessage(QWidget *parent, const QString &text, const QString &title) = 0;
+    // The same message box where the answer matters: false for Cancel (the close box and Escape
+    // too), true for Try Again and Continue.
+    virtual bool askTryAgain(QWidget *parent, const QString &text, const QString &title) = 0;
 
     // Clipboard. Each returns false when the clipboard could not be used.
     virtual bool clearClipboard() = 0;

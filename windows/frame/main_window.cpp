@@ -339,7 +339,8 @@ void MainWindow::mnuEditCopy_Click() {
 }
 
 // The drawn numbers for a request's wheel, asked for until they can be a draw of its kind; a
-// refused draw is asked for again with the text as the player typed it. Nothing on Cancel.
+// refused draw says why and, unless the player cancels there, is asked for again with the text as
+// typed. Nothing on Cancel.
 std::optional<std::vector<int>> MainWindow::askDraw(const ReportRequest &request) {
     const QString prompt = latin1(drawPrompt(request));
     QString typed;
@@ -347,7 +348,9 @@ std::optional<std::vector<int>> MainWindow::askDraw(const ReportRequest &request
         try {
             return parseDraw(typed.toStdString(), lottoKindOfMode(request.wheel.wheelMode));
         } catch (const DrawError &error) {
-            showError(drawRefusedMessage(error.what()));
+            if (!m_desktop.askTryAgain(
+                    this, QString::fromStdString(drawRefusedMessage(error.what())), kMessageTitle))
+                return std::nullopt;
         }
     }
     return std::nullopt;

@@ -235,8 +235,21 @@ INSTANTIATE_TEST_SUITE_P(
         BadDraw{"3 11 17 17 33", "17 is given twice: the drawn numbers are all different"},
         BadDraw{"3 11 x7 25 33", "\"x7\" is not a whole number: give the drawn numbers "
                                  "separated by spaces or commas, e.g. 3 11 17 25 33"},
-        BadDraw{"3 11 -17 25 33", "\"-17\" is not a whole number: give the drawn numbers "
-                                  "separated by spaces or commas, e.g. 3 11 17 25 33"}));
+        BadDraw{"3 11 -17 25 33", "\"-17\" is below 1: each drawn number is from 1 to 99"},
+        BadDraw{"3.0 11 17 25 33", "\"3.0\" has a decimal point: write whole numbers, e.g. 3"},
+        BadDraw{"+3 11 17 25 33", "\"+3\" has a sign: write the number alone, e.g. 3"}));
+
+// The example in the message has the count of the report's own kind.
+TEST(DrawCheck, APick6DrawsExampleHasSixNumbers) {
+    try {
+        parseDraw("3 11 17 25 33 4O", 6);
+        FAIL() << "taken";
+    } catch (const DrawError &error) {
+        EXPECT_EQ(std::string(error.what()), "\"4O\" is not a whole number: give the drawn "
+                                             "numbers separated by spaces or commas, e.g. 3 11 "
+                                             "17 25 33 40");
+    }
+}
 
 TEST(DrawCheck, TakesSpacesCommasAndLeadingZerosAndSorts) {
     EXPECT_EQ(parseDraw(" 42, 7 ,99,,01   33 ", 5), (std::vector<int>{1, 7, 33, 42, 99}));

@@ -663,7 +663,7 @@ TEST_F(CheckDrawTest, ABadDrawIsRefusedAndAskedAgainWithTheTextKept) {
     ASSERT_EQ(desktop.messages.size(), 2u);
     EXPECT_EQ(desktop.messages[0].text,
               "This draw cannot be checked: 4 numbers given: a Pick 5 draw has 5 numbers.\n"
-              "Correct the numbers and press OK again.");
+              "Press Try Again to correct the numbers, or Cancel to check no draw.");
     EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
     EXPECT_TRUE(desktop.messages[1].text.contains("100 is not a lotto number"));
     deleteClosedWindows();
@@ -674,6 +674,19 @@ TEST_F(CheckDrawTest, ABadDrawIsRefusedAndAskedAgainWithTheTextKept) {
 TEST_F(CheckDrawTest, CancelOpensNothing) {
     desktop.textAnswers = {QStringLiteral("3 11"), std::nullopt};
     trigger("mnuEditCheckDraw");
+    deleteClosedWindows();
+    ASSERT_EQ(openDocuments().size(), 1u);
+    EXPECT_EQ(openDocuments()[0]->lines(), kWorkedExampleLines);
+}
+
+// Cancel on the message about a refused draw cancels the check: nothing is asked again.
+TEST_F(CheckDrawTest, CancelOnTheRefusalCancelsTheCheck) {
+    desktop.textAnswers = {QStringLiteral("3.0 11 17 25 33"), QStringLiteral("3 11 17 25 33")};
+    desktop.tryAgainAnswers = {false};
+    trigger("mnuEditCheckDraw");
+    EXPECT_EQ(desktop.textRequests.size(), 1u);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains("\"3.0\" has a decimal point"));
     deleteClosedWindows();
     ASSERT_EQ(openDocuments().size(), 1u);
     EXPECT_EQ(openDocuments()[0]->lines(), kWorkedExampleLines);
