@@ -61,6 +61,9 @@ private:
     void stopWorker();
     void updateButtons();
     void showOwnTable();
+    void showFieldProblem(QSpinBox *field, std::optional<int> typed);
+    // Whether the wheel shown was designed for the fields as they are now.
+    bool resultMatchesFields() const;
 
     Session &m_session;
     int m_threads = 0;
@@ -82,10 +85,14 @@ private:
     QLabel *lblTable = nullptr;
     QLabel *lblProgress = nullptr;
     QLabel *lblResult = nullptr;
+    QLabel *lblFieldProblem = nullptr; // what is wrong with a value typed into a field
+    QLabel *lblStale = nullptr;        // the fields ask for another wheel than the one shown
 
     std::thread m_worker;
     std::atomic<bool> m_cancel{false};
     std::optional<PlainWheel> m_wheel;
+    // The fields the wheel shown was designed for.
+    DesignRequest m_designedFor;
     // False for a wheel held to a ticket budget below what the guarantee needs.
     bool m_wheelKeepsGuarantee = false;
 };

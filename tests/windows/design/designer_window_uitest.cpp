@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -186,12 +187,14 @@ TEST_F(DesignerWindowTest, ATicketBudgetBelowTheGuaranteeGivesItsCoverageAndNoPl
     EXPECT_FALSE(play->toolTip().contains("does not keep the guarantee"));
 }
 
-TEST_F(DesignerWindowTest, AGuaranteeTooLargeToSearchIsRefusedWithAMessage) {
-    startDesign({6, 49, 3, 20, 10}); // every 20 of 49 numbers: far too many sets to count
-    EXPECT_FALSE(designer->isDesigning());
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
-    EXPECT_FALSE(desktop.messages[0].text.isEmpty());
+// No guarantee the fields allow is too large to count: more drawn than a ticket holds cannot be
+// set, and with at most 6 of 49 numbers the designer takes every shape.
+TEST_F(DesignerWindowTest, AGuaranteeNoTicketCanHoldCannotBeSet) {
+    startDesign({6, 49, 3, 20, 1});
+    EXPECT_EQ(child<QSpinBox>("spnDrawn")->value(), 6);
+    EXPECT_TRUE(desktop.messages.empty());
+    click("cmdCancel");
+    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 600'000);
     EXPECT_TRUE(child<QPushButton>("cmdDesign")->isEnabled());
 }
 
@@ -206,6 +209,9 @@ TEST_F(DesignerWindowTest, CancelStopsALongDesignAtOnceAndKeepsTheWindowUsable) 
     click("cmdCancel");
     QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 3'000);
     EXPECT_TRUE(readOut("lblResult").contains("Stopped")) << readOut("lblResult").toStdString();
+    // Stopped long before its hour, the bar does not show the time as run out.
+    auto *bar = child<QProgressBar>("barElapsed");
+    EXPECT_LT(bar->value(), bar->maximum());
     EXPECT_TRUE(child<QPushButton>("cmdDesign")->isEnabled());
     EXPECT_FALSE(child<QPushButton>("cmdCancel")->isEnabled());
     if (designer->wheel()) {
@@ -329,6 +335,71 @@ TEST_F(DesignerWindowTest, KeyNumbersReachTheDesignAndTheReportOfThePlayedWheel)
               "Key Number " + key + " is on Every Ticket: the Guarantee holds when it is Drawn");
     for (std::size_t t = 0; t < wheel.tickets.size(); ++t)
         EXPECT_EQ(lines[7 + t].substr(22, 2), (key.size() == 1 ? "0" : "") + key) << lines[7 + t];
+}
+
+// A wheel belongs to the fields it was designed for: changed fields leave Save and Play waiting for
+// Design, and say so; set back, the wheel is theirs again.
+TEST_F(DesignerWindowTest, ChangedFieldsMarkTheWheelAsNotTheirs) {
+    designSmallWheel();
+    auto *save = child<QPushButton>("cmdSave");
+    auto *play = child<QPushButton>("cmdPlay");
+    ASSERT_TRUE(save->isEnabled());
+    ASSERT_TRUE(play->isEnabled());
+    EXPECT_FALSE(child<QLabel>("lblStale")->isVisibleTo(designer));
+
+    child<QComboBox>("cboKind")->setCurrentIndex(1); // Pick 6, as the player changes the fields
+    child<QSpinBox>("spnNumbers")->setValue(12);
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_FALSE(play->isEnabled());
+    EXPECT_TRUE(child<QLabel>("lblStale")->isVisibleTo(designer));
+    EXPECT_EQ(readOut("lblStale"), "The fields changed since this wheel was designed for Pick 5, "
+                                   "7 numbers, 3 of 3: press Design for the fields as they are, "
+                                   "or set them back to save or play it.");
+    designer->cmdPlay_Click(); // a shortcut plays nothing either
+    EXPECT_EQ(designer->findChild<NumberPicker *>(), nullptr);
+
+    child<QComboBox>("cboKind")->setCurrentIndex(0);
+    child<QSpinBox>("spnNumbers")->setValue(7);
+    EXPECT_TRUE(save->isEnabled());
+    EXPECT_TRUE(play->isEnabled());
+    EXPECT_FALSE(child<QLabel>("lblStale")->isVisibleTo(designer));
+}
+
+// Values outside a field's range are said where they are typed; a count drawn above the ticket's
+// size says why it cannot be.
+TEST_F(DesignerWindowTest, ValuesOutOfRangeAreSaidWhereTheyAreTyped) {
+    auto typeInto = [this](const char *name, const QString &text) {
+        auto *field = child<QSpinBox>(name);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    };
+    auto *problem = child<QLabel>("lblFieldProblem");
+    EXPECT_EQ(child<QSpinBox>("spnDrawn")->maximum(), 6); // Pick 6 over 20 numbers
+    typeInto("spnDrawn", QStringLiteral("10"));
+    QTRY_VERIFY(problem->isVisibleTo(designer));
+    EXPECT_EQ(readOut("lblFieldProblem"),
+              "10 drawn is more than the 6 numbers on a Pick 6 ticket: no ticket can hold them, "
+              "so a guarantee counts at most 6 drawn; the field keeps 6 when you leave it.");
+    typeInto("spnDrawn", QStringLiteral("5"));
+    QTRY_VERIFY(!problem->isVisibleTo(designer));
+    child<QSpinBox>("spnDrawn")->interpretText(); // as when the field is left
+    EXPECT_EQ(child<QSpinBox>("spnDrawn")->value(), 5);
+
+    typeInto("spnNumbers", QStringLiteral("60"));
+    QTRY_VERIFY(problem->isVisibleTo(designer));
+    EXPECT_EQ(readOut("lblFieldProblem"),
+              "60 is out of range: this field takes 6 to 49; it keeps 20 when you leave it.");
+}
+
+// A long result scrolls in its own area: the fields keep their height.
+TEST_F(DesignerWindowTest, ALongResultLeavesTheFieldsTheirHeight) {
+    auto *numbers = child<QSpinBox>("spnNumbers");
+    const int height = numbers->height();
+    child<QLabel>("lblResult")->setText(QString("A long result line.\n").repeated(60));
+    QCoreApplication::processEvents();
+    EXPECT_GE(numbers->height(), std::min(height, numbers->sizeHint().height()));
+    EXPECT_GE(numbers->height(), numbers->minimumSizeHint().height());
 }
 
 TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder) {
