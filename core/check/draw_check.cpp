@@ -70,6 +70,14 @@ std::string ticketLabel(std::int64_t number, bool fullWheel) {
            plain(number) + "    ";
 }
 
+// " for 37,506 of 38,760 Draws" as the Check All line says it: "For 37,506 of the 38,760 ways, ".
+std::string coverageWays(std::string_view coverage) {
+    const std::size_t of = coverage.find(" of ");
+    const std::string_view covered = coverage.substr(5, of - 5);
+    const std::string_view all = coverage.substr(of + 4, coverage.size() - of - 4 - 6);
+    return "For " + std::string(covered) + " of the " + std::string(all) + " ways, ";
+}
+
 bool allDigits(std::string_view text) {
     return !text.empty() &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -204,8 +212,8 @@ void DrawChecker::feed(std::string_view line) {
     case Expect::CheckAll:
         return readCheckAll(line);
     case Expect::ThatsYour:
-        return expectExactly(line, "Thats your " + m_guarantee + " Guarantee",
-                             Expect::KeysOrGoodLuck);
+        return expectExactly(line, "Thats your " + m_guarantee + " Guarantee" + m_coverage,
+                             m_keyCount > 0 ? Expect::GoodLuck : Expect::KeysOrGoodLuck);
     case Expect::KeysOrGoodLuck:
         if (line.starts_with("Key Number"))
             return readKeyNumbers(line);
@@ -246,7 +254,17 @@ void DrawChecker::readHeader(std::string_view line) {
     constexpr std::string_view kEnd = " Guarantee";
     if (!cursor.literal(" $") || !cursor.number(tickets) || !cursor.literal("  ") ||
         !cursor.number(again) || again != tickets || !cursor.literal(" Tickets  ") ||
-        !cursor.number(numbers) || !cursor.literal(" Numbers ") || !cursor.rest.ends_with(kEnd))
+        !cursor.number(numbers) || !cursor.literal(" Numbers "))
+        refuse(shown(line) + " is not the report's line \" $T  T Tickets  N Numbers ... "
+                             "Guarantee\"");
+    // A wheel short of its guarantee says the draws it keeps it for: " for 37,506 of 38,760 Draws".
+    if (const std::size_t coverage = cursor.rest.rfind(" Guarantee for ");
+        coverage != std::string_view::npos && cursor.rest.ends_with(" Draws") &&
+        cursor.rest.find(" of ", coverage) != std::string_view::npos) {
+        m_coverage = std::string(cursor.rest.substr(coverage + kEnd.size()));
+        cursor.rest = cursor.rest.substr(0, coverage + kEnd.size());
+    }
+    if (!cursor.rest.ends_with(kEnd))
         refuse(shown(line) + " is not the report's line \" $T  T Tickets  N Numbers ... "
                              "Guarantee\"");
     m_ticketCount = tickets;
@@ -403,10 +421,19 @@ void DrawChecker::readPickAny(std::string_view line) {
     Cursor cursor{line};
     std::int64_t condition = 0;
     if (!cursor.literal("Pick Any ") || !cursor.number(condition) || condition < 1 ||
-        condition > m_kind ||
-        !cursor.literal(" of the " + m_numbers + " Numbers you've Selected") || !cursor.atEnd())
+        condition > m_kind || !cursor.literal(" of the " + m_numbers + " Numbers you've Selected"))
         refuse(shown(line) + " where the report has \"Pick Any M of the " + m_numbers +
                " Numbers you've Selected\" (M from 1 to " + plain(m_kind) + ")");
+    // A key wheel says its keys in the same line: ", Key Numbers 7 12 among them".
+    if (!cursor.atEnd()) {
+        const bool one = !cursor.rest.starts_with(", Key Numbers ");
+        if (!cursor.literal(one ? ", Key Number" : ", Key Numbers"))
+            refuse(shown(line) + " where the report has \"Pick Any M of the " + m_numbers +
+                   " Numbers you've Selected\", its key numbers after a comma");
+        readKeys(cursor.rest, line);
+        if (!cursor.literal(" among them") || !cursor.atEnd() || (one && m_keyCount > 1))
+            refuse(shown(line) + " does not end in \"among them\" after its key numbers");
+    }
     m_condition = static_cast<int>(condition);
     m_expect = Expect::CheckAll;
 }
@@ -415,7 +442,9 @@ void DrawChecker::readPickAny(std::string_view line) {
 void DrawChecker::readCheckAll(std::string_view line) {
     Cursor cursor{line};
     std::int64_t matches = 0;
-    if (!cursor.literal("Check All  " + m_tickets + " Tickets. At Least 1 Ticket will have ") ||
+    const std::string ways = m_coverage.empty() ? std::string() : coverageWays(m_coverage);
+    if (!cursor.literal("Check All  " + m_tickets + " Tickets. " + ways +
+                        "At Least 1 Ticket will have ") ||
         !cursor.number(matches) || !cursor.literal(" Numbers") || !cursor.atEnd())
         refuse(shown(line) + " where the report has \"Check All  " + m_tickets +
                " Tickets. At Least 1 Ticket will have M Numbers\"");
@@ -429,28 +458,32 @@ void DrawChecker::readKeyNumbers(std::string_view line) {
     Cursor cursor{line};
     const bool one = !line.starts_with("Key Numbers ");
     cursor.literal(one ? "Key Number" : "Key Numbers");
-    std::string keys;
-    int count = 0;
-    bool drawn = true;
+    readKeys(cursor.rest, line);
+    const std::string_view end =
+        one ? " is on Every Ticket: the Guarantee holds when it is Drawn"
+            : " are on Every Ticket: the Guarantee holds when All of them are Drawn";
+    if ((one && m_keyCount > 1) || !cursor.literal(end) || !cursor.atEnd())
+        refuse(shown(line) + " where the report has \"Key Numbers ... are on Every Ticket: the "
+                             "Guarantee holds when All of them are Drawn\" or \"Good Luck in "
+                             "All your Lotto Pursuits\"");
+    m_expect = Expect::GoodLuck;
+}
+
+// The key numbers " 7 12" at the start of `rest`, each one of the numbers played; `rest` is left
+// at the space before the next word.
+void DrawChecker::readKeys(std::string_view &rest, std::string_view line) {
+    Cursor cursor{rest};
     std::int64_t number = 0;
     while (cursor.literal(" ") && cursor.number(number)) {
         if (number > kHighestDrawnNumber || !m_played[static_cast<std::size_t>(number)])
             refuse(plain(number) + " is a key number, but not one of the numbers played");
-        keys += " " + plain(number);
-        ++count;
-        drawn = drawn && m_drawn[static_cast<std::size_t>(number)];
+        m_keyNumbers += " " + plain(number);
+        ++m_keyCount;
+        m_keysDrawn = m_keysDrawn && m_drawn[static_cast<std::size_t>(number)];
+        rest = cursor.rest;
     }
-    const std::string_view end =
-        one ? "is on Every Ticket: the Guarantee holds when it is Drawn"
-            : "are on Every Ticket: the Guarantee holds when All of them are Drawn";
-    if (count == 0 || (one && count > 1) || !cursor.literal(end) || !cursor.atEnd())
-        refuse(shown(line) + " where the report has \"Key Numbers ... are on Every Ticket: the "
-                             "Guarantee holds when All of them are Drawn\" or \"Good Luck in "
-                             "All your Lotto Pursuits\"");
-    m_keyNumbers = keys;
-    m_keyCount = count;
-    m_keysDrawn = drawn;
-    m_expect = Expect::GoodLuck;
+    if (m_keyCount == 0)
+        refuse(shown(line) + " names no key number");
 }
 
 void DrawChecker::finish() {
@@ -473,8 +506,8 @@ void DrawChecker::writeSummary() {
         m_sink("Your best Ticket has " + countOf(m_bestHits, "Hit", "Hits"));
     m_sink("Your " + m_numbers + " Numbers hold " + plain(m_playedDrawn) + " of the " +
            plain(static_cast<std::int64_t>(m_draw.size())) + " Drawn");
-    std::string condition = "Thats your " + m_guarantee + " Guarantee, when " + plain(m_condition) +
-                            " of your Numbers are Drawn";
+    std::string condition = "Thats your " + m_guarantee + " Guarantee" + m_coverage + ", when " +
+                            plain(m_condition) + " of your Numbers are Drawn";
     if (m_keyCount > 0)
         condition += std::string(m_keyCount == 1 ? ", Key Number" : ", Key Numbers") +
                      m_keyNumbers + " among them";
@@ -482,6 +515,10 @@ void DrawChecker::writeSummary() {
     const std::string promised = plain(m_matchCount) + " Numbers";
     if (m_playedDrawn < m_condition || !m_keysDrawn)
         m_sink("This Draw: it does not apply");
+    else if (!m_coverage.empty())
+        m_sink(m_bestHits >= m_matchCount
+                   ? "This Draw: it is one the wheel covers, and At Least 1 Ticket has " + promised
+                   : "This Draw: it is not one the wheel covers: NO Ticket has " + promised);
     else if (m_bestHits >= m_matchCount)
         m_sink("This Draw: it applies, and At Least 1 Ticket has " + promised);
     else

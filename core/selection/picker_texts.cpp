@@ -60,6 +60,16 @@ std::string chooseToolTip(int count) {
     return "Check your own " + plain(count) + " Numbers";
 }
 
+std::string keyNumbersNote(std::span<const std::int16_t> played, int keys) {
+    if (keys <= 0 || static_cast<std::size_t>(keys) > played.size())
+        return {};
+    std::string numbers;
+    for (int k = 0; k < keys; ++k)
+        numbers += " " + plain(played[static_cast<std::size_t>(k)]);
+    return std::string(keys == 1 ? "   Key Number" : "   Key Numbers") + numbers +
+           " on Every Ticket";
+}
+
 bool fieldLabelFollowsChange(int value, int count) {
     return value >= count + 2;
 }

@@ -35,6 +35,10 @@ std::string chooseYesToolTip(int count, int checked);
 // Tool tip of "Choose".
 std::string chooseToolTip(int count);
 
+// What a key wheel's picker adds to the draw's heading, naming the played numbers that become the
+// keys (the first `keys` of them): "   Key Number 2 on Every Ticket"; nothing without keys.
+std::string keyNumbersNote(std::span<const std::int16_t> played, int keys);
+
 // The message when a wheel has more numbers than a draw can serve.
 std::string tooManyNumbersMessage(int count);
 

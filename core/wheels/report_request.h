@@ -30,6 +30,15 @@ struct WheelChoice {
     // A wheel from the designer, played over the first N numbers, its keys first: its report
     // takes the place of the catalogue's.
     std::optional<PlainWheel> designedWheel;
+    // A designed wheel held to a ticket budget below what its guarantee needs: the draws of m it
+    // keeps the guarantee for, and all of them. Its report states that coverage, never the full
+    // guarantee.
+    struct Coverage {
+        std::uint64_t covered = 0;
+        std::uint64_t all = 0;
+        bool operator==(const Coverage &) const = default;
+    };
+    std::optional<Coverage> coverage;
 
     bool operator==(const WheelChoice &) const = default;
 };
@@ -52,8 +61,10 @@ int lottoKindOfMode(int wheelMode);
 WheelChoice cataloguedWheelChoice(int kind, int index, int numbers, std::int32_t tickets);
 // Every kind-number combination of N numbers: T is their count.
 WheelChoice fullWheelChoice(int kind, int numbers, std::optional<std::int16_t> recordedIndex);
-// A designed wheel (kind 5 or 6), its keys included.
+// A designed wheel (kind 5 or 6), its keys included; with its coverage when it meets its guarantee
+// for only `covered` of `all` draws.
 WheelChoice designedWheelChoice(const PlainWheel &wheel);
+WheelChoice designedWheelChoice(const PlainWheel &wheel, std::uint64_t covered, std::uint64_t all);
 
 // The request of a choice played over `numbers` (the player's numbers, position 1 first): it takes
 // as many as the report reads.

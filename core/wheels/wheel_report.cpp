@@ -223,16 +223,19 @@ void writeFullWheel(const ReportRequest &request, int kind, int n, const ReportS
     }
 }
 
-// The condition of a key wheel's guarantee, with the player's numbers at the key positions:
-// "Key Numbers 7 12 are on Every Ticket: the Guarantee holds when All of them are Drawn".
-std::string keyNumbersLine(const ReportRequest &request, int keys) {
+// The condition a key wheel adds to its guarantee's own line, with the player's numbers at the
+// key positions: ", Key Numbers 7 12 among them".
+std::string keyCondition(const ReportRequest &request, int keys) {
     std::string numbers;
     for (int p = 1; p <= keys; ++p)
         numbers += " " + plain(numberAt(request, p));
-    if (keys == 1)
-        return "Key Number" + numbers + " is on Every Ticket: the Guarantee holds when it is Drawn";
-    return "Key Numbers" + numbers +
-           " are on Every Ticket: the Guarantee holds when All of them are Drawn";
+    return (keys == 1 ? ", Key Number" : ", Key Numbers") + numbers + " among them";
+}
+
+// What a wheel short of its guarantee keeps: " for 37,506 of 38,760 Draws".
+std::string coveragePart(const WheelChoice::Coverage &coverage) {
+    return " for " + groupedOrZero(static_cast<std::int64_t>(coverage.covered)) + " of " +
+           groupedOrZero(static_cast<std::int64_t>(coverage.all)) + " Draws";
 }
 
 } // namespace
@@ -251,19 +254,37 @@ int lottoKindOfMode(int wheelMode) {
 }
 
 WheelChoice cataloguedWheelChoice(int kind, int index, int numbers, std::int32_t tickets) {
-    return {static_cast<std::int16_t>(kind), static_cast<std::int16_t>(index),
-            static_cast<std::int16_t>(numbers), tickets, std::nullopt};
+    return {static_cast<std::int16_t>(kind),
+            static_cast<std::int16_t>(index),
+            static_cast<std::int16_t>(numbers),
+            tickets,
+            std::nullopt,
+            std::nullopt};
 }
 
 WheelChoice fullWheelChoice(int kind, int numbers, std::optional<std::int16_t> recordedIndex) {
-    return {static_cast<std::int16_t>(kind + 2), recordedIndex, static_cast<std::int16_t>(numbers),
-            static_cast<std::int32_t>(combinations(numbers, kind)), std::nullopt};
+    return {static_cast<std::int16_t>(kind + 2),
+            recordedIndex,
+            static_cast<std::int16_t>(numbers),
+            static_cast<std::int32_t>(combinations(numbers, kind)),
+            std::nullopt,
+            std::nullopt};
 }
 
 WheelChoice designedWheelChoice(const PlainWheel &wheel) {
-    return {static_cast<std::int16_t>(wheel.kind), std::nullopt,
+    return {static_cast<std::int16_t>(wheel.kind),
+            std::nullopt,
             static_cast<std::int16_t>(wheel.numbers),
-            static_cast<std::int32_t>(wheel.tickets.size()), wheel};
+            static_cast<std::int32_t>(wheel.tickets.size()),
+            wheel,
+            std::nullopt};
+}
+
+WheelChoice designedWheelChoice(const PlainWheel &wheel, std::uint64_t covered, std::uint64_t all) {
+    WheelChoice choice = designedWheelChoice(wheel);
+    if (covered < all)
+        choice.coverage = WheelChoice::Coverage{covered, all};
+    return choice;
 }
 
 ReportRequest reportRequestFor(const WheelChoice &choice, std::span<const std::int16_t> numbers,
@@ -288,7 +309,8 @@ void writeReport(const ReportRequest &request, const ReportSink &sink) {
     sink(titleOf(mode));
     const std::string n = plain(figures.pickCount);
     const std::string t = plain(figures.ticketCount);
-    sink(" $" + t + "  " + t + " Tickets  " + n + " Numbers " + guarantee + " Guarantee");
+    sink(" $" + t + "  " + t + " Tickets  " + n + " Numbers " + guarantee + " Guarantee" +
+         (request.wheel.coverage ? coveragePart(*request.wheel.coverage) : ""));
     sink("");
     sink("The " + n + " Numbers you've Selected to Play");
 
@@ -314,12 +336,17 @@ void writeReport(const ReportRequest &request, const ReportSink &sink) {
     sink("");
     sink("Does this Wheel Work?  It's Easy to Prove.");
     if (figures.drawn > 0)
-        sink("Pick Any " + plain(figures.drawn) + " of the " + n + " Numbers you've Selected");
-    sink("Check All  " + t + " Tickets. At Least 1 Ticket will have " + plain(figures.matchCount) +
-         " Numbers");
-    sink("Thats your " + guarantee + " Guarantee");
-    if (designed && designed->keys > 0)
-        sink(keyNumbersLine(request, designed->keys));
+        sink("Pick Any " + plain(figures.drawn) + " of the " + n + " Numbers you've Selected" +
+             (designed && designed->keys > 0 ? keyCondition(request, designed->keys)
+                                             : std::string()));
+    const std::optional<WheelChoice::Coverage> &coverage = request.wheel.coverage;
+    sink("Check All  " + t + " Tickets. " +
+         (coverage
+              ? "For " + groupedOrZero(static_cast<std::int64_t>(coverage->covered)) + " of the " +
+                    groupedOrZero(static_cast<std::int64_t>(coverage->all)) + " ways, At Least"
+              : std::string("At Least")) +
+         " 1 Ticket will have " + plain(figures.matchCount) + " Numbers");
+    sink("Thats your " + guarantee + " Guarantee" + (coverage ? coveragePart(*coverage) : ""));
     sink("Good Luck in All your Lotto Pursuits");
 }
 

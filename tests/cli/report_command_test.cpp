@@ -233,9 +233,11 @@ TEST(ReportCommand, AKeyWheelFilesKeysAreTheFirstNumbersAndItsReportSaysSo) {
     EXPECT_NE(result.out.find("\nLotto Ticket     1    09  03  11  17  25  33\n"),
               std::string::npos)
         << result.out;
-    EXPECT_TRUE(result.out.ends_with("Thats your  5 of 6 Guarantee\n"
-                                     "Key Number 9 is on Every Ticket: the Guarantee holds when "
-                                     "it is Drawn\n"
+    EXPECT_TRUE(result.out.ends_with("Pick Any 6 of the 8 Numbers you've Selected, Key Number 9 "
+                                     "among them\n"
+                                     "Check All  5 Tickets. At Least 1 Ticket will have 5 "
+                                     "Numbers\n"
+                                     "Thats your  5 of 6 Guarantee\n"
                                      "Good Luck in All your Lotto Pursuits\n"))
         << result.out;
 }

@@ -376,6 +376,8 @@ void DesignerWindow::designFinished(const DesignResult &result, const QString &f
     } else {
         m_wheel = result.wheel;
         m_wheelKeepsGuarantee = result.keepsGuarantee();
+        m_coveredDraws = result.coveredDraws;
+        m_allDraws = result.allDraws;
         lblResult->setText(qText(designResultText(result)));
     }
     updateButtons();
@@ -400,13 +402,13 @@ void DesignerWindow::updateButtons() {
         lblStale->setText(qText(staleDesignText(*m_wheel)));
     cmdSave->setEnabled(matching);
     // A report states the guarantee as kept, so only a wheel that keeps it is played.
-    cmdPlay->setEnabled(matching && m_wheelKeepsGuarantee);
+    cmdPlay->setEnabled(matching);
     const QString stale = tr("The fields changed since this wheel was designed: press Design");
     cmdSave->setToolTip(m_wheel && !matching ? stale : tr("Save the wheel shown as a wheel file"));
     cmdPlay->setToolTip(m_wheel && !matching ? stale
                         : m_wheel && !m_wheelKeepsGuarantee
-                            ? tr("This wheel does not keep the guarantee for every draw, so it "
-                                 "has no report: save it, or design without a ticket budget")
+                            ? tr("Draw the numbers to play this wheel with and open its report, "
+                                 "which says the share of draws it keeps the guarantee for")
                             : tr("Draw the numbers to play this wheel with and open its report"));
     // The keyboard goes where the next step is: Cancel while it runs, then Play or Design again.
     if (designing)
@@ -433,9 +435,10 @@ void DesignerWindow::cmdSave_Click() {
 }
 
 void DesignerWindow::cmdPlay_Click() {
-    if (!m_wheel || !m_wheelKeepsGuarantee || !resultMatchesFields())
+    if (!m_wheel || !resultMatchesFields())
         return;
-    m_session.navigator.playWheel(designedWheelChoice(*m_wheel), this);
+    // A wheel short of its guarantee carries its coverage: its report never claims the guarantee.
+    m_session.navigator.playWheel(designedWheelChoice(*m_wheel, m_coveredDraws, m_allDraws), this);
 }
 
 void DesignerWindow::reject() {

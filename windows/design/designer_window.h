@@ -95,6 +95,8 @@ private:
     DesignRequest m_designedFor;
     // False for a wheel held to a ticket budget below what the guarantee needs.
     bool m_wheelKeepsGuarantee = false;
+    std::uint64_t m_coveredDraws = 0; // the draws of m it keeps the guarantee for, of all
+    std::uint64_t m_allDraws = 0;
 };
 
 } // namespace marlek

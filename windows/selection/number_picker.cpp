@@ -169,7 +169,8 @@ void NumberPicker::command3_Click() {
     std::copy(drawn.begin(), drawn.end(), picks.begin());
 
     const std::span<const std::int16_t> played(picks.data() + 1, count);
-    writeOnSurface(qText(drawHeading(count)) + QLatin1Char('\n') + qText(drawnNumbersLine(played)));
+    writeOnSurface(qText(drawHeading(count) + keyNote(played)) + QLatin1Char('\n') +
+                   qText(drawnNumbersLine(played)));
     for (std::int16_t number : played) {
         Check1[number - 1]->setEnabled(true);
         Check1[number - 1]->setChecked(true);
@@ -221,8 +222,9 @@ void NumberPicker::Check1_Toggled() {
     const int count = m_count;
     const std::vector<std::int16_t> chosen = checkedNumbers();
     const int checked = static_cast<int>(chosen.size());
-    writeOnSurface(qText(chooseHeading(count, checked)) + QLatin1Char('\n') +
-                   qText(drawnNumbersLine(chosen)));
+    writeOnSurface(
+        qText(chooseHeading(count, checked) + (checked == count ? keyNote(chosen) : "")) +
+        QLatin1Char('\n') + qText(drawnNumbersLine(chosen)));
     Command1->setEnabled(checked == count);
     Command1->setToolTip(qText(chooseYesToolTip(count, checked)));
 }
@@ -234,6 +236,12 @@ std::vector<std::int16_t> NumberPicker::checkedNumbers() const {
         if (Check1[i]->isChecked())
             numbers.push_back(static_cast<std::int16_t>(i + 1));
     return numbers;
+}
+
+// A key wheel's keys are the lowest of the numbers played: the heading names them before "Yes".
+std::string NumberPicker::keyNote(std::span<const std::int16_t> played) const {
+    return m_choice.designedWheel ? keyNumbersNote(played, m_choice.designedWheel->keys)
+                                  : std::string();
 }
 
 void NumberPicker::endChoosing() {

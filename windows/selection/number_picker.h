@@ -12,6 +12,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -56,6 +58,7 @@ private:
     void Check1_Toggled();
     std::vector<std::int16_t> checkedNumbers() const;
     void endChoosing();
+    std::string keyNote(std::span<const std::int16_t> played) const;
 
     Session &m_session;
     const WheelChoice m_choice;

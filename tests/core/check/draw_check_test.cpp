@@ -192,16 +192,27 @@ TEST(DrawCheck, AKeyWheelsGuaranteeAppliesOnlyWithItsKeysDrawn) {
     EXPECT_THAT(keyMissed, ::testing::Contains(condition));
     EXPECT_THAT(keyMissed, ::testing::Contains("This Draw: it does not apply"));
 
+    // The keys are said in the guarantee's own line.
     Lines report = reportLines(request);
-    ASSERT_EQ(report[report.size() - 2],
-              "Key Number 3 is on Every Ticket: the Guarantee holds when it is Drawn");
-    report[report.size() - 2] =
-        "Key Number 4 is on Every Ticket: the Guarantee holds when it is Drawn";
+    const std::size_t pickAny = report.size() - 4;
+    ASSERT_EQ(report[pickAny], "Pick Any 3 of the 7 Numbers you've Selected, Key Number 3 among "
+                               "them");
+    EXPECT_EQ(report[report.size() - 2], "Thats your  2 of 3 Guarantee");
+
+    // A report saved before, naming its keys in a line after the guarantee, checks the same.
+    Lines older = report;
+    older[pickAny] = "Pick Any 3 of the 7 Numbers you've Selected";
+    older.insert(older.end() - 1,
+                 "Key Number 3 is on Every Ticket: the Guarantee holds when it is Drawn");
+    EXPECT_EQ(checkOf(older, {3, 11, 40, 41, 44}), keyDrawn);
+    EXPECT_EQ(checkOf(older, {11, 17, 40, 41, 44}), keyMissed);
+
+    report[pickAny] = "Pick Any 3 of the 7 Numbers you've Selected, Key Number 4 among them";
     try {
         checkOf(report, {3, 11, 40, 41, 44});
         FAIL() << "a key number not played was taken";
     } catch (const ReportLineError &error) {
-        EXPECT_EQ(error.lineNumber, static_cast<std::int64_t>(report.size()) - 1);
+        EXPECT_EQ(error.lineNumber, static_cast<std::int64_t>(pickAny) + 1);
         EXPECT_THAT(error.what(), ::testing::HasSubstr("4 is a key number, but not one of the "
                                                        "numbers played"));
     }
@@ -323,6 +334,34 @@ INSTANTIATE_TEST_SUITE_P(
                          return lines;
                      }(),
                      20}));
+
+// A wheel held to a ticket budget below its guarantee states the coverage it has, never the full
+// guarantee, and the check says whether the draw was one it covers.
+TEST(DesignedReport, AWheelShortOfItsGuaranteeStatesItsCoverage) {
+    // 1 2 3 4 5 6 over 7 numbers meets "3 of 3" for the 20 triples inside it, of 35.
+    const PlainWheel wheel{6, 7, {3, 3}, {0b0111111}, 0};
+    const std::vector<std::int16_t> numbers{3, 11, 17, 25, 33, 40, 42};
+    const ReportRequest request = reportRequestFor(designedWheelChoice(wheel, 20, 35), numbers);
+    const auto lines = reportLines(request);
+    EXPECT_EQ(lines[1], " $1  1 Tickets  7 Numbers  3 of 3 Guarantee for 20 of 35 Draws");
+    EXPECT_EQ(lines[lines.size() - 3],
+              "Check All  1 Tickets. For 20 of the 35 ways, At Least 1 Ticket will have 3 Numbers");
+    EXPECT_EQ(lines[lines.size() - 2], "Thats your  3 of 3 Guarantee for 20 of 35 Draws");
+    for (const std::string &line : lines)
+        EXPECT_FALSE(line.ends_with("3 of 3 Guarantee")) << line;
+
+    const auto covered = drawCheckLines(request, {3, 11, 17, 50, 51, 52});
+    EXPECT_EQ(covered[covered.size() - 3], "Thats your  3 of 3 Guarantee for 20 of 35 Draws, "
+                                           "when 3 of your Numbers are Drawn");
+    EXPECT_EQ(covered[covered.size() - 2],
+              "This Draw: it is one the wheel covers, and At Least 1 Ticket has 3 Numbers");
+    const auto missed = drawCheckLines(request, {3, 11, 42, 50, 51, 52});
+    EXPECT_EQ(missed[missed.size() - 2],
+              "This Draw: it is not one the wheel covers: NO Ticket has 3 Numbers");
+    // A wheel that keeps its guarantee is reported as ever.
+    EXPECT_EQ(reportLines(reportRequestFor(designedWheelChoice(wheel, 35, 35), numbers)),
+              reportLines(reportRequestFor(designedWheelChoice(wheel), numbers)));
+}
 
 } // namespace
 } // namespace marlek

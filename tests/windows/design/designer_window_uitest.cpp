@@ -160,7 +160,7 @@ TEST_F(DesignerWindowTest, SaysWhatTheOwnTableHoldsAndStartsFromIt) {
     EXPECT_TRUE(readOut("lblResult").endsWith("This wheel is at the best known."));
 }
 
-TEST_F(DesignerWindowTest, ATicketBudgetBelowTheGuaranteeGivesItsCoverageAndNoPlay) {
+TEST_F(DesignerWindowTest, ATicketBudgetBelowTheGuaranteeGivesItsCoverageAndPlaysIt) {
     auto *budget = child<QSpinBox>("spnBudget");
     EXPECT_EQ(budget->value(), 0);
     EXPECT_EQ(budget->text(), "none"); // the designs above run with no budget
@@ -176,15 +176,29 @@ TEST_F(DesignerWindowTest, ATicketBudgetBelowTheGuaranteeGivesItsCoverageAndNoPl
         << result.toStdString();
     EXPECT_TRUE(child<QPushButton>("cmdSave")->isEnabled());
     auto *play = child<QPushButton>("cmdPlay");
-    EXPECT_FALSE(play->isEnabled());
-    EXPECT_TRUE(play->toolTip().contains("does not keep the guarantee"))
-        << play->toolTip().toStdString();
+    ASSERT_TRUE(play->isEnabled());
+    EXPECT_TRUE(play->toolTip().contains("share of draws")) << play->toolTip().toStdString();
+
+    // Its report states the coverage it has, and Check a Draw reads it.
+    click("cmdPlay");
+    auto *picker = designer->findChild<NumberPicker *>();
+    ASSERT_NE(picker, nullptr);
+    picker->Command1_Click(); // Yes: the numbers 1 to 7
+    DocumentWindow *doc = window.shownDocument();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->lines()[1], " $1  1 Tickets  7 Numbers  3 of 3 Guarantee for 10 of 35 Draws");
+    desktop.textAnswers.push_back(QStringLiteral("1 2 3 4 5"));
+    window.findChild<QAction *>(QStringLiteral("mnuEditCheckDraw"))->trigger();
+    ASSERT_NE(window.shownDocument(), doc);
+    const std::vector<std::string> check = window.shownDocument()->lines();
+    EXPECT_TRUE(check[check.size() - 2].starts_with("This Draw: it is one the wheel covers"))
+        << check[check.size() - 2];
 
     budget->setValue(0); // back to none: the next wheel keeps the guarantee and plays
     designSmallWheel();
     EXPECT_TRUE(meetsGuarantee(*designer->wheel()));
     EXPECT_TRUE(play->isEnabled());
-    EXPECT_FALSE(play->toolTip().contains("does not keep the guarantee"));
+    EXPECT_FALSE(play->toolTip().contains("share of draws"));
 }
 
 // No guarantee the fields allow is too large to count: more drawn than a ticket holds cannot be
@@ -325,14 +339,19 @@ TEST_F(DesignerWindowTest, KeyNumbersReachTheDesignAndTheReportOfThePlayedWheel)
     auto *picker = designer->findChild<NumberPicker *>();
     ASSERT_NE(picker, nullptr);
     picker->command3_Click(); // Random
+    // Before "Yes", the picker names the played number that becomes the key.
+    const std::string key = std::to_string(carried.picks[1]);
+    const QString surface = picker->findChild<QLabel *>("drawingSurface")->text();
+    EXPECT_TRUE(surface.section('\n', 0, 0)
+                    .endsWith(QString::fromStdString("   Key Number " + key + " on Every Ticket")))
+        << surface.toStdString();
     picker->Command1_Click(); // Yes
     DocumentWindow *doc = window.shownDocument();
     ASSERT_NE(doc, nullptr);
-    const std::string key = std::to_string(carried.picks[1]);
     const std::vector<std::string> lines = doc->lines();
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[lines.size() - 2],
-              "Key Number " + key + " is on Every Ticket: the Guarantee holds when it is Drawn");
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[lines.size() - 4],
+              "Pick Any 3 of the 8 Numbers you've Selected, Key Number " + key + " among them");
     for (std::size_t t = 0; t < wheel.tickets.size(); ++t)
         EXPECT_EQ(lines[7 + t].substr(22, 2), (key.size() == 1 ? "0" : "") + key) << lines[7 + t];
 }
