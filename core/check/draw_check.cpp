@@ -327,6 +327,9 @@ void DrawChecker::advanceLabel() {
 template <int Kind> int DrawChecker::hitsOf(const char *numbers, std::array<int, 6> &hit) const {
     unsigned wrong = 0;
     int hits = 0;
+    // Every number of the ticket, drawn or not, is looked for twice: a repeated number is refused
+    // whatever the draw.
+    std::array<std::uint64_t, kNumberTableSize / 64> seen{};
     for (int j = 0; j < Kind; ++j) {
         const char *at = numbers + 4 * j;
         const unsigned tens = static_cast<unsigned char>(at[0]) - unsigned{'0'};
@@ -336,13 +339,13 @@ template <int Kind> int DrawChecker::hitsOf(const char *numbers, std::array<int,
                  static_cast<unsigned>(!m_played[value]); // 0 is never played
         if (j > 0)
             wrong |= static_cast<unsigned>(at[-2] != ' ') | static_cast<unsigned>(at[-1] != ' ');
+        const std::uint64_t bit = std::uint64_t{1} << (value % 64);
+        std::uint64_t &word = seen[value / 64];
+        wrong |= static_cast<unsigned>((word & bit) != 0);
+        word |= bit;
         hit[static_cast<std::size_t>(hits)] = static_cast<int>(value);
         hits += m_drawn[value] ? 1 : 0;
     }
-    for (int a = 1; a < hits; ++a)
-        for (int b = 0; b < a; ++b)
-            wrong |= static_cast<unsigned>(hit[static_cast<std::size_t>(a)] ==
-                                           hit[static_cast<std::size_t>(b)]);
     return wrong ? -1 : hits;
 }
 

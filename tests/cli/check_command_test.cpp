@@ -211,5 +211,20 @@ TEST(CheckCommand, ReadsAReportFromAPipeOrAFifoOnce) {
         << cut.err;
 }
 
+// A ticket with a repeated number is refused whatever the draw, here with neither copy drawn.
+TEST(CheckCommand, RefusesATicketWithARepeatedNumberAlways) {
+    test::TempDir dir;
+    std::string bytes = savedWorkedExample();
+    const std::string ticket = "Lotto Ticket     1    03  11  17  25  33";
+    bytes.replace(bytes.find(ticket), ticket.size(), "Lotto Ticket     1    03  11  17  42  42");
+    test::writeFileBytes(dir / "report.txt", bytes);
+    const test::CliResult result = test::runCliProcess(
+        {"check", "--report", (dir / "report.txt").string(), "--draw", "3,11,17,25,33"},
+        dir.path());
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("line 8: ticket 1 holds 42 twice"), std::string::npos) << result.err;
+}
+
 } // namespace
 } // namespace marlek

@@ -321,6 +321,9 @@ INSTANTIATE_TEST_SUITE_P(
                      edited(8, "Lotto Ticket     7    03  11  25  33  40"), 9},
         BrokenReport{"a played number changed", edited(4, "  3  11  17  25  33  40  43"), 10},
         BrokenReport{"a played number doubled", edited(4, "  3  11  17  25  33  40  40"), 5},
+        // Refused whatever the draw: 42 is not drawn.
+        BrokenReport{"a ticket with a repeated number",
+                     edited(7, "Lotto Ticket     1    03  11  17  42  42"), 8},
         BrokenReport{"the ticket count changed",
                      edited(1, " $5  6 Tickets  7 Numbers  4 of 5 Guarantee"), 2},
         BrokenReport{"a tab in a line", edited(13, "Does this Wheel Work?\tIt's Easy to Prove."),
