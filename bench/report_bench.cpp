@@ -2,7 +2,6 @@
 // out, into a list as the document window collects them and into a sink that only counts bytes.
 
 #include "number_text.h"
-#include "shared_state.h"
 #include "wheel_report.h"
 
 #include <benchmark/benchmark.h>
@@ -12,26 +11,26 @@
 
 namespace {
 
-marlek::SharedState stateOf(int mode, int index, int numbers) {
-    marlek::SharedState state;
-    state.setStartupPicks();
-    state.wheelMode = static_cast<std::int16_t>(mode);
-    state.wheelIndex = static_cast<std::int16_t>(index);
-    state.pickCount = static_cast<std::int16_t>(numbers);
+marlek::ReportRequest requestOf(int mode, int index, int numbers) {
+    marlek::WheelChoice choice{static_cast<std::int16_t>(mode), static_cast<std::int16_t>(index),
+                               static_cast<std::int16_t>(numbers), 0, std::nullopt};
     if (mode == 7 || mode == 8)
-        state.ticketCount = static_cast<std::int32_t>(marlek::combinations(numbers, mode - 2));
-    return state;
+        choice = marlek::fullWheelChoice(mode - 2, numbers, -1);
+    std::vector<std::int16_t> picks;
+    for (int p = 1; p <= 50; ++p)
+        picks.push_back(static_cast<std::int16_t>(p));
+    return marlek::reportRequestFor(choice, picks);
 }
 
 // Arguments: mode, wheel index (modes 5 and 6), numbers (modes 7 and 8).
 void BM_ReportIntoList(benchmark::State &run) {
-    marlek::SharedState state =
-        stateOf(static_cast<int>(run.range(0)), static_cast<int>(run.range(1)),
-                static_cast<int>(run.range(2)));
+    const marlek::ReportRequest request =
+        requestOf(static_cast<int>(run.range(0)), static_cast<int>(run.range(1)),
+                  static_cast<int>(run.range(2)));
     std::size_t count = 0;
     for (auto _ : run) {
         std::vector<std::string> lines; // as the document window's list model holds them
-        marlek::writeReport(state, [&lines](std::string_view line) { lines.emplace_back(line); });
+        marlek::writeReport(request, [&lines](std::string_view line) { lines.emplace_back(line); });
         count = lines.size();
         benchmark::DoNotOptimize(lines.data());
     }
@@ -40,13 +39,13 @@ void BM_ReportIntoList(benchmark::State &run) {
 }
 
 void BM_ReportCountingBytes(benchmark::State &run) {
-    marlek::SharedState state =
-        stateOf(static_cast<int>(run.range(0)), static_cast<int>(run.range(1)),
-                static_cast<int>(run.range(2)));
+    const marlek::ReportRequest request =
+        requestOf(static_cast<int>(run.range(0)), static_cast<int>(run.range(1)),
+                  static_cast<int>(run.range(2)));
     std::size_t bytes = 0;
     for (auto _ : run) {
         bytes = 0;
-        marlek::writeReport(state, [&bytes](std::string_view line) { bytes += line.size() + 2; });
+        marlek::writeReport(request, [&bytes](std::string_view line) { bytes += line.size() + 2; });
         benchmark::DoNotOptimize(bytes);
     }
     run.SetBytesProcessed(run.iterations() * static_cast<std::int64_t>(bytes));

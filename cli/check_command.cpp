@@ -9,13 +9,14 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <fstream>
 #include <memory>
 
 namespace marlek::cli {
 namespace {
 
-struct CheckOptions : WheelChoice {
+struct CheckOptions : WheelOptions {
     std::string draw;
     std::string report;
 };
@@ -24,8 +25,9 @@ std::string quoted(const std::string &path) {
     return '"' + path + '"';
 }
 
-// Feeds a saved report to the checker line by line: CR LF or LF line ends, as the program writes
-// them, the last line included. Throws IoFailure when the file cannot be read.
+// Feeds a saved report to the checker line by line, reading the file once from its start to its
+// end, so a pipe, /dev/stdin or a FIFO is read like a file: CR LF or LF line ends, as the program
+// writes them, the last line included. Throws IoFailure when the file cannot be read.
 void feedReportFile(const std::string &path, DrawChecker &checker) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
@@ -48,6 +50,65 @@ void feedReportFile(const std::string &path, DrawChecker &checker) {
     checker.finish();
 }
 
+// The check's lines, held until the whole report was read, so a file that is not a whole report
+// writes nothing: in memory up to a limit, beyond it in a temporary file that goes with the
+// process (a full wheel's check can run to gigabytes).
+class HeldLines {
+public:
+    HeldLines() = default;
+    HeldLines(const HeldLines &) = delete;
+    HeldLines &operator=(const HeldLines &) = delete;
+    ~HeldLines() {
+        if (m_spill)
+            std::fclose(m_spill);
+    }
+
+    void add(std::string_view line) {
+        m_held.append(line);
+        m_held.push_back('\n');
+        if (m_held.size() >= kHeldInMemory)
+            spill();
+    }
+
+    void writeTo(Io &io) {
+        if (m_spill) {
+            spill();
+            std::rewind(m_spill);
+            std::array<char, 1 << 16> chunk{};
+            std::string pending;
+            std::size_t read = 0;
+            while ((read = std::fread(chunk.data(), 1, chunk.size(), m_spill)) > 0) {
+                pending.append(chunk.data(), read);
+                writeWholeLines(io, pending);
+            }
+            if (std::ferror(m_spill))
+                throw IoFailure("read back", "the check's temporary file", errno);
+        }
+        writeWholeLines(io, m_held);
+    }
+
+private:
+    static constexpr std::size_t kHeldInMemory = std::size_t{64} << 20;
+
+    void spill() {
+        if (!m_spill && !(m_spill = std::tmpfile()))
+            throw IoFailure("create", "a temporary file for the check", errno);
+        if (std::fwrite(m_held.data(), 1, m_held.size(), m_spill) != m_held.size())
+            throw IoFailure("write", "the check's temporary file", errno);
+        m_held.clear();
+    }
+    // Writes every line `text` holds whole and keeps the part after the last line end.
+    static void writeWholeLines(Io &io, std::string &text) {
+        std::size_t at = 0;
+        for (std::size_t end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
+            writeOutputLine(io, std::string_view(text).substr(at, end - at));
+        text.erase(0, at);
+    }
+
+    std::string m_held;
+    std::FILE *m_spill = nullptr;
+};
+
 void runCheck(const CheckOptions &options, const CLI::App &command, Io &io) {
     const bool fromFile = command.count("--report") > 0;
     if (fromFile && options.report.empty())
@@ -61,22 +122,21 @@ void runCheck(const CheckOptions &options, const CLI::App &command, Io &io) {
     const auto printLine = [&io](std::string_view line) { writeOutputLine(io, line); };
     try {
         if (!fromFile) {
-            const SharedState state = stateForChoice(options, command, "check");
+            const ReportRequest request = requestForOptions(options, command, "check");
             const std::vector<int> draw = parseDraw(options.draw, options.kind);
-            writeDrawCheck(reportRequestFrom(state), draw, printLine);
+            writeDrawCheck(request, draw, printLine);
             return;
         }
         const std::vector<int> draw = parseDraw(options.draw, 0);
-        // Read once without a word, so a file that is not a whole report writes nothing.
-        DrawChecker trial(draw, [](std::string_view) {});
-        feedReportFile(options.report, trial);
-        DrawChecker checker(draw, printLine);
+        HeldLines held;
+        DrawChecker checker(draw, [&held](std::string_view line) { held.add(line); });
         feedReportFile(options.report, checker);
+        held.writeTo(io);
     } catch (const DrawError &error) {
         throw UsageError("--draw: " + std::string(error.what()));
     } catch (const ReportLineError &error) {
-        throw UsageError(quoted(options.report) + " is not a report as this program saves it: " +
-                         error.what());
+        throw UsageError(quoted(options.report) +
+                         " is not a report as this program saves it: " + error.what());
     }
 }
 

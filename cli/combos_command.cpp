@@ -58,7 +58,6 @@ void runCombos(const CombosOptions &options, Io &io) {
     request.perFile = options.perFile;
     request.firstPath = options.out;
 
-    SharedState state;
     const ComboFilePlan plan = planComboFiles(request.kind, request.fieldSize, request.perFile);
     ProgressBar bar(io.err, plan.total);
     ComboProgress progress;
@@ -67,7 +66,7 @@ void runCombos(const CombosOptions &options, Io &io) {
     ComboOutcome outcome;
     {
         const StopSignalScope stopSignals;
-        outcome = runComboFiles(request, state, progress);
+        outcome = writeComboFiles(request, progress);
     }
     bar.clear();
 

@@ -5,9 +5,7 @@
 #include "wheel_choice.h"
 #include "wheel_input.h"
 
-#include "designed_report.h"
 #include "number_text.h"
-#include "shared_state.h"
 #include "wheel_report.h"
 
 #include <CLI/CLI.hpp>
@@ -18,19 +16,19 @@
 namespace marlek::cli {
 namespace {
 
-struct ReportOptions : WheelChoice {
+struct ReportOptions : WheelOptions {
     std::string out;
     std::string wheelFile;
 };
 
-SharedState stateFor(const ReportOptions &options, const CLI::App &command) {
+ReportRequest requestFor(const ReportOptions &options, const CLI::App &command) {
     if (command.count("--wheel") == 0 && command.count("--full") == 0)
         throw UsageError("report: give --wheel I (a catalogued wheel), --full N (every "
                          "combination of N numbers) or --wheel-file FILE (a designed wheel)");
-    SharedState state = stateForChoice(options, command, "report");
+    ReportRequest request = requestForOptions(options, command, "report");
     if (command.count("--out") > 0 && options.out.empty())
         throw UsageError("--out: the file name is empty");
-    return state;
+    return request;
 }
 
 // Writes the report's lines, given a sink, to standard output or all-or-nothing into --out.
@@ -62,11 +60,8 @@ void runWheelFileReport(const ReportOptions &options, const CLI::App &command, I
                          counted(wheel.kind, "number", "numbers") + " a ticket");
     if (command.count("--kind") > 0 && options.kind != wheel.kind)
         throw UsageError("--kind: the wheel file holds a Pick " + plain(wheel.kind) + " wheel");
-    std::vector<int> numbers(static_cast<std::size_t>(wheel.numbers));
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        numbers[i] = static_cast<int>(i) + 1;
-    if (command.count("--numbers") > 0)
-        numbers = parseNumberList(options.numbers, "--numbers", wheel.numbers, 1, 99);
+    // Cheap arguments first: the numbers and the --out name are checked before the proof.
+    const ReportRequest request = designedRequest(wheel, options, command);
     if (command.count("--out") > 0 && options.out.empty())
         throw UsageError("--out: the file name is empty");
     const int drawn = wheel.guarantee.drawn - wheel.keys;
@@ -83,19 +78,16 @@ void runWheelFileReport(const ReportOptions &options, const CLI::App &command, I
         }
         throwIfStopRequested();
     };
-    const auto writeReport = [&](const DesignedReportSink &sink) {
-        writeDesignedReport(wheel, numbers, sink);
-    };
     if (options.out.empty()) {
         prove(nullptr);
-        writeReport([&io](std::string_view line) { writeOutputLine(io, line); });
+        writeReport(request, [&io](std::string_view line) { writeOutputLine(io, line); });
         return;
     }
     const StopSignalScope stopSignals;
     try {
         AtomicOutputFile file(options.out);
         prove(&workCancelled());
-        writeReport([&file](std::string_view line) { file.writeLine(line); });
+        writeReport(request, [&file](std::string_view line) { file.writeLine(line); });
         file.commit();
     } catch (const StopRequested &stop) {
         throw Stopped("stopped by " + signalName(stop.signal()) + " before \"" + options.out +
@@ -111,8 +103,8 @@ void runReport(const ReportOptions &options, const CLI::App &command, Io &io) {
     }
     if (command.count("--kind") == 0)
         throw UsageError("--kind is required");
-    SharedState state = stateFor(options, command);
-    writeLines(options, io, [&state](const ReportSink &sink) { writeReport(state, sink); });
+    const ReportRequest request = requestFor(options, command);
+    writeLines(options, io, [&request](const ReportSink &sink) { writeReport(request, sink); });
 }
 
 } // namespace

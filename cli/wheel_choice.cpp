@@ -15,9 +15,23 @@ std::string indexesText(int kind) {
     return kind == 5 ? "0-14 and 25-33" : "0-14 and 25-37";
 }
 
+// --numbers, exactly `count` of them; without it 1 to `count`, also beyond the desktop's 50.
+std::vector<std::int16_t> numbersFor(const WheelOptions &options, const CLI::App &command,
+                                     int count) {
+    std::vector<std::int16_t> numbers;
+    if (!options.numbers.empty() || command.count("--numbers") > 0) {
+        for (const int number : parseNumberList(options.numbers, "--numbers", count, 1, 99))
+            numbers.push_back(static_cast<std::int16_t>(number));
+    } else {
+        for (int p = 1; p <= count; ++p)
+            numbers.push_back(static_cast<std::int16_t>(p));
+    }
+    return numbers;
+}
+
 } // namespace
 
-void addWheelChoiceOptions(CLI::App &command, WheelChoice &choice) {
+void addWheelChoiceOptions(CLI::App &command, WheelOptions &choice) {
     CLI::Option *wheel =
         command
             .add_option("--wheel", choice.wheel,
@@ -39,8 +53,8 @@ void addWheelChoiceOptions(CLI::App &command, WheelChoice &choice) {
         ->type_name("LIST");
 }
 
-SharedState stateForChoice(const WheelChoice &choice, const CLI::App &command,
-                           std::string_view commandName) {
+ReportRequest requestForOptions(const WheelOptions &options, const CLI::App &command,
+                                std::string_view commandName) {
     const bool catalogued = command.count("--wheel") > 0;
     const bool full = command.count("--full") > 0;
     if (!catalogued && !full)
@@ -48,36 +62,27 @@ SharedState stateForChoice(const WheelChoice &choice, const CLI::App &command,
                          ": give --wheel I (a catalogued wheel) or --full N (every "
                          "combination of N numbers)");
 
-    SharedState state;
-    for (int p = 1; p <= 60; ++p) // the default numbers are 1 to N, also beyond the desktop's 50
-        state.picks[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(p);
+    WheelChoice choice;
     if (catalogued) {
-        const std::optional<Wheel> wheel = findWheel(choice.kind, choice.wheel);
+        const std::optional<Wheel> wheel = findWheel(options.kind, options.wheel);
         if (!wheel)
-            throw UsageError("--wheel: Pick " + plain(choice.kind) + " has no wheel " +
-                             plain(choice.wheel) + " (its wheels are " +
-                             indexesText(choice.kind) + ")");
-        state.wheelMode = static_cast<std::int16_t>(choice.kind);
-        state.wheelIndex = static_cast<std::int16_t>(choice.wheel);
-        state.pickCount = static_cast<std::int16_t>(wheel->numbers);
-        state.ticketCount = wheel->tickets;
+            throw UsageError("--wheel: Pick " + plain(options.kind) + " has no wheel " +
+                             plain(options.wheel) + " (its wheels are " +
+                             indexesText(options.kind) + ")");
+        choice = cataloguedWheelChoice(options.kind, options.wheel, wheel->numbers, wheel->tickets);
     } else {
-        if (choice.full < choice.kind)
-            throw UsageError("--full: a full Pick " + plain(choice.kind) + " wheel needs " +
-                             plain(choice.kind) + " to 60 numbers, not " + plain(choice.full));
-        state.wheelMode = static_cast<std::int16_t>(choice.kind + 2);
-        state.wheelIndex = -1;
-        state.pickCount = static_cast<std::int16_t>(choice.full);
-        state.ticketCount = static_cast<std::int32_t>(combinations(choice.full, choice.kind));
+        if (options.full < options.kind)
+            throw UsageError("--full: a full Pick " + plain(options.kind) + " wheel needs " +
+                             plain(options.kind) + " to 60 numbers, not " + plain(options.full));
+        choice = fullWheelChoice(options.kind, options.full, -1);
     }
+    return reportRequestFor(choice, numbersFor(options, command, choice.pickCount));
+}
 
-    if (!choice.numbers.empty() || command.count("--numbers") > 0) {
-        const std::vector<int> numbers =
-            parseNumberList(choice.numbers, "--numbers", state.pickCount, 1, 99);
-        for (std::size_t i = 0; i < numbers.size(); ++i)
-            state.picks[i + 1] = static_cast<std::int16_t>(numbers[i]);
-    }
-    return state;
+ReportRequest designedRequest(const PlainWheel &wheel, const WheelOptions &options,
+                              const CLI::App &command) {
+    return reportRequestFor(designedWheelChoice(wheel),
+                            numbersFor(options, command, wheel.numbers));
 }
 
 } // namespace marlek::cli

@@ -1,8 +1,9 @@
 #pragma once
 // The wheel a command plays, as report and check take it: --kind with --wheel I (a catalogued
-// wheel) or --full N (every combination of N numbers), and --numbers.
+// wheel) or --full N (every combination of N numbers), and --numbers; or --wheel-file (a designed
+// wheel). The commands build the same ReportRequest the desktop program's number picker hands on.
 
-#include "shared_state.h"
+#include "report_request.h"
 
 #include <string>
 #include <string_view>
@@ -13,7 +14,7 @@ class App;
 
 namespace marlek::cli {
 
-struct WheelChoice {
+struct WheelOptions {
     int kind = 0;
     int wheel = -1;
     int full = 0;
@@ -21,12 +22,16 @@ struct WheelChoice {
 };
 
 // Adds --wheel, --full and --numbers (not --kind, which each command adds as it needs it).
-void addWheelChoiceOptions(CLI::App &command, WheelChoice &choice);
+void addWheelChoiceOptions(CLI::App &command, WheelOptions &options);
 
-// The shared state the desktop program would hold for that choice, checked before anything is
+// The request of that wheel over --numbers (1 to N when not given), checked before anything is
 // written. Throws UsageError; `commandName` begins the message when neither --wheel nor --full is
 // given.
-SharedState stateForChoice(const WheelChoice &choice, const CLI::App &command,
-                           std::string_view commandName);
+ReportRequest requestForOptions(const WheelOptions &options, const CLI::App &command,
+                                std::string_view commandName);
+
+// The request of a designed wheel over --numbers (1 to N when not given).
+ReportRequest designedRequest(const PlainWheel &wheel, const WheelOptions &options,
+                              const CLI::App &command);
 
 } // namespace marlek::cli

@@ -70,6 +70,40 @@ std::string ticketLabel(std::int64_t number, bool fullWheel) {
            plain(number) + "    ";
 }
 
+// " for 37,506 of 38,760 Draws" as the Check All line says it: "For 37,506 of the 38,760 ways, ".
+std::string coverageWays(std::string_view coverage) {
+    const std::size_t of = coverage.find(" of ");
+    const std::string_view covered = coverage.substr(5, of - 5);
+    const std::string_view all = coverage.substr(of + 4, coverage.size() - of - 4 - 6);
+    return "For " + std::string(covered) + " of the " + std::string(all) + " ways, ";
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// What is wrong with a typed word that is not plain digits, with an example of the kind's count.
+std::string notADrawnNumber(std::string_view word, int kind) {
+    const std::string shownWord = shown(word);
+    if (word.starts_with('-') && allDigits(word.substr(1)))
+        return shownWord + " is below 1: each drawn number is from 1 to " +
+               plain(kHighestDrawnNumber);
+    if (word.starts_with('+') && allDigits(word.substr(1)))
+        return shownWord + " has a sign: write the number alone, e.g. " +
+               std::string(word.substr(1));
+    if (const std::size_t point = word.find('.'); point != std::string_view::npos &&
+                                                  allDigits(word.substr(0, point)) &&
+                                                  allDigits(word.substr(point + 1)))
+        return shownWord + " has a decimal point: write whole numbers, e.g. " +
+               std::string(word.substr(0, point));
+    const std::string example = kind == 6 ? "3 11 17 25 33 40" : "3 11 17 25 33";
+    return shownWord +
+           " is not a whole number: give the drawn numbers separated by spaces or "
+           "commas, e.g. " +
+           example;
+}
+
 } // namespace
 
 // --- The draw -----------------------------------------------------------------------------------
@@ -89,13 +123,13 @@ std::vector<int> parseDraw(std::string_view text, int kind) {
         at = end;
 
         if (!std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            throw DrawError('"' + std::string(word) +
-                            "\" is not a whole number: give the drawn numbers separated by "
-                            "spaces or commas, e.g. 3 11 17 25 33");
+            throw DrawError(notADrawnNumber(word, kind));
         const std::size_t significant = std::min(word.find_first_not_of('0'), word.size());
         if (word.size() - significant > 2 || std::stoi(std::string(word)) == 0)
-            throw DrawError(std::string(word) + " is not a lotto number: each drawn number is "
-                                                "from 1 to " + plain(kHighestDrawnNumber));
+            throw DrawError(std::string(word) +
+                            " is not a lotto number: each drawn number is "
+                            "from 1 to " +
+                            plain(kHighestDrawnNumber));
         const int number = std::stoi(std::string(word));
         if (std::find(draw.begin(), draw.end(), number) != draw.end())
             throw DrawError(plain(number) + " is given twice: the drawn numbers are all different");
@@ -125,8 +159,10 @@ DrawChecker::DrawChecker(std::vector<int> draw, ReportSink sink)
     : m_draw(std::move(draw)), m_sink(std::move(sink)) {
     for (int number : m_draw) {
         if (number < 1 || number > kHighestDrawnNumber)
-            throw DrawError(plain(number) + " is not a lotto number: each drawn number is from 1 "
-                                            "to " + plain(kHighestDrawnNumber));
+            throw DrawError(plain(number) +
+                            " is not a lotto number: each drawn number is from 1 "
+                            "to " +
+                            plain(kHighestDrawnNumber));
         m_drawn[static_cast<std::size_t>(number)] = true;
     }
 }
@@ -176,8 +212,8 @@ void DrawChecker::feed(std::string_view line) {
     case Expect::CheckAll:
         return readCheckAll(line);
     case Expect::ThatsYour:
-        return expectExactly(line, "Thats your " + m_guarantee + " Guarantee",
-                             Expect::KeysOrGoodLuck);
+        return expectExactly(line, "Thats your " + m_guarantee + " Guarantee" + m_coverage,
+                             m_keyCount > 0 ? Expect::GoodLuck : Expect::KeysOrGoodLuck);
     case Expect::KeysOrGoodLuck:
         if (line.starts_with("Key Number"))
             return readKeyNumbers(line);
@@ -218,7 +254,17 @@ void DrawChecker::readHeader(std::string_view line) {
     constexpr std::string_view kEnd = " Guarantee";
     if (!cursor.literal(" $") || !cursor.number(tickets) || !cursor.literal("  ") ||
         !cursor.number(again) || again != tickets || !cursor.literal(" Tickets  ") ||
-        !cursor.number(numbers) || !cursor.literal(" Numbers ") || !cursor.rest.ends_with(kEnd))
+        !cursor.number(numbers) || !cursor.literal(" Numbers "))
+        refuse(shown(line) + " is not the report's line \" $T  T Tickets  N Numbers ... "
+                             "Guarantee\"");
+    // A wheel short of its guarantee says the draws it keeps it for: " for 37,506 of 38,760 Draws".
+    if (const std::size_t coverage = cursor.rest.rfind(" Guarantee for ");
+        coverage != std::string_view::npos && cursor.rest.ends_with(" Draws") &&
+        cursor.rest.find(" of ", coverage) != std::string_view::npos) {
+        m_coverage = std::string(cursor.rest.substr(coverage + kEnd.size()));
+        cursor.rest = cursor.rest.substr(0, coverage + kEnd.size());
+    }
+    if (!cursor.rest.ends_with(kEnd))
         refuse(shown(line) + " is not the report's line \" $T  T Tickets  N Numbers ... "
                              "Guarantee\"");
     m_ticketCount = tickets;
@@ -278,10 +324,12 @@ void DrawChecker::advanceLabel() {
 // The drawn numbers of a ticket's `Kind` numbers ("03  11  17  25  33"), into `hit`; -1 when any of
 // them is not a played number written 01 to 99, or one is drawn twice. Millions of tickets pass
 // here: everything is checked at once, without a branch per number.
-template <int Kind>
-int DrawChecker::hitsOf(const char *numbers, std::array<int, 6> &hit) const {
+template <int Kind> int DrawChecker::hitsOf(const char *numbers, std::array<int, 6> &hit) const {
     unsigned wrong = 0;
     int hits = 0;
+    // Every number of the ticket, drawn or not, is looked for twice: a repeated number is refused
+    // whatever the draw.
+    std::array<std::uint64_t, kNumberTableSize / 64> seen{};
     for (int j = 0; j < Kind; ++j) {
         const char *at = numbers + 4 * j;
         const unsigned tens = static_cast<unsigned char>(at[0]) - unsigned{'0'};
@@ -291,13 +339,13 @@ int DrawChecker::hitsOf(const char *numbers, std::array<int, 6> &hit) const {
                  static_cast<unsigned>(!m_played[value]); // 0 is never played
         if (j > 0)
             wrong |= static_cast<unsigned>(at[-2] != ' ') | static_cast<unsigned>(at[-1] != ' ');
+        const std::uint64_t bit = std::uint64_t{1} << (value % 64);
+        std::uint64_t &word = seen[value / 64];
+        wrong |= static_cast<unsigned>((word & bit) != 0);
+        word |= bit;
         hit[static_cast<std::size_t>(hits)] = static_cast<int>(value);
         hits += m_drawn[value] ? 1 : 0;
     }
-    for (int a = 1; a < hits; ++a)
-        for (int b = 0; b < a; ++b)
-            wrong |= static_cast<unsigned>(hit[static_cast<std::size_t>(a)] ==
-                                           hit[static_cast<std::size_t>(b)]);
     return wrong ? -1 : hits;
 }
 
@@ -376,10 +424,19 @@ void DrawChecker::readPickAny(std::string_view line) {
     Cursor cursor{line};
     std::int64_t condition = 0;
     if (!cursor.literal("Pick Any ") || !cursor.number(condition) || condition < 1 ||
-        condition > m_kind || !cursor.literal(" of the " + m_numbers + " Numbers you've Selected") ||
-        !cursor.atEnd())
+        condition > m_kind || !cursor.literal(" of the " + m_numbers + " Numbers you've Selected"))
         refuse(shown(line) + " where the report has \"Pick Any M of the " + m_numbers +
                " Numbers you've Selected\" (M from 1 to " + plain(m_kind) + ")");
+    // A key wheel says its keys in the same line: ", Key Numbers 7 12 among them".
+    if (!cursor.atEnd()) {
+        const bool one = !cursor.rest.starts_with(", Key Numbers ");
+        if (!cursor.literal(one ? ", Key Number" : ", Key Numbers"))
+            refuse(shown(line) + " where the report has \"Pick Any M of the " + m_numbers +
+                   " Numbers you've Selected\", its key numbers after a comma");
+        readKeys(cursor.rest, line);
+        if (!cursor.literal(" among them") || !cursor.atEnd() || (one && m_keyCount > 1))
+            refuse(shown(line) + " does not end in \"among them\" after its key numbers");
+    }
     m_condition = static_cast<int>(condition);
     m_expect = Expect::CheckAll;
 }
@@ -388,7 +445,9 @@ void DrawChecker::readPickAny(std::string_view line) {
 void DrawChecker::readCheckAll(std::string_view line) {
     Cursor cursor{line};
     std::int64_t matches = 0;
-    if (!cursor.literal("Check All  " + m_tickets + " Tickets. At Least 1 Ticket will have ") ||
+    const std::string ways = m_coverage.empty() ? std::string() : coverageWays(m_coverage);
+    if (!cursor.literal("Check All  " + m_tickets + " Tickets. " + ways +
+                        "At Least 1 Ticket will have ") ||
         !cursor.number(matches) || !cursor.literal(" Numbers") || !cursor.atEnd())
         refuse(shown(line) + " where the report has \"Check All  " + m_tickets +
                " Tickets. At Least 1 Ticket will have M Numbers\"");
@@ -402,28 +461,32 @@ void DrawChecker::readKeyNumbers(std::string_view line) {
     Cursor cursor{line};
     const bool one = !line.starts_with("Key Numbers ");
     cursor.literal(one ? "Key Number" : "Key Numbers");
-    std::string keys;
-    int count = 0;
-    bool drawn = true;
+    readKeys(cursor.rest, line);
+    const std::string_view end =
+        one ? " is on Every Ticket: the Guarantee holds when it is Drawn"
+            : " are on Every Ticket: the Guarantee holds when All of them are Drawn";
+    if ((one && m_keyCount > 1) || !cursor.literal(end) || !cursor.atEnd())
+        refuse(shown(line) + " where the report has \"Key Numbers ... are on Every Ticket: the "
+                             "Guarantee holds when All of them are Drawn\" or \"Good Luck in "
+                             "All your Lotto Pursuits\"");
+    m_expect = Expect::GoodLuck;
+}
+
+// The key numbers " 7 12" at the start of `rest`, each one of the numbers played; `rest` is left
+// at the space before the next word.
+void DrawChecker::readKeys(std::string_view &rest, std::string_view line) {
+    Cursor cursor{rest};
     std::int64_t number = 0;
     while (cursor.literal(" ") && cursor.number(number)) {
         if (number > kHighestDrawnNumber || !m_played[static_cast<std::size_t>(number)])
             refuse(plain(number) + " is a key number, but not one of the numbers played");
-        keys += " " + plain(number);
-        ++count;
-        drawn = drawn && m_drawn[static_cast<std::size_t>(number)];
+        m_keyNumbers += " " + plain(number);
+        ++m_keyCount;
+        m_keysDrawn = m_keysDrawn && m_drawn[static_cast<std::size_t>(number)];
+        rest = cursor.rest;
     }
-    const std::string_view end =
-        one ? "is on Every Ticket: the Guarantee holds when it is Drawn"
-            : "are on Every Ticket: the Guarantee holds when All of them are Drawn";
-    if (count == 0 || (one && count > 1) || !cursor.literal(end) || !cursor.atEnd())
-        refuse(shown(line) + " where the report has \"Key Numbers ... are on Every Ticket: the "
-                             "Guarantee holds when All of them are Drawn\" or \"Good Luck in "
-                             "All your Lotto Pursuits\"");
-    m_keyNumbers = keys;
-    m_keyCount = count;
-    m_keysDrawn = drawn;
-    m_expect = Expect::GoodLuck;
+    if (m_keyCount == 0)
+        refuse(shown(line) + " names no key number");
 }
 
 void DrawChecker::finish() {
@@ -446,8 +509,8 @@ void DrawChecker::writeSummary() {
         m_sink("Your best Ticket has " + countOf(m_bestHits, "Hit", "Hits"));
     m_sink("Your " + m_numbers + " Numbers hold " + plain(m_playedDrawn) + " of the " +
            plain(static_cast<std::int64_t>(m_draw.size())) + " Drawn");
-    std::string condition = "Thats your " + m_guarantee + " Guarantee, when " + plain(m_condition) +
-                            " of your Numbers are Drawn";
+    std::string condition = "Thats your " + m_guarantee + " Guarantee" + m_coverage + ", when " +
+                            plain(m_condition) + " of your Numbers are Drawn";
     if (m_keyCount > 0)
         condition += std::string(m_keyCount == 1 ? ", Key Number" : ", Key Numbers") +
                      m_keyNumbers + " among them";
@@ -455,6 +518,10 @@ void DrawChecker::writeSummary() {
     const std::string promised = plain(m_matchCount) + " Numbers";
     if (m_playedDrawn < m_condition || !m_keysDrawn)
         m_sink("This Draw: it does not apply");
+    else if (!m_coverage.empty())
+        m_sink(m_bestHits >= m_matchCount
+                   ? "This Draw: it is one the wheel covers, and At Least 1 Ticket has " + promised
+                   : "This Draw: it is not one the wheel covers: NO Ticket has " + promised);
     else if (m_bestHits >= m_matchCount)
         m_sink("This Draw: it applies, and At Least 1 Ticket has " + promised);
     else
@@ -477,7 +544,7 @@ std::vector<std::string> drawCheckLines(const ReportRequest &request,
 }
 
 std::string drawPrompt(const ReportRequest &request) {
-    const int kind = lottoKindOfMode(request.wheelMode);
+    const int kind = lottoKindOfMode(request.wheel.wheelMode);
     return "Type the " + plain(kind) + " numbers drawn, each from 1 to " +
            plain(kHighestDrawnNumber) + ", separated by spaces or commas.\n" +
            "They are checked against the tickets of this report:\n" + documentCaption(request);
@@ -500,8 +567,8 @@ std::string noWheelToCheckMessage() {
 }
 
 std::string drawRefusedMessage(std::string_view reason) {
-    return "This draw cannot be checked: " + std::string(reason) + ".\nCorrect the numbers and "
-           "press OK again.";
+    return "This draw cannot be checked: " + std::string(reason) +
+           ".\nPress Try Again to correct the numbers, or Cancel to check no draw.";
 }
 
 std::string checkFailedMessage(std::string_view reason) {

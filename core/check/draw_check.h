@@ -57,9 +57,22 @@ public:
 
 private:
     enum class Expect {
-        Title, Header, BlankAfterHeader, NumbersHeading, Numbers, BlankAfterNumbers, PlayThese,
-        Tickets, BlankAfterCost, DoesItWork, PickAny, CheckAll, ThatsYour, KeysOrGoodLuck,
-        GoodLuck, End,
+        Title,
+        Header,
+        BlankAfterHeader,
+        NumbersHeading,
+        Numbers,
+        BlankAfterNumbers,
+        PlayThese,
+        Tickets,
+        BlankAfterCost,
+        DoesItWork,
+        PickAny,
+        CheckAll,
+        ThatsYour,
+        KeysOrGoodLuck,
+        GoodLuck,
+        End,
     };
 
     [[noreturn]] void refuse(const std::string &reason) const;
@@ -73,6 +86,7 @@ private:
     void readPickAny(std::string_view line);
     void readCheckAll(std::string_view line);
     void readKeyNumbers(std::string_view line);
+    void readKeys(std::string_view &rest, std::string_view line);
     void expectExactly(std::string_view line, std::string_view wanted, Expect next);
     void writeSummary();
 
@@ -87,18 +101,19 @@ private:
     std::int64_t m_lineNumber = 0;
 
     // What the report has said so far.
-    int m_kind = 0;                 // 5 or 6 from the title
+    int m_kind = 0; // 5 or 6 from the title
     std::string m_title;
-    std::string m_tickets;          // T and N as the report writes them
+    std::string m_tickets; // T and N as the report writes them
     std::int64_t m_ticketCount = 0;
     std::string m_numbers;
     std::int64_t m_numberCount = 0;
-    std::string m_guarantee;        // the label, leading spaces included
+    std::string m_guarantee; // the label, leading spaces included
     std::array<bool, kNumberTableSize> m_played{};
-    int m_playedDrawn = 0;          // m: the player's numbers that were drawn
-    int m_condition = 0;            // numbers drawn among the player's that the guarantee needs
-    std::int64_t m_matchCount = 0;  // hits the guarantee promises then
-    std::string m_keyNumbers;       // " 7 12": numbers the guarantee needs drawn too, if any
+    int m_playedDrawn = 0;         // m: the player's numbers that were drawn
+    int m_condition = 0;           // numbers drawn among the player's that the guarantee needs
+    std::int64_t m_matchCount = 0; // hits the guarantee promises then
+    std::string m_coverage;        // " for 37,506 of 38,760 Draws": a wheel short of its guarantee
+    std::string m_keyNumbers;      // " 7 12": numbers the guarantee needs drawn too, if any
     int m_keyCount = 0;
     bool m_keysDrawn = true;
 

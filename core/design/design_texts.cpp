@@ -113,7 +113,9 @@ std::string coverageText(const DesignResult &result) {
 
 std::string designResultText(const DesignResult &result) {
     if (!result.wheel)
-        return "Stopped after " + elapsedText(result.elapsed) + ", before a wheel was found.";
+        return "Stopped after " + elapsedText(result.elapsed) +
+               ", before a wheel was found. Give the search more time, or ask for fewer numbers "
+               "or fewer drawn, and press Design again.";
     const PlainWheel &wheel = *result.wheel;
     const bool keeps = result.keepsGuarantee();
     const std::string found = (result.cancelled ? "Stopped early. " : "") +
@@ -156,6 +158,27 @@ std::string keyConditionText(int keys) {
         return "Key number 1 is in every ticket: the guarantee holds when it is drawn." + played;
     return "Key numbers " + keyNumbersText(keys) +
            " are in every ticket: the guarantee holds when all of them are drawn." + played;
+}
+
+std::string outOfRangeText(int typed, int low, int high, int kept) {
+    return std::to_string(typed) + " is out of range: this field takes " + std::to_string(low) +
+           " to " + std::to_string(high) + "; it keeps " + std::to_string(kept) +
+           " when you leave it.";
+}
+
+std::string drawnAboveTicketText(int typed, int kind, int kept) {
+    return std::to_string(typed) + " drawn is more than the " + std::to_string(kind) +
+           " numbers on a Pick " + std::to_string(kind) + " ticket: no ticket can hold them, so " +
+           "a guarantee counts at most " + std::to_string(kind) + " drawn; the field keeps " +
+           std::to_string(kept) + " when you leave it.";
+}
+
+std::string staleDesignText(const PlainWheel &wheel) {
+    return "The fields changed since this wheel was designed for Pick " +
+           std::to_string(wheel.kind) + ", " + std::to_string(wheel.numbers) + " numbers, " +
+           guaranteeText(wheel.guarantee) +
+           (wheel.keys > 0 ? ", " + std::to_string(wheel.keys) + " key numbers" : "") +
+           ": press Design for the fields as they are, or set them back to save or play it.";
 }
 
 } // namespace marlek

@@ -55,4 +55,12 @@ std::string lowerBoundText(const DesignResult &result);
 // what the keys mean, and it is compared as the wheel without them.
 std::string designResultText(const DesignResult &result);
 
+// Said where a value outside a field's range is typed: "60 is out of range: this field takes 6 to
+// 49; it keeps 20 when you leave it." A count drawn above the ticket's size says why it cannot be.
+std::string outOfRangeText(int typed, int low, int high, int kept);
+std::string drawnAboveTicketText(int typed, int kind, int kept);
+
+// Said when the fields no longer ask for the wheel shown: Save and Play wait for Design.
+std::string staleDesignText(const PlainWheel &wheel);
+
 } // namespace marlek

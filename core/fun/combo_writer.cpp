@@ -261,24 +261,6 @@ std::string savedFilesMessage(const std::string &firstPath, std::int64_t fileCou
     return text;
 }
 
-void setPicksOneToSixty(SharedState &state) {
-    for (int j = 1; j <= 60; ++j)
-        state.picks[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(j);
-}
-
-void beginComboRun(SharedState &state, const ComboRequest &request) {
-    setPicksOneToSixty(state);
-    state.matchCount = static_cast<std::int16_t>(request.kind);
-    state.copyText.clear();
-    state.genFieldSize = request.fieldSize;
-    state.genCombos = static_cast<double>(combinations(request.fieldSize, request.kind));
-    state.counter = 1;
-}
-
-void endComboRun(SharedState &state, const ComboOutcome &outcome) {
-    state.counter = static_cast<std::int32_t>(outcome.ticketsWritten + 1);
-}
-
 namespace {
 
 // Puts the renames of a run's finished files on disk: the first file's folder (a followed link
@@ -417,14 +399,6 @@ ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &p
     outcome.ticketsWritten = plan.total;
     if (progress)
         progress(plan.total);
-    return outcome;
-}
-
-ComboOutcome runComboFiles(const ComboRequest &request, SharedState &state,
-                           const ComboProgress &progress) {
-    beginComboRun(state, request);
-    ComboOutcome outcome = writeComboFiles(request, progress);
-    endComboRun(state, outcome);
     return outcome;
 }
 

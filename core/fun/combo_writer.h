@@ -9,8 +9,6 @@
 // through one large buffer and never held in memory; progress reaches the caller a few dozen times
 // a second at most.
 
-#include "shared_state.h"
-
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -82,17 +80,7 @@ using ComboProgress = std::function<void(std::int64_t ticketsWritten)>;
 // The shortest time between two progress calls (the last call, with the total, always comes).
 inline constexpr std::chrono::milliseconds kProgressInterval{40};
 
-// The numbers a run plays are always 1 to 60: picks 1..60 hold 1..60. A window sets them before
-// its save dialog, so a cancelled dialog leaves them set too.
-void setPicksOneToSixty(SharedState &state);
-
-// What a run leaves in the shared state before its first file: picks 1..60 hold 1..60,
-// matchCount = k, copyText empty, genFieldSize = n, genCombos = T, counter = 1.
-void beginComboRun(SharedState &state, const ComboRequest &request);
-// After the run: counter = the next ticket number (T + 1 after a complete run).
-void endComboRun(SharedState &state, const ComboOutcome &outcome);
-
-// Writes the files. Touches no shared state, so it may run on a worker thread. Every file is
+// Writes the files. Touches nothing but the files, so it may run on a worker thread. Every file is
 // written under a temporary name and put in place only when complete (file_output.h). The run
 // takes a lock on the folder of the numbered files, and is refused before anything is written when
 // another run holds it, when the first path is one of the numbered files, or when it is a device
@@ -103,10 +91,6 @@ void endComboRun(SharedState &state, const ComboOutcome &outcome);
 // reason.
 ComboOutcome writeComboFiles(const ComboRequest &request, const ComboProgress &progress = {},
                              std::chrono::milliseconds progressInterval = kProgressInterval);
-
-// beginComboRun, writeComboFiles and endComboRun in one call, for callers on one thread.
-ComboOutcome runComboFiles(const ComboRequest &request, SharedState &state,
-                           const ComboProgress &progress = {});
 
 // What a failed run kept: "no file of this run was saved", "the file saved before it is kept" or
 // "the N files saved before it are kept".

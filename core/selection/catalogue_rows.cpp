@@ -289,27 +289,24 @@ std::optional<CatalogueOrder> orderOfName(std::string_view name) {
     return std::nullopt;
 }
 
-NextWindow chooseWheel(SharedState &state, int kind, int code) {
+CatalogueChoice chooseWheel(int kind, int code) {
     if (kind != 5 && kind != 6)
-        return NextWindow::None;
+        return {};
     if (code == kGeneratorCode)
-        return NextWindow::Generator;
+        return {NextWindow::Generator, {}};
     const CatalogueRow *row = rowOfCode(kind, code);
     if (!row)
-        return NextWindow::None;
-    if (isTableWheelCode(kind, code)) {
-        state.wheelIndex = static_cast<std::int16_t>(code);
-    } else if (isFullWheelCode(code)) {
-        // A full Pick 5 wheel leaves wheelIndex as it was; a full Pick 6 wheel records N there.
-        state.wheelMode = kind == 5 ? 7 : 8;
-        if (kind == 6)
-            state.wheelIndex = row->numbers;
-    } else {
-        return NextWindow::None;
-    }
-    state.pickCount = row->numbers;
-    state.ticketCount = row->tickets;
-    return NextWindow::NumberPicker;
+        return {};
+    if (isTableWheelCode(kind, code))
+        return {NextWindow::NumberPicker,
+                cataloguedWheelChoice(kind, code, row->numbers, row->tickets)};
+    if (!isFullWheelCode(code))
+        return {};
+    // A full Pick 6 wheel records N as its index; a full Pick 5 wheel records none.
+    WheelChoice full = fullWheelChoice(
+        kind, row->numbers, kind == 6 ? std::optional<std::int16_t>(row->numbers) : std::nullopt);
+    full.ticketCount = row->tickets;
+    return {NextWindow::NumberPicker, full};
 }
 
 std::string_view catalogueCaption(int kind) {

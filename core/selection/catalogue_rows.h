@@ -1,9 +1,9 @@
 #pragma once
 // The rows of the Pick 5 and Pick 6 wheel catalogues: fixed texts with the wheel code they stand
-// for, in each order the catalogues can show, and what choosing a code does to the shared state.
-// The windows and the command-line tool read the same rows.
+// for, in each order the catalogues can show, and the wheel choosing a code hands on. The windows
+// and the command-line tool read the same rows.
 
-#include "shared_state.h"
+#include "report_request.h"
 
 #include <cstdint>
 #include <optional>
@@ -41,10 +41,16 @@ inline constexpr std::int32_t kGeneratorCode = 21;
 // What follows a choice in the catalogue.
 enum class NextWindow { None, NumberPicker, Generator };
 
-// A choice of the code in the kind's catalogue: writes the wheel into the state (wheelIndex,
-// pickCount and ticketCount; wheelMode 7 or 8 for a wheel of every combination that the report
-// builds) and says which window comes next. Codes that name nothing change nothing.
-NextWindow chooseWheel(SharedState &state, int kind, int code);
+struct CatalogueChoice {
+    NextWindow next = NextWindow::None;
+    // The wheel the number picker plays: a table wheel with the row's N and T, or (mode 7 or 8) a
+    // wheel of every combination that the report builds.
+    WheelChoice wheel;
+};
+
+// A choice of the code in the kind's catalogue: the window that comes next and the wheel it plays.
+// Codes that name nothing lead nowhere.
+CatalogueChoice chooseWheel(int kind, int code);
 
 // Texts of the catalogue windows.
 inline constexpr std::string_view kCatalogueHeading =

@@ -13,10 +13,10 @@ std::string spaced(std::int64_t value) {
 
 } // namespace
 
-std::string pickerCaption(const SharedState &state) {
-    const int kind = lottoKindOfMode(state.wheelMode);
+std::string pickerCaption(const WheelChoice &choice) {
+    const int kind = lottoKindOfMode(choice.wheelMode);
     return "Pick " + (kind ? plain(kind) : std::string()) + " Wheels        Pick " +
-           plain(state.pickCount) + "  Numbers " + plain(state.ticketCount) + " Tickets";
+           plain(choice.pickCount) + "  Numbers " + plain(choice.ticketCount) + " Tickets";
 }
 
 std::string randomToolTip(int count) {
@@ -58,6 +58,16 @@ std::string chooseYesToolTip(int count, int checked) {
 
 std::string chooseToolTip(int count) {
     return "Check your own " + plain(count) + " Numbers";
+}
+
+std::string keyNumbersNote(std::span<const std::int16_t> played, int keys) {
+    if (keys <= 0 || static_cast<std::size_t>(keys) > played.size())
+        return {};
+    std::string numbers;
+    for (int k = 0; k < keys; ++k)
+        numbers += " " + plain(played[static_cast<std::size_t>(k)]);
+    return std::string(keys == 1 ? "   Key Number" : "   Key Numbers") + numbers +
+           " on Every Ticket";
 }
 
 bool fieldLabelFollowsChange(int value, int count) {

@@ -1,7 +1,7 @@
 #pragma once
-// Texts of the number picker, built from the shared state and the draw.
+// Texts of the number picker, built from the wheel it plays and the draw.
 
-#include "shared_state.h"
+#include "report_request.h"
 
 #include <span>
 #include <string>
@@ -9,7 +9,7 @@
 namespace marlek {
 
 // "Pick 5 Wheels        Pick 10  Numbers 4 Tickets"; the kind is left out for an unknown mode.
-std::string pickerCaption(const SharedState &state);
+std::string pickerCaption(const WheelChoice &choice);
 
 // Tool tips of "Random" and "Yes".
 std::string randomToolTip(int count);
@@ -34,6 +34,10 @@ std::string chooseHeading(int count, int checked);
 std::string chooseYesToolTip(int count, int checked);
 // Tool tip of "Choose".
 std::string chooseToolTip(int count);
+
+// What a key wheel's picker adds to the draw's heading, naming the played numbers that become the
+// keys (the first `keys` of them): "   Key Number 2 on Every Ticket"; nothing without keys.
+std::string keyNumbersNote(std::span<const std::int16_t> played, int keys);
 
 // The message when a wheel has more numbers than a draw can serve.
 std::string tooManyNumbersMessage(int count);

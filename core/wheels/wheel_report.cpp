@@ -6,15 +6,15 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <optional>
 
 namespace marlek {
 namespace {
 
-constexpr int kPicksLast = static_cast<int>(std::tuple_size_v<decltype(SharedState::picks)>) - 1;
-constexpr std::int64_t kWheelNumbersSize =
-    static_cast<std::int64_t>(std::tuple_size_v<decltype(SharedState::wheelNumbers)>);
+// A catalogued mode whose index names no table wheel prints the tickets the last table wheel left
+// in a store of this many positions. No report here leaves any (a document keeps its request), so
+// the store is as a run starts it: every number 00.
+constexpr std::int64_t kLeftoverTicketPositions = 5001;
 
 // The "00" text of one number, kept beside the line buffer so no ticket line allocates.
 struct NumberText {
@@ -47,10 +47,10 @@ bool isCatalogued(int mode) {
 }
 
 // The table wheel a request names, if any: modes 5 and 6 only.
-std::optional<Wheel> tableWheelOf(const ReportRequest &request) {
-    if (!isCatalogued(request.wheelMode))
+std::optional<Wheel> tableWheelOf(const WheelChoice &choice) {
+    if (!isCatalogued(choice.wheelMode) || choice.designedWheel || !choice.wheelIndex)
         return std::nullopt;
-    return findWheel(request.wheelMode, request.wheelIndex);
+    return findWheel(choice.wheelMode, *choice.wheelIndex);
 }
 
 // The figures the report prints: those of the designed wheel or the table wheel when the request
@@ -65,13 +65,14 @@ struct ReportFigures {
 };
 
 ReportFigures figuresOf(const ReportRequest &request) {
+    const WheelChoice &choice = request.wheel;
     ReportFigures figures{
-        tableWheelOf(request), request.pickCount, request.ticketCount, request.matchCount, {}, 0};
-    const int mode = request.wheelMode;
+        tableWheelOf(choice), choice.pickCount, choice.ticketCount, request.matchCount, {}, 0};
+    const int mode = choice.wheelMode;
     if (mode >= 5 && mode <= 8)
         figures.drawn = lottoKindOfMode(mode);
-    if (request.designedWheel) {
-        const PlainWheel &designed = *request.designedWheel;
+    if (choice.designedWheel) {
+        const PlainWheel &designed = *choice.designedWheel;
         figures.wheel.reset();
         figures.pickCount = static_cast<std::int16_t>(designed.numbers);
         figures.ticketCount = static_cast<std::int32_t>(designed.tickets.size());
@@ -94,7 +95,7 @@ ReportFigures figuresOf(const ReportRequest &request) {
 }
 
 // The player's number at position p (from 1); positions the request does not hold are 0, as the
-// shared state's untouched positions are.
+// player's untouched numbers are at start-up.
 std::int16_t numberAt(const ReportRequest &request, int position) {
     const auto index = static_cast<std::size_t>(position - 1);
     return position >= 1 && index < request.numbers.size() ? request.numbers[index] : 0;
@@ -102,7 +103,7 @@ std::int16_t numberAt(const ReportRequest &request, int position) {
 
 // How many of the player's numbers the numbers line and a full wheel use.
 int readableCount(int pickCount) {
-    return std::clamp(pickCount, 0, kPicksLast);
+    return std::clamp(pickCount, 0, kMostPlayerNumbers);
 }
 
 // One ticket line: "Lotto Ticket", its number and the numbers put in, into the reused buffer.
@@ -121,14 +122,14 @@ void writeTicketLine(std::int64_t ticketNumber, int kind, ValueAt valueAt, std::
 }
 
 // The ticket lines of a catalogued wheel: the table wheel's tickets with the player's numbers put
-// in, or the tickets the last table wheel left. A ticketCount left over from a large full wheel
-// (with an index that names no wheel) would need more tickets than were left: only those left are
-// written.
+// in, or the tickets the last table wheel left. A ticket count left over from a large full wheel
+// (with an index that names no wheel) would need more tickets than the store holds: only those it
+// holds are written.
 void writeCataloguedTickets(const ReportRequest &request, const ReportFigures &figures, int kind,
                             const ReportSink &sink) {
     const std::int64_t available =
         figures.wheel ? static_cast<std::int64_t>(figures.wheel->positions.size()) / kind
-                      : static_cast<std::int64_t>(request.leftoverTickets.size()) / kind;
+                      : kLeftoverTicketPositions / kind;
     const std::int64_t tickets = std::clamp<std::int64_t>(figures.ticketCount, 0, available);
     std::string line;
     line.reserve(64);
@@ -137,8 +138,7 @@ void writeCataloguedTickets(const ReportRequest &request, const ReportFigures &f
             t + 1, kind,
             [&](int j) -> int {
                 const auto at = static_cast<std::size_t>(t * kind + j);
-                return figures.wheel ? numberAt(request, figures.wheel->positions[at])
-                                     : request.leftoverTickets[at];
+                return figures.wheel ? numberAt(request, figures.wheel->positions[at]) : 0;
             },
             line, sink);
     }
@@ -154,8 +154,8 @@ void writeDesignedTickets(const ReportRequest &request, const PlainWheel &wheel,
         const std::vector<int> positions = numbersOf(ticket);
         writeTicketLine(
             ++ticketNumber, static_cast<int>(positions.size()),
-            [&](int j) { return numberAt(request, positions[static_cast<std::size_t>(j)]); },
-            line, sink);
+            [&](int j) { return numberAt(request, positions[static_cast<std::size_t>(j)]); }, line,
+            sink);
     }
 }
 
@@ -165,7 +165,7 @@ void writeDesignedTickets(const ReportRequest &request, const PlainWheel &wheel,
 void writeFullWheel(const ReportRequest &request, int kind, int n, const ReportSink &sink) {
     if (n < kind)
         return;
-    std::array<NumberText, kPicksLast + 1> texts;
+    std::array<NumberText, kMostPlayerNumbers + 1> texts;
     for (int p = 1; p <= n; ++p)
         texts[static_cast<std::size_t>(p)] = NumberText(numberAt(request, p));
 
@@ -223,92 +223,94 @@ void writeFullWheel(const ReportRequest &request, int kind, int n, const ReportS
     }
 }
 
-// The condition of a key wheel's guarantee, with the player's numbers at the key positions:
-// "Key Numbers 7 12 are on Every Ticket: the Guarantee holds when All of them are Drawn".
-std::string keyNumbersLine(const ReportRequest &request, int keys) {
+// The condition a key wheel adds to its guarantee's own line, with the player's numbers at the
+// key positions: ", Key Numbers 7 12 among them".
+std::string keyCondition(const ReportRequest &request, int keys) {
     std::string numbers;
     for (int p = 1; p <= keys; ++p)
         numbers += " " + plain(numberAt(request, p));
-    if (keys == 1)
-        return "Key Number" + numbers + " is on Every Ticket: the Guarantee holds when it is Drawn";
-    return "Key Numbers" + numbers +
-           " are on Every Ticket: the Guarantee holds when All of them are Drawn";
+    return (keys == 1 ? ", Key Number" : ", Key Numbers") + numbers + " among them";
+}
+
+// What a wheel short of its guarantee keeps: " for 37,506 of 38,760 Draws".
+std::string coveragePart(const WheelChoice::Coverage &coverage) {
+    return " for " + groupedOrZero(static_cast<std::int64_t>(coverage.covered)) + " of " +
+           groupedOrZero(static_cast<std::int64_t>(coverage.all)) + " Draws";
 }
 
 } // namespace
 
-ReportRequest reportRequestFrom(const SharedState &state) {
-    ReportRequest request{state.wheelMode,
-                          state.wheelIndex,
-                          state.pickCount,
-                          state.ticketCount,
-                          state.matchCount,
-                          {},
-                          {},
-                          {}};
-    const std::optional<Wheel> wheel = tableWheelOf(request);
-    const int count = std::max(readableCount(state.pickCount), wheel ? wheel->numbers : 0);
-    request.numbers.assign(state.picks.begin() + 1, state.picks.begin() + 1 + count);
-    if (!wheel && isCatalogued(state.wheelMode)) {
-        const int kind = state.wheelMode;
-        const std::int64_t fitting = kWheelNumbersSize / kind;
-        const std::int64_t tickets = std::clamp<std::int64_t>(state.ticketCount, 0, fitting);
-        request.leftoverTickets.assign(state.wheelNumbers.begin(),
-                                       state.wheelNumbers.begin() + tickets * kind);
+int lottoKindOfMode(int wheelMode) {
+    switch (wheelMode) {
+    case 5:
+    case 7:
+        return 5;
+    case 6:
+    case 8:
+        return 6;
+    default:
+        return 0;
     }
-    return request;
 }
 
-ReportRequest takeReportRequest(SharedState &state) {
-    ReportRequest request = reportRequestFrom(state);
-    const ReportFigures figures = figuresOf(request);
-    const int kind = lottoKindOfMode(request.wheelMode);
-    std::int64_t ticketLines = 0;
-    if (figures.wheel) {
-        state.pickCount = figures.pickCount;
-        state.ticketCount = figures.ticketCount;
-        const std::size_t count =
-            std::min(figures.wheel->positions.size(), state.wheelNumbers.size());
-        for (std::size_t i = 0; i < count; ++i)
-            state.wheelNumbers[i] = numberAt(request, figures.wheel->positions[i]);
-        ticketLines = figures.ticketCount;
-    } else if (isCatalogued(request.wheelMode)) {
-        ticketLines = static_cast<std::int64_t>(request.leftoverTickets.size()) / kind;
-    } else if (kind != 0) {
-        ticketLines = combinations(readableCount(request.pickCount), kind);
-    }
-    state.matchCount = figures.matchCount;
-    state.counter = static_cast<std::int32_t>(
-        std::min<std::int64_t>(ticketLines + 1, std::numeric_limits<std::int32_t>::max()));
-    return request;
+WheelChoice cataloguedWheelChoice(int kind, int index, int numbers, std::int32_t tickets) {
+    return {static_cast<std::int16_t>(kind),
+            static_cast<std::int16_t>(index),
+            static_cast<std::int16_t>(numbers),
+            tickets,
+            std::nullopt,
+            std::nullopt};
 }
 
-ReportRequest designedReportRequest(const PlainWheel &wheel, std::span<const int> numbers) {
-    ReportRequest request;
-    request.wheelMode = static_cast<std::int16_t>(wheel.kind);
-    request.pickCount = static_cast<std::int16_t>(wheel.numbers);
-    request.ticketCount = static_cast<std::int32_t>(wheel.tickets.size());
-    for (const int number : numbers)
-        request.numbers.push_back(static_cast<std::int16_t>(number));
-    request.designedWheel = wheel;
-    return request;
+WheelChoice fullWheelChoice(int kind, int numbers, std::optional<std::int16_t> recordedIndex) {
+    return {static_cast<std::int16_t>(kind + 2),
+            recordedIndex,
+            static_cast<std::int16_t>(numbers),
+            static_cast<std::int32_t>(combinations(numbers, kind)),
+            std::nullopt,
+            std::nullopt};
 }
 
-ReportRequest designedReportRequest(const PlainWheel &wheel, const SharedState &state) {
-    const int count = std::clamp(wheel.numbers, 0, kPicksLast);
-    const std::vector<int> numbers(state.picks.begin() + 1, state.picks.begin() + 1 + count);
-    return designedReportRequest(wheel, numbers);
+WheelChoice designedWheelChoice(const PlainWheel &wheel) {
+    return {static_cast<std::int16_t>(wheel.kind),
+            std::nullopt,
+            static_cast<std::int16_t>(wheel.numbers),
+            static_cast<std::int32_t>(wheel.tickets.size()),
+            wheel,
+            std::nullopt};
+}
+
+WheelChoice designedWheelChoice(const PlainWheel &wheel, std::uint64_t covered, std::uint64_t all) {
+    WheelChoice choice = designedWheelChoice(wheel);
+    if (covered < all)
+        choice.coverage = WheelChoice::Coverage{covered, all};
+    return choice;
+}
+
+ReportRequest reportRequestFor(const WheelChoice &choice, std::span<const std::int16_t> numbers,
+                               std::int16_t matchCount) {
+    int count = readableCount(choice.pickCount);
+    if (choice.designedWheel)
+        count = readableCount(choice.designedWheel->numbers);
+    else if (const std::optional<Wheel> wheel = tableWheelOf(choice))
+        count = std::max(count, wheel->numbers);
+    count = std::min<int>(count, static_cast<int>(numbers.size()));
+    ReportRequest request{choice, {}, matchCount};
+    request.numbers.assign(numbers.begin(), numbers.begin() + count);
+    return request;
 }
 
 void writeReport(const ReportRequest &request, const ReportSink &sink) {
-    const int mode = request.wheelMode;
+    const int mode = request.wheel.wheelMode;
+    const std::optional<PlainWheel> &designed = request.wheel.designedWheel;
     const ReportFigures figures = figuresOf(request);
     const std::string &guarantee = figures.guarantee;
 
     sink(titleOf(mode));
     const std::string n = plain(figures.pickCount);
     const std::string t = plain(figures.ticketCount);
-    sink(" $" + t + "  " + t + " Tickets  " + n + " Numbers " + guarantee + " Guarantee");
+    sink(" $" + t + "  " + t + " Tickets  " + n + " Numbers " + guarantee + " Guarantee" +
+         (request.wheel.coverage ? coveragePart(*request.wheel.coverage) : ""));
     sink("");
     sink("The " + n + " Numbers you've Selected to Play");
 
@@ -323,8 +325,8 @@ void writeReport(const ReportRequest &request, const ReportSink &sink) {
     sink("");
     sink("Play these " + t + " Tickets");
 
-    if (request.designedWheel)
-        writeDesignedTickets(request, *request.designedWheel, sink);
+    if (designed)
+        writeDesignedTickets(request, *designed, sink);
     else if (isCatalogued(mode))
         writeCataloguedTickets(request, figures, mode, sink);
     else if (mode == 7 || mode == 8)
@@ -334,12 +336,17 @@ void writeReport(const ReportRequest &request, const ReportSink &sink) {
     sink("");
     sink("Does this Wheel Work?  It's Easy to Prove.");
     if (figures.drawn > 0)
-        sink("Pick Any " + plain(figures.drawn) + " of the " + n + " Numbers you've Selected");
-    sink("Check All  " + t + " Tickets. At Least 1 Ticket will have " + plain(figures.matchCount) +
-         " Numbers");
-    sink("Thats your " + guarantee + " Guarantee");
-    if (request.designedWheel && request.designedWheel->keys > 0)
-        sink(keyNumbersLine(request, request.designedWheel->keys));
+        sink("Pick Any " + plain(figures.drawn) + " of the " + n + " Numbers you've Selected" +
+             (designed && designed->keys > 0 ? keyCondition(request, designed->keys)
+                                             : std::string()));
+    const std::optional<WheelChoice::Coverage> &coverage = request.wheel.coverage;
+    sink("Check All  " + t + " Tickets. " +
+         (coverage
+              ? "For " + groupedOrZero(static_cast<std::int64_t>(coverage->covered)) + " of the " +
+                    groupedOrZero(static_cast<std::int64_t>(coverage->all)) + " ways, At Least"
+              : std::string("At Least")) +
+         " 1 Ticket will have " + plain(figures.matchCount) + " Numbers");
+    sink("Thats your " + guarantee + " Guarantee" + (coverage ? coveragePart(*coverage) : ""));
     sink("Good Luck in All your Lotto Pursuits");
 }
 
@@ -353,19 +360,12 @@ std::int32_t reportTicketCount(const ReportRequest &request) {
     return figuresOf(request).ticketCount;
 }
 
-void writeReport(SharedState &state, const ReportSink &sink) {
-    writeReport(takeReportRequest(state), sink);
-}
-
 std::string documentCaption(const ReportRequest &request) {
-    const int kind = lottoKindOfMode(request.wheelMode);
-    const std::string t = plain(request.ticketCount);
-    return "  $" + t + "   " + t + "  Tickets  " + plain(request.pickCount) + " Numbers  Pick " +
+    const WheelChoice &choice = request.wheel;
+    const int kind = lottoKindOfMode(choice.wheelMode);
+    const std::string t = plain(choice.ticketCount);
+    return "  $" + t + "   " + t + "  Tickets  " + plain(choice.pickCount) + " Numbers  Pick " +
            (kind != 0 ? plain(kind) : std::string()) + " Wheel";
-}
-
-std::string documentCaption(const SharedState &state) {
-    return documentCaption(reportRequestFrom(state));
 }
 
 } // namespace marlek

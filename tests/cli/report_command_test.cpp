@@ -25,17 +25,17 @@ using test::TempDir;
 // The report the desktop program writes for that choice, every line ended by `end`.
 std::string coreReport(int mode, int index, int numbers, const std::vector<int> &picks,
                        const char *end) {
-    SharedState state;
-    state.setStartupPicks();
-    state.wheelMode = static_cast<std::int16_t>(mode);
-    state.wheelIndex = static_cast<std::int16_t>(index);
-    state.pickCount = static_cast<std::int16_t>(numbers);
-    if (mode == 7 || mode == 8) // as the generator leaves it for a full wheel
-        state.ticketCount = static_cast<std::int32_t>(combinations(numbers, mode - 2));
+    WheelChoice choice{static_cast<std::int16_t>(mode), static_cast<std::int16_t>(index),
+                       static_cast<std::int16_t>(numbers), 0, std::nullopt};
+    if (mode == 7 || mode == 8) // as the generator hands it on
+        choice = fullWheelChoice(mode - 2, numbers, -1);
+    std::vector<std::int16_t> played;
+    for (int p = 1; p <= 60; ++p) // the numbers 1 to N unless given
+        played.push_back(static_cast<std::int16_t>(p));
     for (std::size_t i = 0; i < picks.size(); ++i)
-        state.picks[i + 1] = static_cast<std::int16_t>(picks[i]);
+        played[i] = static_cast<std::int16_t>(picks[i]);
     std::string text;
-    writeReport(state, [&](std::string_view line) {
+    writeReport(reportRequestFor(choice, played), [&](std::string_view line) {
         text += line;
         text += end;
     });
@@ -233,9 +233,11 @@ TEST(ReportCommand, AKeyWheelFilesKeysAreTheFirstNumbersAndItsReportSaysSo) {
     EXPECT_NE(result.out.find("\nLotto Ticket     1    09  03  11  17  25  33\n"),
               std::string::npos)
         << result.out;
-    EXPECT_TRUE(result.out.ends_with("Thats your  5 of 6 Guarantee\n"
-                                     "Key Number 9 is on Every Ticket: the Guarantee holds when "
-                                     "it is Drawn\n"
+    EXPECT_TRUE(result.out.ends_with("Pick Any 6 of the 8 Numbers you've Selected, Key Number 9 "
+                                     "among them\n"
+                                     "Check All  5 Tickets. At Least 1 Ticket will have 5 "
+                                     "Numbers\n"
+                                     "Thats your  5 of 6 Guarantee\n"
                                      "Good Luck in All your Lotto Pursuits\n"))
         << result.out;
 }

@@ -11,7 +11,9 @@ QString FakeDesktop::askSaveFileName(QWidget *, const QString &filter) {
     return name;
 }
 
-void FakeDesktop::showPrintSetup(QWidget *) { ++printSetupCount; }
+void FakeDesktop::showPrintSetup(QWidget *) {
+    ++printSetupCount;
+}
 
 bool FakeDesktop::printLines(const QStringList &lines, int pointSize, QString *errorText) {
     if (!printerAvailable) {
@@ -40,6 +42,15 @@ void FakeDesktop::showMessage(QWidget *, const QString &text, const QString &tit
     messages.push_back({text, title});
 }
 
+bool FakeDesktop::askTryAgain(QWidget *parent, const QString &text, const QString &title) {
+    showMessage(parent, text, title);
+    if (tryAgainAnswers.empty())
+        return true;
+    const bool again = tryAgainAnswers.front();
+    tryAgainAnswers.pop_front();
+    return again;
+}
+
 bool FakeDesktop::clearClipboard() {
     ++clipboardClears;
     if (!clipboardWorks)
@@ -55,13 +66,20 @@ bool FakeDesktop::setClipboardText(const QString &text) {
     return true;
 }
 
-void FakeDesktop::beep() { ++beeps; }
+void FakeDesktop::beep() {
+    ++beeps;
+}
 
-void FakeDesktop::setBusyPointer(QWidget *window, bool busy) { busyPointers.emplace_back(window, busy); }
+void FakeDesktop::setBusyPointer(QWidget *window, bool busy) {
+    busyPointers.emplace_back(window, busy);
+}
 
-void FakeDesktop::restoreArrowPointer() { ++arrowRestores; }
+void FakeDesktop::restoreArrowPointer() {
+    ++arrowRestores;
+}
 
-bool FakeDesktop::openWebPage(QWidget *, const QUrl &url, std::function<void(const QString &)> progress) {
+bool FakeDesktop::openWebPage(QWidget *, const QUrl &url,
+                              std::function<void(const QString &)> progress) {
     if (!browserAvailable)
         return false;
     openedPages.push_back(url);

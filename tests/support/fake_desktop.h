@@ -3,6 +3,7 @@
 
 #include "desktop.h"
 #include "navigator.h"
+#include "report_request.h"
 
 #include <QStringList>
 #include <QUrl>
@@ -22,7 +23,7 @@ class FakeDesktop : public Desktop {
 public:
     // Answers of the next save dialogs, in order; an empty queue answers "" (cancel).
     std::deque<QString> saveFileNames;
-    std::vector<QString> saveFilters;      // the filter each save dialog was shown with
+    std::vector<QString> saveFilters; // the filter each save dialog was shown with
 
     int printSetupCount = 0;
     bool printerAvailable = true;
@@ -30,6 +31,9 @@ public:
     std::vector<int> printedPointSizes;
 
     std::vector<ShownMessage> messages;
+    // Answers of the next messages that ask whether to try again, in order (recorded in
+    // `messages` too); an empty queue answers Try Again.
+    std::deque<bool> tryAgainAnswers;
 
     // Answers of the next text requests, in order: a text is typed over what the edit holds and
     // OK pressed; nothing (or an empty queue) presses Cancel. Each request's prompt and the text
@@ -43,7 +47,7 @@ public:
     std::vector<TextRequest> textRequests;
 
     bool clipboardWorks = true;
-    QString clipboard;                     // what the clipboard holds now
+    QString clipboard; // what the clipboard holds now
     int clipboardClears = 0;
 
     int beeps = 0;
@@ -60,6 +64,7 @@ public:
     bool askText(QWidget *parent, const QString &title, const QString &prompt,
                  QString *text) override;
     void showMessage(QWidget *parent, const QString &text, const QString &title) override;
+    bool askTryAgain(QWidget *parent, const QString &text, const QString &title) override;
     bool clearClipboard() override;
     bool setClipboardText(const QString &text) override;
     void beep() override;
@@ -71,13 +76,15 @@ public:
 
 class FakeNavigator : public Navigator {
 public:
-    int wheelDocumentsOpened = 0;
-    std::vector<int> generatorsOpened; // the kind of each generator asked for
-    int designedDocumentsOpened = 0;
+    std::vector<WheelChoice> wheelsPlayed; // each wheel handed on to the number picker
+    std::vector<QWidget *> pickerOwners;   // and the owner its picker was asked for with
+    std::vector<int> generatorsOpened;     // the kind of each generator asked for
 
-    void openWheelDocument() override { ++wheelDocumentsOpened; }
+    void playWheel(const WheelChoice &choice, QWidget *owner) override {
+        wheelsPlayed.push_back(choice);
+        pickerOwners.push_back(owner);
+    }
     void openGeneratorFromCatalogue(int kind) override { generatorsOpened.push_back(kind); }
-    void openDesignedWheelDocument(const PlainWheel &) override { ++designedDocumentsOpened; }
 };
 
 } // namespace marlek::test

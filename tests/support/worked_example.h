@@ -2,7 +2,7 @@
 // The report everyone checks against: Pick 5 wheel 0 (7 numbers, 5 tickets, " 4 of 5") played over
 // 3, 11, 17, 25, 33, 40 and 42.
 
-#include "shared_state.h"
+#include "report_request.h"
 
 #include <cstdint>
 #include <string>
@@ -10,15 +10,13 @@
 
 namespace marlek::test {
 
-// The shared state a catalogue and a draw leave for the worked example.
-inline void setWorkedExample(SharedState &state) {
-    state.wheelMode = 5;
-    state.wheelIndex = 0;
-    state.pickCount = 7;
-    state.ticketCount = 5;
-    const int picks[] = {3, 11, 17, 25, 33, 40, 42};
-    for (int p = 1; p <= 7; ++p)
-        state.picks[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(picks[p - 1]);
+// The catalogue's choice of the worked example's wheel, and the request the picker hands on for it.
+inline WheelChoice workedExampleChoice() {
+    return cataloguedWheelChoice(5, 0, 7, 5);
+}
+inline const std::vector<std::int16_t> kWorkedExampleNumbers = {3, 11, 17, 25, 33, 40, 42};
+inline ReportRequest workedExampleRequest() {
+    return reportRequestFor(workedExampleChoice(), kWorkedExampleNumbers);
 }
 
 inline const std::string kWorkedExampleCaption = "  $5   5  Tickets  7 Numbers  Pick 5 Wheel";

@@ -3,7 +3,7 @@
 #include "design_texts.h"
 #include "document_file.h"
 #include "document_text.h"
-#include "number_picker.h"
+#include "report_request.h"
 #include "wheel_file.h"
 
 #include <QCloseEvent>
@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QThread>
 #include <QVBoxLayout>
@@ -41,8 +42,54 @@ QLabel *statusLabel(QWidget *parent, const char *name, const QString &role) {
     return label;
 }
 
-QSpinBox *spinBox(QWidget *parent, const char *name, int low, int high, int value) {
-    auto *box = new QSpinBox(parent);
+} // namespace
+
+// A number field that says where it is typed when a value lies outside its range, instead of
+// dropping the keystroke without a word: the text is kept as typed until the field is left, when
+// the field goes back to its last value in range.
+class FieldSpinBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+    // Called with the typed value outside the range, or with nothing once the text is in range.
+    std::function<void(std::optional<int>)> typedOutOfRange;
+
+protected:
+    QValidator::State validate(QString &text, int &position) const override {
+        const QValidator::State state = QSpinBox::validate(text, position);
+        bool whole = false;
+        const int typed = locale().toInt(cleanText(text), &whole);
+        if (whole && (typed < minimum() || typed > maximum())) {
+            report(typed);
+            return QValidator::Intermediate;
+        }
+        if (state == QValidator::Acceptable)
+            report(std::nullopt);
+        return state;
+    }
+
+private:
+    QString cleanText(QString text) const {
+        if (!suffix().isEmpty() && text.endsWith(suffix()))
+            text.chop(suffix().size());
+        return text.trimmed();
+    }
+    // validate() runs inside the edit's own handling: the window hears of it afterwards.
+    void report(std::optional<int> typed) const {
+        if (!typedOutOfRange)
+            return;
+        QMetaObject::invokeMethod(
+            const_cast<FieldSpinBox *>(this), [this, typed] { typedOutOfRange(typed); },
+            Qt::QueuedConnection);
+    }
+};
+
+namespace {
+
+FieldSpinBox *spinBox(QWidget *parent, const char *name, int low, int high, int value) {
+    auto *box = new FieldSpinBox(parent);
+    // The value follows the text when the field is left, so a value out of range typed on the way
+    // never counts.
+    box->setKeyboardTracking(false);
     box->setObjectName(QString::fromLatin1(name));
     box->setRange(low, high);
     box->setValue(value);
@@ -57,6 +104,7 @@ DesignerWindow::DesignerWindow(Session &session, QWidget *parent)
     setWindowTitle(tr("Design a Wheel"));
     createWidgets();
     connectSignals();
+    kind_Change(); // the ranges of the fields the kind chosen at the start allows
     showOwnTable();
     updateButtons();
 }
@@ -94,8 +142,8 @@ void DesignerWindow::createWidgets() {
     };
     addRow(tr("&Lotto:"), cboKind);
     addRow(tr("&Numbers you play (N):"), spnNumbers);
-    addRow(tr("&Matches on one ticket (t):"), spnMatches);
-    addRow(tr("&When this many are drawn (m):"), spnDrawn);
+    addRow(tr("Win at least this many numbers on one &ticket:"), spnMatches);
+    addRow(tr("&When this many of your numbers are drawn:"), spnDrawn);
     addRow(tr("&Key numbers:"), spnKeys);
     addRow(tr("&Time to search:"), spnSeconds);
     addRow(tr("Ticket &budget:"), spnBudget);
@@ -123,6 +171,10 @@ void DesignerWindow::createWidgets() {
     lblProgress = statusLabel(this, "lblProgress", tr("Progress"));
     lblResult = statusLabel(this, "lblResult", tr("Result"));
     lblResult->setText(tr("Choose the guarantee and press Design."));
+    lblFieldProblem = statusLabel(this, "lblFieldProblem", tr("Field"));
+    lblFieldProblem->hide();
+    lblStale = statusLabel(this, "lblStale", tr("Result"));
+    lblStale->hide();
 
     auto *buttons = new QHBoxLayout;
     for (QPushButton *button : {cmdDesign, cmdCancel, cmdSave, cmdPlay})
@@ -130,14 +182,29 @@ void DesignerWindow::createWidgets() {
     buttons->addStretch();
     buttons->addWidget(cmdClose);
 
+    // The result may run long: it scrolls in its own area, and the fields keep their height.
+    auto *results = new QWidget;
+    auto *resultsLayout = new QVBoxLayout(results);
+    resultsLayout->setContentsMargins(0, 0, 0, 0);
+    resultsLayout->addWidget(lblStale);
+    resultsLayout->addWidget(lblProgress);
+    resultsLayout->addWidget(lblResult);
+    resultsLayout->addStretch();
+    auto *resultArea = new QScrollArea(this);
+    resultArea->setObjectName(QStringLiteral("resultArea"));
+    resultArea->setWidget(results);
+    resultArea->setWidgetResizable(true);
+    resultArea->setFrameShape(QFrame::NoFrame);
+    resultArea->setFocusPolicy(Qt::NoFocus);
+    resultArea->setMinimumHeight(fontMetrics().lineSpacing() * 6);
+
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(lblFieldProblem);
     layout->addWidget(lblTable);
     layout->addLayout(buttons);
     layout->addWidget(barElapsed);
-    layout->addWidget(lblProgress);
-    layout->addWidget(lblResult);
-    layout->addStretch();
+    layout->addWidget(resultArea, 1);
     setMinimumWidth(fontMetrics().averageCharWidth() * 70);
 
     setTabOrder(cboKind, spnNumbers);
@@ -164,6 +231,13 @@ void DesignerWindow::connectSignals() {
     for (QSpinBox *field : {spnNumbers, spnMatches, spnDrawn, spnKeys})
         connect(field, &QSpinBox::valueChanged, this, &DesignerWindow::showOwnTable);
     connect(cboKind, &QComboBox::currentIndexChanged, this, &DesignerWindow::showOwnTable);
+    // A wheel belongs to the fields it was designed for: a change marks it as not matching.
+    for (QSpinBox *field : {spnNumbers, spnMatches, spnDrawn, spnKeys, spnBudget})
+        connect(field, &QSpinBox::valueChanged, this, &DesignerWindow::updateButtons);
+    connect(cboKind, &QComboBox::currentIndexChanged, this, &DesignerWindow::updateButtons);
+    for (QSpinBox *field : {spnNumbers, spnMatches, spnDrawn, spnKeys, spnSeconds, spnBudget})
+        static_cast<FieldSpinBox *>(field)->typedOutOfRange =
+            [this, field](std::optional<int> typed) { showFieldProblem(field, typed); };
     connect(cmdDesign, &QPushButton::clicked, this, &DesignerWindow::cmdDesign_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &DesignerWindow::cmdCancel_Click);
     connect(cmdSave, &QPushButton::clicked, this, &DesignerWindow::cmdSave_Click);
@@ -171,15 +245,39 @@ void DesignerWindow::connectSignals() {
     connect(cmdClose, &QPushButton::clicked, this, &DesignerWindow::close);
 }
 
-// The fields keep a shape the designer accepts: k ≤ N, t ≤ k, t ≤ m ≤ N and fewer keys than t.
+// The fields keep a shape the designer accepts: k ≤ N, t ≤ k, t ≤ m ≤ min(N, k) and fewer keys
+// than t.
 void DesignerWindow::kind_Change() {
     const int kind = cboKind->currentData().toInt();
     spnNumbers->setMinimum(kind);
     spnMatches->setMaximum(kind);
+    spnDrawn->setMaximum(std::min(spnNumbers->value(), kind));
 }
 
 void DesignerWindow::numbers_Change(int numbers) {
-    spnDrawn->setMaximum(numbers);
+    spnDrawn->setMaximum(std::min(numbers, cboKind->currentData().toInt()));
+}
+
+void DesignerWindow::showFieldProblem(QSpinBox *field, std::optional<int> typed) {
+    if (!typed) {
+        if (lblFieldProblem->property("field").value<QObject *>() == field)
+            lblFieldProblem->hide();
+        return;
+    }
+    const int kind = cboKind->currentData().toInt();
+    const bool aboveTicket = field == spnDrawn && *typed > kind && *typed <= spnNumbers->value();
+    lblFieldProblem->setText(qText(
+        aboveTicket ? drawnAboveTicketText(*typed, kind, field->value())
+                    : outOfRangeText(*typed, field->minimum(), field->maximum(), field->value())));
+    lblFieldProblem->setProperty("field", QVariant::fromValue<QObject *>(field));
+    lblFieldProblem->show();
+}
+
+bool DesignerWindow::resultMatchesFields() const {
+    const DesignRequest now = shapeRequest();
+    return m_wheel && now.kind == m_designedFor.kind && now.numbers == m_designedFor.numbers &&
+           now.guarantee == m_designedFor.guarantee && now.keys == m_designedFor.keys &&
+           spnBudget->value() == m_designedFor.ticketBudget;
 }
 
 void DesignerWindow::matches_Change(int matches) {
@@ -219,6 +317,7 @@ void DesignerWindow::cmdDesign_Click() {
         return;
     }
     m_wheel.reset();
+    m_designedFor = wanted;
     m_cancel = false;
     barElapsed->setRange(0, static_cast<int>(wanted.timeBudget.count()));
     barElapsed->setValue(0);
@@ -261,7 +360,15 @@ void DesignerWindow::showProgress(const DesignProgress &progress) {
 
 void DesignerWindow::designFinished(const DesignResult &result, const QString &failure) {
     stopWorker();
-    barElapsed->setValue(barElapsed->maximum());
+    // Full only when the search ran its time or found what it aimed at; stopped early, the bar
+    // stays where the time stood.
+    barElapsed->setValue(
+        result.cancelled
+            ? std::min(
+                  barElapsed->maximum(),
+                  static_cast<int>(
+                      std::chrono::duration_cast<std::chrono::seconds>(result.elapsed).count()))
+            : barElapsed->maximum());
     lblProgress->clear();
     if (!failure.isEmpty()) {
         lblResult->setText(
@@ -269,6 +376,8 @@ void DesignerWindow::designFinished(const DesignResult &result, const QString &f
     } else {
         m_wheel = result.wheel;
         m_wheelKeepsGuarantee = result.keepsGuarantee();
+        m_coveredDraws = result.coveredDraws;
+        m_allDraws = result.allDraws;
         lblResult->setText(qText(designResultText(result)));
     }
     updateButtons();
@@ -287,12 +396,19 @@ void DesignerWindow::updateButtons() {
              cboKind, spnNumbers, spnMatches, spnDrawn, spnKeys, spnSeconds, spnBudget, cmdDesign})
         field->setEnabled(!designing);
     cmdCancel->setEnabled(designing);
-    cmdSave->setEnabled(!designing && m_wheel.has_value());
+    const bool matching = !designing && resultMatchesFields();
+    lblStale->setVisible(!designing && m_wheel && !matching);
+    if (m_wheel && !matching)
+        lblStale->setText(qText(staleDesignText(*m_wheel)));
+    cmdSave->setEnabled(matching);
     // A report states the guarantee as kept, so only a wheel that keeps it is played.
-    cmdPlay->setEnabled(!designing && m_wheel.has_value() && m_wheelKeepsGuarantee);
-    cmdPlay->setToolTip(m_wheel && !m_wheelKeepsGuarantee
-                            ? tr("This wheel does not keep the guarantee for every draw, so it "
-                                 "has no report: save it, or design without a ticket budget")
+    cmdPlay->setEnabled(matching);
+    const QString stale = tr("The fields changed since this wheel was designed: press Design");
+    cmdSave->setToolTip(m_wheel && !matching ? stale : tr("Save the wheel shown as a wheel file"));
+    cmdPlay->setToolTip(m_wheel && !matching ? stale
+                        : m_wheel && !m_wheelKeepsGuarantee
+                            ? tr("Draw the numbers to play this wheel with and open its report, "
+                                 "which says the share of draws it keeps the guarantee for")
                             : tr("Draw the numbers to play this wheel with and open its report"));
     // The keyboard goes where the next step is: Cancel while it runs, then Play or Design again.
     if (designing)
@@ -302,7 +418,7 @@ void DesignerWindow::updateButtons() {
 }
 
 void DesignerWindow::cmdSave_Click() {
-    if (!m_wheel)
+    if (!m_wheel || !resultMatchesFields())
         return;
     const QString path = m_session.desktop.askSaveFileName(this, kSaveFilter);
     if (path.isEmpty())
@@ -319,17 +435,10 @@ void DesignerWindow::cmdSave_Click() {
 }
 
 void DesignerWindow::cmdPlay_Click() {
-    if (!m_wheel || !m_wheelKeepsGuarantee)
+    if (!m_wheel || !resultMatchesFields())
         return;
-    // The picker reads the wheel's kind, N and T from the shared state, as for a catalogued wheel.
-    SharedState &state = m_session.state;
-    state.wheelMode = static_cast<std::int16_t>(m_wheel->kind);
-    state.pickCount = static_cast<std::int16_t>(m_wheel->numbers);
-    state.ticketCount = static_cast<std::int32_t>(m_wheel->tickets.size());
-    Navigator &navigator = m_session.navigator;
-    NumberPicker::showModal(m_session, this, [&navigator, wheel = *m_wheel] {
-        navigator.openDesignedWheelDocument(wheel);
-    });
+    // A wheel short of its guarantee carries its coverage: its report never claims the guarantee.
+    m_session.navigator.playWheel(designedWheelChoice(*m_wheel, m_coveredDraws, m_allDraws), this);
 }
 
 void DesignerWindow::reject() {

@@ -1,7 +1,7 @@
 #pragma once
 // "Design a Wheel": the player asks for a guarantee, the designer searches on a worker thread
 // while the window shows its progress, and the proven wheel can be saved as a wheel file or
-// played through the number picker into a report document.
+// handed on to the number picker to play.
 
 #include "plain_wheel.h"
 #include "session.h"
@@ -61,6 +61,9 @@ private:
     void stopWorker();
     void updateButtons();
     void showOwnTable();
+    void showFieldProblem(QSpinBox *field, std::optional<int> typed);
+    // Whether the wheel shown was designed for the fields as they are now.
+    bool resultMatchesFields() const;
 
     Session &m_session;
     int m_threads = 0;
@@ -82,12 +85,18 @@ private:
     QLabel *lblTable = nullptr;
     QLabel *lblProgress = nullptr;
     QLabel *lblResult = nullptr;
+    QLabel *lblFieldProblem = nullptr; // what is wrong with a value typed into a field
+    QLabel *lblStale = nullptr;        // the fields ask for another wheel than the one shown
 
     std::thread m_worker;
     std::atomic<bool> m_cancel{false};
     std::optional<PlainWheel> m_wheel;
+    // The fields the wheel shown was designed for.
+    DesignRequest m_designedFor;
     // False for a wheel held to a ticket budget below what the guarantee needs.
     bool m_wheelKeepsGuarantee = false;
+    std::uint64_t m_coveredDraws = 0; // the draws of m it keeps the guarantee for, of all
+    std::uint64_t m_allDraws = 0;
 };
 
 } // namespace marlek

@@ -45,6 +45,9 @@ public:
 
     // A message box with the buttons Cancel, Try Again and Continue; the answer is not used.
     virtual void showMessage(QWidget *parent, const QString &text, const QString &title) = 0;
+    // The same message box where the answer matters: false for Cancel (the close box and Escape
+    // too), true for Try Again and Continue.
+    virtual bool askTryAgain(QWidget *parent, const QString &text, const QString &title) = 0;
 
     // Clipboard. Each returns false when the clipboard could not be used.
     virtual bool clearClipboard() = 0;

@@ -38,13 +38,19 @@ MessageBox::MessageBox(const QString &text, const QString &title, QWidget *paren
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     QPushButton *continueButton = nullptr;
-    for (const QString &caption :
-         {QStringLiteral("Cancel"), QStringLiteral("Try Again"), QStringLiteral("Continue")}) {
+    const Answer answers[] = {Answer::Cancel, Answer::TryAgain, Answer::Continue};
+    for (const Answer answer : answers) {
+        const QString caption = answer == Answer::Cancel     ? QStringLiteral("Cancel")
+                                : answer == Answer::TryAgain ? QStringLiteral("Try Again")
+                                                             : QStringLiteral("Continue");
         auto *button = new QPushButton(caption, this);
         button->setObjectName(QStringLiteral("messageButton%1").arg(buttons->count()));
         buttons->addWidget(button);
-        // Every answer ends the box alike: the program never asks which one it was.
-        connect(button, &QPushButton::clicked, this, &QDialog::accept);
+        // Every answer ends the box; the caller asks which one it was only where it matters.
+        connect(button, &QPushButton::clicked, this, [this, answer] {
+            m_answer = answer;
+            accept();
+        });
         continueButton = button;
     }
     continueButton->setDefault(true);

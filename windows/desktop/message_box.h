@@ -16,6 +16,10 @@ class MessageBox : public QDialog {
 public:
     MessageBox(const QString &text, const QString &title, QWidget *parent = nullptr);
 
+    // The button that closed the box; the close box and Escape are Cancel.
+    enum class Answer { Cancel, TryAgain, Continue };
+    Answer answer() const { return m_answer; }
+
     QLabel *textLabel() const { return m_text; }
     QScrollArea *textArea() const { return m_textArea; }
 
@@ -24,6 +28,7 @@ private:
 
     QLabel *m_text = nullptr;
     QScrollArea *m_textArea = nullptr;
+    Answer m_answer = Answer::Cancel;
 };
 
 } // namespace marlek

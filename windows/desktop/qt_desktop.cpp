@@ -229,6 +229,12 @@ void QtDesktop::showMessage(QWidget *parent, const QString &text, const QString 
     box.exec();
 }
 
+bool QtDesktop::askTryAgain(QWidget *parent, const QString &text, const QString &title) {
+    MessageBox box(text, title, parent);
+    box.exec();
+    return box.answer() != MessageBox::Answer::Cancel;
+}
+
 bool QtDesktop::clearClipboard() {
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (!clipboard)

@@ -30,6 +30,7 @@ public:
     bool askText(QWidget *parent, const QString &title, const QString &prompt,
                  QString *text) override;
     void showMessage(QWidget *parent, const QString &text, const QString &title) override;
+    bool askTryAgain(QWidget *parent, const QString &text, const QString &title) override;
     bool clearClipboard() override;
     bool setClipboardText(const QString &text) override;
     void beep() override;

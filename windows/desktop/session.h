@@ -1,18 +1,17 @@
 #pragma once
-// What every window is given: the shared state, the desktop and the way to other windows.
+// What every window is given: what the run carries from window to window, the desktop and the
+// way to other windows.
 
 #include "desktop.h"
 #include "navigator.h"
-#include "shared_state.h"
-#include "uniform_random.h"
+#include "run_carry_over.h"
 
 namespace marlek {
 
 struct Session {
-    SharedState &state;
+    RunCarryOver &carried;
     Desktop &desktop;
     Navigator &navigator;
-    UniformRandom &random; // one generator for the whole run
 };
 
 } // namespace marlek

@@ -41,7 +41,7 @@ class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
     // Writes the report of the request into the new window's list (Form_Load). The window keeps
-    // the request: what it shows never follows later changes of the shared state.
+    // the request: what it shows never follows anything chosen later.
     explicit DocumentWindow(ReportRequest request, QWidget *parent = nullptr);
     // A check of the request's report against `draw`, showing `checkLines` as drawCheckLines
     // wrote them (the caller writes them first, so a report that cannot be checked opens nothing).

@@ -7,6 +7,7 @@
 #include "document_window.h"
 #include "draw_check.h"
 #include "generator_window.h"
+#include "number_picker.h"
 #include "odds_window.h"
 #include "readme_window.h"
 #include "wheel_report.h"
@@ -44,9 +45,8 @@ QString latin1(const std::string &text) {
 
 } // namespace
 
-MainWindow::MainWindow(SharedState &state, Desktop &desktop, UniformRandom &random, QWidget *parent)
-    : QMainWindow(parent), m_state(state),
-      m_desktop(desktop), m_session{state, desktop, *this, random} {
+MainWindow::MainWindow(Desktop &desktop, QWidget *parent)
+    : QMainWindow(parent), m_desktop(desktop), m_session{m_carried, desktop, *this} {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Marlek's Lotto Software"));
     createWidgets();
@@ -234,27 +234,27 @@ DocumentWindow *MainWindow::document(int position) const {
     return doc && doc->isOpen() ? doc : nullptr;
 }
 
-void MainWindow::openWheelDocument() {
-    // The caption shows the wheel the caller chose; the report may set N and T again.
-    const QString caption = latin1(documentCaption(m_state));
-    openDocumentAtNextPosition(takeReportRequest(m_state), caption);
+void MainWindow::playWheel(const WheelChoice &choice, QWidget *owner) {
+    m_carried.wheelChosen(choice);
+    NumberPicker::showModal(m_session, owner, choice,
+                            [this](const ReportRequest &request) { openWheelDocument(request); });
 }
 
-void MainWindow::openDesignedWheelDocument(const PlainWheel &wheel) {
-    ReportRequest request = designedReportRequest(wheel, m_state);
-    const QString caption = latin1(documentCaption(request));
-    openDocumentAtNextPosition(std::move(request), caption);
-    // The report comes in front of the design window it was played from.
+void MainWindow::openWheelDocument(const ReportRequest &request) {
+    // The caption shows the wheel as the chooser stated it; a table wheel's report has its own.
+    openDocumentAtNextPosition(request, latin1(documentCaption(request)));
+    // The report comes in front of the window it was played from (a generator or design window
+    // without an owner).
     raise();
     activateWindow();
 }
 
 void MainWindow::openDocumentAtNextPosition(ReportRequest request, const QString &caption) {
-    ++m_state.docCount;
+    ++m_carried.documentCount;
     std::array<bool, kDocumentPositions> occupied{};
     for (std::size_t i = 0; i < occupied.size(); ++i)
         occupied[i] = m_docs[i] && m_docs[i]->isOpen();
-    const std::optional<int> position = documentPosition(m_state.docCount, occupied);
+    const std::optional<int> position = documentPosition(m_carried.documentCount, occupied);
     if (!position) {
         showError(documentsFullMessage());
         return;
@@ -320,9 +320,9 @@ DocumentWindow *MainWindow::shownDocument() const {
 }
 
 // What the commands' document is written from when none is on screen: the last document opened,
-// so a catalogue or generator visited since changes nothing; before any, the shared state.
+// so a catalogue or generator visited since changes nothing; before any, the wheel chosen last.
 ReportRequest MainWindow::commandRequest() const {
-    return m_lastRequest ? *m_lastRequest : reportRequestFrom(m_state);
+    return m_lastRequest ? *m_lastRequest : m_carried.lastChoiceRequest();
 }
 
 // The commands work on the document on screen, as it stands. With none on screen they load their
@@ -330,8 +330,7 @@ ReportRequest MainWindow::commandRequest() const {
 const DocumentWindow &MainWindow::commandDocument() {
     if (DocumentWindow *shown = shownDocument())
         return *shown;
-    m_defaultDocument =
-        showDocument(m_lastRequest ? *m_lastRequest : takeReportRequest(m_state), QString());
+    m_defaultDocument = showDocument(commandRequest(), QString());
     return *m_defaultDocument;
 }
 
@@ -352,21 +351,23 @@ void MainWindow::mnuEditCopy_Click() {
         return;
     }
     const DocumentWindow &doc = commandDocument();
-    m_state.copyText = linesWithCrLf(doc.lines());
-    if (!m_desktop.setClipboardText(latin1(m_state.copyText)))
+    if (!m_desktop.setClipboardText(latin1(linesWithCrLf(doc.lines()))))
         showError(clipboardFailedMessage());
 }
 
 // The drawn numbers for a request's wheel, asked for until they can be a draw of its kind; a
-// refused draw is asked for again with the text as the player typed it. Nothing on Cancel.
+// refused draw says why and, unless the player cancels there, is asked for again with the text as
+// typed. Nothing on Cancel.
 std::optional<std::vector<int>> MainWindow::askDraw(const ReportRequest &request) {
     const QString prompt = latin1(drawPrompt(request));
     QString typed;
     while (m_desktop.askText(this, kMessageTitle, prompt, &typed)) {
         try {
-            return parseDraw(typed.toStdString(), lottoKindOfMode(request.wheelMode));
+            return parseDraw(typed.toStdString(), lottoKindOfMode(request.wheel.wheelMode));
         } catch (const DrawError &error) {
-            showError(drawRefusedMessage(error.what()));
+            if (!m_desktop.askTryAgain(
+                    this, QString::fromStdString(drawRefusedMessage(error.what())), kMessageTitle))
+                return std::nullopt;
         }
     }
     return std::nullopt;
@@ -380,7 +381,7 @@ void MainWindow::mnuEditCheckDraw_Click() {
     }
     // A check document checks its report again, against another draw.
     const ReportRequest request = shown->request();
-    if (lottoKindOfMode(request.wheelMode) == 0) {
+    if (lottoKindOfMode(request.wheel.wheelMode) == 0) {
         showError(noWheelToCheckMessage());
         return;
     }
@@ -446,7 +447,7 @@ void MainWindow::showModal(QDialog *window) {
 }
 
 void MainWindow::openCatalogue(int kind) {
-    m_state.wheelMode = static_cast<std::int16_t>(kind);
+    m_carried.catalogueOpened(kind);
     if (m_catalogue) {
         m_catalogue->raise();
         return;

@@ -5,9 +5,8 @@
 #include "document_text.h"
 #include "navigator.h"
 #include "report_request.h"
+#include "run_carry_over.h"
 #include "session.h"
-#include "shared_state.h"
-#include "uniform_random.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,14 +31,16 @@ class OddsWindow;
 class MainWindow : public QMainWindow, public Navigator {
     Q_OBJECT
 public:
-    MainWindow(SharedState &state, Desktop &desktop, UniformRandom &random,
-               QWidget *parent = nullptr);
+    explicit MainWindow(Desktop &desktop, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // OpenWheelDocument: a new report document of the current shared state.
-    void openWheelDocument() override;
+    void playWheel(const WheelChoice &choice, QWidget *owner) override;
     void openGeneratorFromCatalogue(int kind) override;
-    void openDesignedWheelDocument(const PlainWheel &wheel) override;
+    // OpenWheelDocument: a new report document of the request, in front.
+    void openWheelDocument(const ReportRequest &request);
+
+    // What the run carries from window to window; this window owns it.
+    RunCarryOver &carriedOver() { return m_carried; }
 
     QMdiArea *mdiArea() const { return m_mdiArea; }
     // The document the commands loaded for themselves, while it is open.
@@ -95,7 +96,7 @@ private:
     void showOdds(QPointer<OddsWindow> &window, int kind);
     void showError(const std::string &text);
 
-    SharedState &m_state;
+    RunCarryOver m_carried;
     Desktop &m_desktop;
     Session m_session;
 

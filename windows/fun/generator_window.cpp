@@ -1,7 +1,6 @@
 #include "generator_window.h"
 
 #include "generator_state.h"
-#include "number_picker.h"
 #include "number_text.h"
 #include "window_units.h"
 
@@ -237,17 +236,14 @@ void GeneratorWindow::connectSignals() {
 }
 
 void GeneratorWindow::Form_Load() {
-    SharedState &state = m_session.state;
     // Choosing the third entry runs Combo1_Click, and with it one refresh, before the rest.
     Combo1->setCurrentIndex(kStartPerFileIndex);
     Text1->setPlainText(displayText(informationText(m_kind.kind)));
     ProgressBar1->setVisible(true);
     setWindowTitle(QString::fromLatin1(m_kind.caption));
-    state.counter = 0;
     Label2->setText(displayText(m_kind.title));
 
     const int n = hsbpick->value();
-    setGeneratorField(state, m_kind.kind, n);
     Label1->setText(displayText(loadEstimateText(m_kind.kind, n)));
     Lblpick->setText(QString::fromStdString(fieldTotalText(n, combinations(n, m_kind.kind))));
 
@@ -273,7 +269,6 @@ void GeneratorWindow::fitToScreen() {
 
 void GeneratorWindow::refresh() {
     const int n = hsbpick->value();
-    setGeneratorField(m_session.state, m_kind.kind, n);
     Label1->setText(displayText(estimateText(m_kind.kind, n, m_perFile)));
     Command1->setEnabled(fullWheelOffered(m_kind.kind, n));
     Combo1->setVisible(perFileChoiceShown(m_kind.kind, n));
@@ -294,12 +289,12 @@ void GeneratorWindow::Combo1_Click(int index) {
 
 // "Yes": every combination of n numbers as a full wheel, through the number picker.
 void GeneratorWindow::Command1_Click() {
-    playAllCombinations(m_session.state, m_kind.kind, hsbpick->value());
+    m_session.carried.restartNumbersOfLastChoice();
     m_session.desktop.beep();
 
     QWidget *owner = parentWidget();
     close();
-    NumberPicker::showModal(m_session, owner);
+    m_session.navigator.playWheel(allCombinationsChoice(m_kind.kind, hsbpick->value()), owner);
 }
 
 void GeneratorWindow::Command2_Click() {
@@ -308,8 +303,7 @@ void GeneratorWindow::Command2_Click() {
 
 // "Save As": every combination of the field into text files.
 void GeneratorWindow::Command3_Click() {
-    SharedState &state = m_session.state;
-    setPicksOneToSixty(state);
+    m_session.carried.setNumbersOneToSixty();
     const QString chosen = m_session.desktop.askSaveFileName(this, kSaveFilter);
     if (chosen.isEmpty())
         return;
@@ -322,7 +316,7 @@ void GeneratorWindow::Command3_Click() {
 
     if (m_kind.kind == 6)
         ProgressBar1->setMinimum(1);
-    beginComboRun(state, request);
+    m_session.carried.comboRunStarted(request.kind);
     if (m_kind.kind == 6)
         m_session.desktop.setBusyPointer(this, true);
     const std::int64_t total = combinations(request.fieldSize, request.kind);
@@ -336,7 +330,6 @@ void GeneratorWindow::Command3_Click() {
     ProgressBar1->setTextVisible(true);
     StatusBar1->showMessage(QString::fromStdString(saveAsHint(total, request.perFile)));
     const ComboOutcome outcome = writeFilesWhileBlocked(request);
-    endComboRun(state, outcome);
     setControlsEnabled(true);
 
     if (m_kind.kind == 6)
@@ -405,7 +398,7 @@ std::int64_t GeneratorWindow::currentTotal() const {
     return combinations(hsbpick->value(), m_kind.kind);
 }
 
-// The hints read this window's own scroll bar: the other generator window shares the state.
+// The hints read this window's own scroll bar, not the other generator window's.
 void GeneratorWindow::Form_MouseMove() {
     StatusBar1->showMessage(QString::fromStdString(backgroundHint(hsbpick->value())));
 }
@@ -419,12 +412,7 @@ void GeneratorWindow::Command2_MouseMove() {
 }
 
 void GeneratorWindow::Command3_MouseMove() {
-    SharedState &state = m_session.state;
     const std::int64_t total = currentTotal();
-    if (m_kind.kind == 6) {
-        state.genFieldSize = hsbpick->value();
-        state.genCombos = static_cast<double>(total);
-    }
     StatusBar1->showMessage(QString::fromStdString(saveAsHint(total, m_perFile)));
 }
 

@@ -1,11 +1,10 @@
 // Start-up (Main): the wheel tables are constant data, complete before any window asks for one; the
-// main window is created, loaded and shown, then the player's numbers are set to 1 to 50.
+// main window is created with what the run carries from window to window (the player's numbers
+// 1 to 50 among it), loaded and shown.
 
 #include "main_window.h"
 #include "qt_desktop.h"
-#include "shared_state.h"
 #include "stop_signals.h"
-#include "uniform_random.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -22,12 +21,9 @@ int main(int argc, char *argv[]) {
         icon.addFile(QStringLiteral(":/icons/%1/net.marleklotto.MarlekLotto.png").arg(size));
     QApplication::setWindowIcon(icon);
 
-    marlek::SharedState state;
     marlek::QtDesktop desktop;
-    marlek::UniformRandom random;
-    marlek::MainWindow mainForm(state, desktop, random);
+    marlek::MainWindow mainForm(desktop);
     mainForm.show();
-    state.setStartupPicks();
 
     // The run ends when the last window closes: the Pick 6 generator and the odds tables have no
     // owner and may outlive the main window, which only hides when closed.

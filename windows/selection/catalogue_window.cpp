@@ -1,6 +1,5 @@
 #include "catalogue_window.h"
 
-#include "number_picker.h"
 #include "sort_option_button.h"
 #include "window_units.h"
 
@@ -212,9 +211,10 @@ void CatalogueWindow::Command3_Click() {
 }
 
 void CatalogueWindow::choosewheel(int code) {
-    switch (chooseWheel(m_session.state, m_kind, code)) {
+    const CatalogueChoice choice = chooseWheel(m_kind, code);
+    switch (choice.next) {
     case NextWindow::NumberPicker:
-        pick6loader();
+        pick6loader(choice.wheel);
         break;
     case NextWindow::Generator:
         close();
@@ -225,11 +225,11 @@ void CatalogueWindow::choosewheel(int code) {
     }
 }
 
-void CatalogueWindow::pick6loader() {
+void CatalogueWindow::pick6loader(const WheelChoice &wheel) {
     // The picker takes the catalogue's place under the main window.
     QWidget *owner = parentWidget();
     close();
-    NumberPicker::showModal(m_session, owner);
+    m_session.navigator.playWheel(wheel, owner);
 }
 
 } // namespace marlek

@@ -1,7 +1,7 @@
 #pragma once
 // Form1 (Pick 5) and Form2 (Pick 6): the wheel catalogues, one class of one design. The player
-// clicks a row and plays it with "OK" (or double-clicks it); the window writes the wheel into the
-// shared state, closes, and opens the number picker.
+// clicks a row and plays it with "OK" (or double-clicks it); the window closes and hands the
+// row's wheel on to the number picker.
 
 #include "catalogue_rows.h"
 #include "session.h"
@@ -48,7 +48,7 @@ private:
 
     void fillList(CatalogueOrder order);
     void choosewheel(int code);
-    void pick6loader();
+    void pick6loader(const WheelChoice &wheel);
 
     const int m_kind;
     Session &m_session;

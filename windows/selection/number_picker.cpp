@@ -26,8 +26,9 @@ constexpr int kRowStep = 300;
 
 } // namespace
 
-NumberPicker::NumberPicker(Session &session, QWidget *parent)
-    : QDialog(parent), m_session(session) {
+NumberPicker::NumberPicker(Session &session, WheelChoice choice, Play play, QWidget *parent)
+    : QDialog(parent), m_session(session), m_choice(std::move(choice)), m_count(m_choice.pickCount),
+      m_play(std::move(play)) {
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     createWidgets();
@@ -36,10 +37,9 @@ NumberPicker::NumberPicker(Session &session, QWidget *parent)
     Form_Load();
 }
 
-NumberPicker *NumberPicker::showModal(Session &session, QWidget *owner,
-                                      std::function<void()> play) {
-    auto *picker = new NumberPicker(session, owner);
-    picker->m_play = std::move(play);
+NumberPicker *NumberPicker::showModal(Session &session, QWidget *owner, WheelChoice choice,
+                                      Play play) {
+    auto *picker = new NumberPicker(session, std::move(choice), std::move(play), owner);
     picker->setWindowModality(Qt::ApplicationModal);
     picker->show();
     return picker;
@@ -132,15 +132,14 @@ void NumberPicker::connectSignals() {
 }
 
 void NumberPicker::Form_Load() {
-    const SharedState &state = m_session.state;
     for (QCheckBox *box : Check1)
         box->setChecked(false);
     clearSurface();
     placeWindow(this, 1.2);
-    setWindowTitle(qText(pickerCaption(state)));
-    command3->setToolTip(qText(randomToolTip(state.pickCount)));
-    Command1->setToolTip(qText(yesToolTip(state.pickCount)));
-    cmdChoose->setToolTip(qText(chooseToolTip(state.pickCount)));
+    setWindowTitle(qText(pickerCaption(m_choice)));
+    command3->setToolTip(qText(randomToolTip(m_count)));
+    Command1->setToolTip(qText(yesToolTip(m_count)));
+    cmdChoose->setToolTip(qText(chooseToolTip(m_count)));
 }
 
 void NumberPicker::hsbpick_Scroll(int value) {
@@ -148,15 +147,15 @@ void NumberPicker::hsbpick_Scroll(int value) {
 }
 
 void NumberPicker::hsbpick_Change(int value) {
-    if (fieldLabelFollowsChange(value, m_session.state.pickCount))
+    if (fieldLabelFollowsChange(value, m_count))
         Lblpick->setText(QString::number(value));
     if (m_choosing)
         fitBoxesToField();
 }
 
 void NumberPicker::command3_Click() {
-    SharedState &state = m_session.state;
-    const int count = state.pickCount;
+    std::array<std::int16_t, kMostPlayerNumbers + 1> &picks = m_session.carried.picks;
+    const int count = m_count;
     endChoosing();
     clearBoxes();
     clearSurface();
@@ -167,13 +166,13 @@ void NumberPicker::command3_Click() {
     }
 
     const int fieldSize = drawFieldSize(hsbpick->value(), count);
-    state.fieldSize = static_cast<std::int16_t>(fieldSize);
     const std::vector<std::int16_t> drawn =
-        drawNumbers(count, fieldSize, [this] { return m_session.random.next(); });
-    std::copy(drawn.begin(), drawn.end(), state.picks.begin());
+        drawNumbers(count, fieldSize, [this] { return m_session.carried.random.next(); });
+    std::copy(drawn.begin(), drawn.end(), picks.begin());
 
-    const std::span<const std::int16_t> played(state.picks.data() + 1, count);
-    writeOnSurface(qText(drawHeading(count)) + QLatin1Char('\n') + qText(drawnNumbersLine(played)));
+    const std::span<const std::int16_t> played(picks.data() + 1, count);
+    writeOnSurface(qText(drawHeading(count) + keyNote(played)) + QLatin1Char('\n') +
+                   qText(drawnNumbersLine(played)));
     for (std::int16_t number : played) {
         Check1[number - 1]->setEnabled(true);
         Check1[number - 1]->setChecked(true);
@@ -187,21 +186,23 @@ void NumberPicker::Command2_Click() {
 }
 
 void NumberPicker::Command1_Click() {
+    std::array<std::int16_t, kMostPlayerNumbers + 1> &picks = m_session.carried.picks;
     if (m_choosing) {
         const std::vector<std::int16_t> chosen = checkedNumbers();
-        if (static_cast<int>(chosen.size()) != m_session.state.pickCount)
+        if (static_cast<int>(chosen.size()) != m_count)
             return; // "Yes" is disabled then; a shortcut must not play either
-        std::copy(chosen.begin(), chosen.end(), m_session.state.picks.begin() + 1);
+        std::copy(chosen.begin(), chosen.end(), picks.begin() + 1);
     }
+    // The numbers played are those the player's numbers hold now: the last draw or choice, or,
+    // with none in this window, whatever they held before.
+    ReportRequest request = reportRequestFor(m_choice, std::span(picks).subspan(1));
     close();
     if (m_play)
-        m_play();
-    else
-        m_session.navigator.openWheelDocument();
+        m_play(std::move(request));
 }
 
 void NumberPicker::cmdChoose_Click() {
-    const int count = m_session.state.pickCount;
+    const int count = m_count;
     endChoosing();
     clearBoxes();
     clearSurface();
@@ -218,11 +219,12 @@ void NumberPicker::cmdChoose_Click() {
 void NumberPicker::Check1_Toggled() {
     if (!m_choosing)
         return; // after a draw the boxes only show it
-    const int count = m_session.state.pickCount;
+    const int count = m_count;
     const std::vector<std::int16_t> chosen = checkedNumbers();
     const int checked = static_cast<int>(chosen.size());
-    writeOnSurface(qText(chooseHeading(count, checked)) + QLatin1Char('\n') +
-                   qText(drawnNumbersLine(chosen)));
+    writeOnSurface(
+        qText(chooseHeading(count, checked) + (checked == count ? keyNote(chosen) : "")) +
+        QLatin1Char('\n') + qText(drawnNumbersLine(chosen)));
     Command1->setEnabled(checked == count);
     Command1->setToolTip(qText(chooseYesToolTip(count, checked)));
 }
@@ -230,7 +232,7 @@ void NumberPicker::Check1_Toggled() {
 // While choosing, the boxes of the field's numbers are the ones to check, as the field size
 // changes too: a number beyond the field is no number of the lotto and is unchecked.
 void NumberPicker::fitBoxesToField() {
-    const int fieldSize = drawFieldSize(hsbpick->value(), m_session.state.pickCount);
+    const int fieldSize = drawFieldSize(hsbpick->value(), m_count);
     for (int i = 0; i < 60; ++i) {
         if (i >= fieldSize)
             Check1[i]->setChecked(false); // says so on the surface through Check1_Toggled
@@ -247,10 +249,16 @@ std::vector<std::int16_t> NumberPicker::checkedNumbers() const {
     return numbers;
 }
 
+// A key wheel's keys are the lowest of the numbers played: the heading names them before "Yes".
+std::string NumberPicker::keyNote(std::span<const std::int16_t> played) const {
+    return m_choice.designedWheel ? keyNumbersNote(played, m_choice.designedWheel->keys)
+                                  : std::string();
+}
+
 void NumberPicker::endChoosing() {
     m_choosing = false;
     Command1->setEnabled(true);
-    Command1->setToolTip(qText(yesToolTip(m_session.state.pickCount)));
+    Command1->setToolTip(qText(yesToolTip(m_count)));
 }
 
 void NumberPicker::clearBoxes() {

@@ -1,8 +1,10 @@
 #pragma once
 // Form3: the number picker, between choosing a wheel and reading its report. The player sets the
 // lotto's field size, lets the program draw the wheel's N numbers ("Random") or checks their own
-// ("Choose"), and plays them ("Yes"), which opens the report document.
+// ("Choose"), and plays them ("Yes"): the picker takes the wheel a chooser handed on and hands on
+// the report request of that wheel over the numbers played.
 
+#include "report_request.h"
 #include "session.h"
 
 #include <QDialog>
@@ -10,6 +12,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -22,13 +26,17 @@ namespace marlek {
 class NumberPicker : public QDialog {
     Q_OBJECT
 public:
-    explicit NumberPicker(Session &session, QWidget *parent = nullptr);
+    // What "Yes" hands on, after the picker has closed.
+    using Play = std::function<void(ReportRequest)>;
 
-    // Opens a picker for the wheel in the shared state, modal, owned by `owner`: the step after a
-    // catalogue row or the generator's "Yes". `play` is what "Yes" opens after the picker closes;
-    // without it, the report document of the shared state's wheel.
-    static NumberPicker *showModal(Session &session, QWidget *owner,
-                                   std::function<void()> play = {});
+    NumberPicker(Session &session, WheelChoice choice, Play play, QWidget *parent = nullptr);
+
+    // Opens a picker for the chosen wheel, modal, owned by `owner`: the step after a catalogue
+    // row, the generator's "Yes" or a designed wheel's "Play".
+    static NumberPicker *showModal(Session &session, QWidget *owner, WheelChoice choice, Play play);
+
+    // The wheel this picker plays.
+    const WheelChoice &choice() const { return m_choice; }
 
     void hsbpick_Scroll(int value);
     void hsbpick_Change(int value);
@@ -51,9 +59,12 @@ private:
     void fitBoxesToField();
     std::vector<std::int16_t> checkedNumbers() const;
     void endChoosing();
+    std::string keyNote(std::span<const std::int16_t> played) const;
 
     Session &m_session;
-    std::function<void()> m_play;
+    const WheelChoice m_choice;
+    const int m_count; // N, the numbers the wheel plays
+    Play m_play;
 
     QScrollBar *hsbpick = nullptr;
     QLabel *Lblpick = nullptr;

@@ -1,6 +1,5 @@
 #include "number_text.h"
 #include "placement.h"
-#include "shared_state.h"
 
 #include <gtest/gtest.h>
 
@@ -40,25 +39,11 @@ TEST(NumberText, CombinationsAreExact) {
 TEST(Placement, RoundsHalfToEvenThenHalvesTowardZero) {
     EXPECT_EQ(placementOffset(15360, 0.9, 8500), 2662);
     EXPECT_EQ(placementOffset(11520, 1.0, 7000), 2260);
-    EXPECT_EQ(placementOffset(0.5, 1.0, 0), 0);  // 0.5 rounds to 0
-    EXPECT_EQ(placementOffset(1.5, 1.0, 0), 1);  // 1.5 rounds to 2, halved 1
-    EXPECT_EQ(placementOffset(2.5, 1.0, 0), 1);  // 2.5 rounds to 2
+    EXPECT_EQ(placementOffset(0.5, 1.0, 0), 0);        // 0.5 rounds to 0
+    EXPECT_EQ(placementOffset(1.5, 1.0, 0), 1);        // 1.5 rounds to 2, halved 1
+    EXPECT_EQ(placementOffset(2.5, 1.0, 0), 1);        // 2.5 rounds to 2
     EXPECT_EQ(placementOffset(9000, 0.9, 8500), -200); // a narrow screen: negative, no correction
     EXPECT_EQ(placementOffset(9000, 0.9, 8501), -200); // -401 halved toward zero
-}
-
-TEST(SharedState, StartsEmptyAndStartupSetsPicksOneToFifty) {
-    SharedState state;
-    EXPECT_EQ(state.wheelMode, 0);
-    EXPECT_EQ(state.picks[1], 0);
-    state.setStartupPicks();
-    for (int p = 1; p <= 50; ++p)
-        EXPECT_EQ(state.picks[p], p);
-    EXPECT_EQ(state.picks[51], 0);
-    EXPECT_EQ(state.counter, 51);
-    EXPECT_EQ(lottoKindOfMode(7), 5);
-    EXPECT_EQ(lottoKindOfMode(8), 6);
-    EXPECT_EQ(lottoKindOfMode(0), 0);
 }
 
 } // namespace

@@ -93,13 +93,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "This Draw: it applies, and At Least 1 Ticket has 4 Numbers"},
         // Four of five: the guarantee does not apply, though ticket 3 holds four.
         HitsCase{{60, 42, 40, 17, 3},
-                 {"2:  03  17", "2:  03  40", "4:  03  17  40  42", "2:  17  42",
-                  "3:  17  40  42"},
-                 "Your 7 Numbers hold 4 of the 5 Drawn", "This Draw: it does not apply"},
-        HitsCase{{1, 2, 3, 4, 5}, {"1:  03", "1:  03", "1:  03", "0", "0"},
-                 "Your 7 Numbers hold 1 of the 5 Drawn", "This Draw: it does not apply"},
-        HitsCase{{1, 2, 4, 5, 99}, {"0", "0", "0", "0", "0"},
-                 "Your 7 Numbers hold 0 of the 5 Drawn", "This Draw: it does not apply"}));
+                 {"2:  03  17", "2:  03  40", "4:  03  17  40  42", "2:  17  42", "3:  17  40  42"},
+                 "Your 7 Numbers hold 4 of the 5 Drawn",
+                 "This Draw: it does not apply"},
+        HitsCase{{1, 2, 3, 4, 5},
+                 {"1:  03", "1:  03", "1:  03", "0", "0"},
+                 "Your 7 Numbers hold 1 of the 5 Drawn",
+                 "This Draw: it does not apply"},
+        HitsCase{{1, 2, 4, 5, 99},
+                 {"0", "0", "0", "0", "0"},
+                 "Your 7 Numbers hold 0 of the 5 Drawn",
+                 "This Draw: it does not apply"}));
 
 TEST(DrawCheck, AReportWithCrLfLineEndsChecksTheSame) {
     Lines crLf;
@@ -108,45 +112,40 @@ TEST(DrawCheck, AReportWithCrLfLineEndsChecksTheSame) {
     EXPECT_EQ(checkOf(crLf, {3, 11, 17, 25, 33}), workedExampleCheck({3, 11, 17, 25, 33}));
 }
 
+// The player's numbers 1 to 60, as a run starts them and beyond.
+std::vector<std::int16_t> oneToSixty() {
+    std::vector<std::int16_t> numbers;
+    for (int p = 1; p <= 60; ++p)
+        numbers.push_back(static_cast<std::int16_t>(p));
+    return numbers;
+}
+
 // Every catalogued wheel, and small full wheels, played over 1 to N: the draw of the first k
 // numbers is read, and the guarantee applies and holds.
 TEST(DrawCheck, EveryWheelsReportIsReadAndItsGuaranteeHolds) {
-    std::vector<SharedState> states;
+    std::vector<WheelChoice> choices;
     for (int kind : {5, 6}) {
         for (int index : wheelIndexes(kind)) {
-            SharedState state;
-            state.setStartupPicks();
-            state.wheelMode = static_cast<std::int16_t>(kind);
-            state.wheelIndex = static_cast<std::int16_t>(index);
-            states.push_back(state);
+            const Wheel wheel = *findWheel(kind, index);
+            choices.push_back(cataloguedWheelChoice(kind, index, wheel.numbers, wheel.tickets));
         }
-        SharedState full;
-        full.setStartupPicks();
-        full.wheelMode = static_cast<std::int16_t>(kind + 2);
-        full.wheelIndex = -1;
-        full.pickCount = 12;
-        full.ticketCount = static_cast<std::int32_t>(combinations(12, kind));
-        states.push_back(full);
+        choices.push_back(fullWheelChoice(kind, 12, -1));
     }
-    for (const SharedState &state : states) {
-        const int kind = lottoKindOfMode(state.wheelMode);
+    for (const WheelChoice &choice : choices) {
+        const int kind = lottoKindOfMode(choice.wheelMode);
         std::vector<int> draw;
         for (int n = 1; n <= kind; ++n)
             draw.push_back(n);
-        const Lines check = drawCheckLines(reportRequestFrom(state), draw);
+        const Lines check = drawCheckLines(reportRequestFor(choice, oneToSixty()), draw);
         ASSERT_FALSE(check.empty());
         EXPECT_THAT(check[check.size() - 2], ::testing::StartsWith("This Draw: it applies, and"))
-            << "mode " << state.wheelMode << " wheel " << state.wheelIndex;
+            << "mode " << choice.wheelMode << " wheel " << choice.wheelIndex.value_or(-1);
     }
 }
 
 TEST(DrawCheck, AFullWheelsTicketsAreCheckedAndSummed) {
-    SharedState state;
-    state.setStartupPicks();
-    state.wheelMode = 8;
-    state.pickCount = 8;
-    state.ticketCount = 28;
-    const Lines check = drawCheckLines(reportRequestFrom(state), {2, 4, 6, 8, 10, 12});
+    const Lines check = drawCheckLines(reportRequestFor(fullWheelChoice(6, 8, -1), oneToSixty()),
+                                       {2, 4, 6, 8, 10, 12});
     EXPECT_EQ(check[1], "Report  $28   28  Tickets  8 Numbers  Pick 6 Wheel");
     EXPECT_EQ(check[8], "Lotto Ticket   1    01  02  03  04  05  06    Hits 3:  02  04  06");
     EXPECT_EQ(check[35], "Lotto Ticket   28    03  04  05  06  07  08    Hits 3:  04  06  08");
@@ -165,8 +164,9 @@ TEST(DrawCheck, ADesignedWheelsGuaranteeAppliesAtItsOwnCount) {
     const NumberSet low = bitOf(1) | bitOf(2) | bitOf(3) | bitOf(4) | bitOf(5);
     const NumberSet high = bitOf(3) | bitOf(4) | bitOf(5) | bitOf(6) | bitOf(7);
     const PlainWheel wheel{5, 7, {2, 3}, {low, high}};
-    const std::vector<int> played{3, 11, 17, 25, 33, 40, 42};
-    const Lines check = drawCheckLines(designedReportRequest(wheel, played), {1, 2, 3, 40, 42});
+    const std::vector<std::int16_t> played{3, 11, 17, 25, 33, 40, 42};
+    const Lines check =
+        drawCheckLines(reportRequestFor(designedWheelChoice(wheel), played), {1, 2, 3, 40, 42});
     EXPECT_THAT(check, ::testing::Contains("Thats your  2 of 3 Guarantee, when 3 of your Numbers "
                                            "are Drawn"));
     EXPECT_THAT(check, ::testing::Contains("This Draw: it applies, and At Least 1 Ticket has 2 "
@@ -180,8 +180,8 @@ TEST(DrawCheck, AKeyWheelsGuaranteeAppliesOnlyWithItsKeysDrawn) {
     const NumberSet low = bitOf(1) | bitOf(2) | bitOf(3) | bitOf(4);
     const NumberSet high = bitOf(3) | bitOf(4) | bitOf(5) | bitOf(6);
     const PlainWheel wheel = keyWheelOver({4, 6, {1, 2}, {low, high}, 0}, 1);
-    const std::vector<int> played{3, 11, 17, 25, 33, 40, 42};
-    const ReportRequest request = designedReportRequest(wheel, played);
+    const std::vector<std::int16_t> played{3, 11, 17, 25, 33, 40, 42};
+    const ReportRequest request = reportRequestFor(designedWheelChoice(wheel), played);
     const std::string condition = "Thats your  2 of 3 Guarantee, when 3 of your Numbers are Drawn, "
                                   "Key Number 3 among them";
     const Lines keyDrawn = drawCheckLines(request, {3, 11, 40, 41, 44});
@@ -192,16 +192,27 @@ TEST(DrawCheck, AKeyWheelsGuaranteeAppliesOnlyWithItsKeysDrawn) {
     EXPECT_THAT(keyMissed, ::testing::Contains(condition));
     EXPECT_THAT(keyMissed, ::testing::Contains("This Draw: it does not apply"));
 
+    // The keys are said in the guarantee's own line.
     Lines report = reportLines(request);
-    ASSERT_EQ(report[report.size() - 2],
-              "Key Number 3 is on Every Ticket: the Guarantee holds when it is Drawn");
-    report[report.size() - 2] =
-        "Key Number 4 is on Every Ticket: the Guarantee holds when it is Drawn";
+    const std::size_t pickAny = report.size() - 4;
+    ASSERT_EQ(report[pickAny], "Pick Any 3 of the 7 Numbers you've Selected, Key Number 3 among "
+                               "them");
+    EXPECT_EQ(report[report.size() - 2], "Thats your  2 of 3 Guarantee");
+
+    // A report saved before, naming its keys in a line after the guarantee, checks the same.
+    Lines older = report;
+    older[pickAny] = "Pick Any 3 of the 7 Numbers you've Selected";
+    older.insert(older.end() - 1,
+                 "Key Number 3 is on Every Ticket: the Guarantee holds when it is Drawn");
+    EXPECT_EQ(checkOf(older, {3, 11, 40, 41, 44}), keyDrawn);
+    EXPECT_EQ(checkOf(older, {11, 17, 40, 41, 44}), keyMissed);
+
+    report[pickAny] = "Pick Any 3 of the 7 Numbers you've Selected, Key Number 4 among them";
     try {
         checkOf(report, {3, 11, 40, 41, 44});
         FAIL() << "a key number not played was taken";
     } catch (const ReportLineError &error) {
-        EXPECT_EQ(error.lineNumber, static_cast<std::int64_t>(report.size()) - 1);
+        EXPECT_EQ(error.lineNumber, static_cast<std::int64_t>(pickAny) + 1);
         EXPECT_THAT(error.what(), ::testing::HasSubstr("4 is a key number, but not one of the "
                                                        "numbers played"));
     }
@@ -231,13 +242,25 @@ INSTANTIATE_TEST_SUITE_P(
         BadDraw{"3,11,17,25,33,40,42", "7 numbers given: a Pick 5 draw has 5 numbers"},
         BadDraw{"  , ", "no numbers given: a Pick 5 draw has 5 numbers"},
         BadDraw{"0 11 17 25 33", "0 is not a lotto number: each drawn number is from 1 to 99"},
-        BadDraw{"3 11 17 25 100",
-                "100 is not a lotto number: each drawn number is from 1 to 99"},
+        BadDraw{"3 11 17 25 100", "100 is not a lotto number: each drawn number is from 1 to 99"},
         BadDraw{"3 11 17 17 33", "17 is given twice: the drawn numbers are all different"},
         BadDraw{"3 11 x7 25 33", "\"x7\" is not a whole number: give the drawn numbers "
                                  "separated by spaces or commas, e.g. 3 11 17 25 33"},
-        BadDraw{"3 11 -17 25 33", "\"-17\" is not a whole number: give the drawn numbers "
-                                  "separated by spaces or commas, e.g. 3 11 17 25 33"}));
+        BadDraw{"3 11 -17 25 33", "\"-17\" is below 1: each drawn number is from 1 to 99"},
+        BadDraw{"3.0 11 17 25 33", "\"3.0\" has a decimal point: write whole numbers, e.g. 3"},
+        BadDraw{"+3 11 17 25 33", "\"+3\" has a sign: write the number alone, e.g. 3"}));
+
+// The example in the message has the count of the report's own kind.
+TEST(DrawCheck, APick6DrawsExampleHasSixNumbers) {
+    try {
+        parseDraw("3 11 17 25 33 4O", 6);
+        FAIL() << "taken";
+    } catch (const DrawError &error) {
+        EXPECT_EQ(std::string(error.what()), "\"4O\" is not a whole number: give the drawn "
+                                             "numbers separated by spaces or commas, e.g. 3 11 "
+                                             "17 25 33 40");
+    }
+}
 
 TEST(DrawCheck, TakesSpacesCommasAndLeadingZerosAndSorts) {
     EXPECT_EQ(parseDraw(" 42, 7 ,99,,01   33 ", 5), (std::vector<int>{1, 7, 33, 42, 99}));
@@ -290,24 +313,58 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenReport{"a report cut after ticket 3", cutAfter(10), 11},
         BrokenReport{"a report cut before its last line", cutAfter(18), 19},
         BrokenReport{"ticket 4 left out", without(10), 11},
-        BrokenReport{"a ticket number changed", edited(9, "Lotto Ticket     3    03  17  26  40  42"),
-                     10},
-        BrokenReport{"a ticket with 4 numbers", edited(8, "Lotto Ticket     2    03  11  25  33"), 9},
-        BrokenReport{"a ticket label renumbered", edited(8, "Lotto Ticket     7    03  11  25  33  40"),
+        BrokenReport{"a ticket number changed",
+                     edited(9, "Lotto Ticket     3    03  17  26  40  42"), 10},
+        BrokenReport{"a ticket with 4 numbers", edited(8, "Lotto Ticket     2    03  11  25  33"),
                      9},
+        BrokenReport{"a ticket label renumbered",
+                     edited(8, "Lotto Ticket     7    03  11  25  33  40"), 9},
         BrokenReport{"a played number changed", edited(4, "  3  11  17  25  33  40  43"), 10},
         BrokenReport{"a played number doubled", edited(4, "  3  11  17  25  33  40  40"), 5},
-        BrokenReport{"the ticket count changed", edited(1, " $5  6 Tickets  7 Numbers  4 of 5 Guarantee"),
-                     2},
-        BrokenReport{"a tab in a line", edited(13, "Does this Wheel Work?\tIt's Easy to Prove."), 14},
+        // Refused whatever the draw: 42 is not drawn.
+        BrokenReport{"a ticket with a repeated number",
+                     edited(7, "Lotto Ticket     1    03  11  17  42  42"), 8},
+        BrokenReport{"the ticket count changed",
+                     edited(1, " $5  6 Tickets  7 Numbers  4 of 5 Guarantee"), 2},
+        BrokenReport{"a tab in a line", edited(13, "Does this Wheel Work?\tIt's Easy to Prove."),
+                     14},
         BrokenReport{"no report at all", {"Hello", "world"}, 1},
         BrokenReport{"the report before any wheel", {"Marlek's "}, 1},
-        BrokenReport{"a line after the last", [] {
+        BrokenReport{"a line after the last",
+                     [] {
                          Lines lines = test::kWorkedExampleLines;
                          lines.push_back("");
                          return lines;
                      }(),
                      20}));
+
+// A wheel held to a ticket budget below its guarantee states the coverage it has, never the full
+// guarantee, and the check says whether the draw was one it covers.
+TEST(DesignedReport, AWheelShortOfItsGuaranteeStatesItsCoverage) {
+    // 1 2 3 4 5 6 over 7 numbers meets "3 of 3" for the 20 triples inside it, of 35.
+    const PlainWheel wheel{6, 7, {3, 3}, {0b0111111}, 0};
+    const std::vector<std::int16_t> numbers{3, 11, 17, 25, 33, 40, 42};
+    const ReportRequest request = reportRequestFor(designedWheelChoice(wheel, 20, 35), numbers);
+    const auto lines = reportLines(request);
+    EXPECT_EQ(lines[1], " $1  1 Tickets  7 Numbers  3 of 3 Guarantee for 20 of 35 Draws");
+    EXPECT_EQ(lines[lines.size() - 3],
+              "Check All  1 Tickets. For 20 of the 35 ways, At Least 1 Ticket will have 3 Numbers");
+    EXPECT_EQ(lines[lines.size() - 2], "Thats your  3 of 3 Guarantee for 20 of 35 Draws");
+    for (const std::string &line : lines)
+        EXPECT_FALSE(line.ends_with("3 of 3 Guarantee")) << line;
+
+    const auto covered = drawCheckLines(request, {3, 11, 17, 50, 51, 52});
+    EXPECT_EQ(covered[covered.size() - 3], "Thats your  3 of 3 Guarantee for 20 of 35 Draws, "
+                                           "when 3 of your Numbers are Drawn");
+    EXPECT_EQ(covered[covered.size() - 2],
+              "This Draw: it is one the wheel covers, and At Least 1 Ticket has 3 Numbers");
+    const auto missed = drawCheckLines(request, {3, 11, 42, 50, 51, 52});
+    EXPECT_EQ(missed[missed.size() - 2],
+              "This Draw: it is not one the wheel covers: NO Ticket has 3 Numbers");
+    // A wheel that keeps its guarantee is reported as ever.
+    EXPECT_EQ(reportLines(reportRequestFor(designedWheelChoice(wheel, 35, 35), numbers)),
+              reportLines(reportRequestFor(designedWheelChoice(wheel), numbers)));
+}
 
 } // namespace
 } // namespace marlek

@@ -63,7 +63,8 @@ TEST(DesignTexts, ResultStandsAgainstTheCatalogueAndTheBestKnown) {
          "Compared without the keys, as 1 of 4 over 18 numbers, 4 a ticket. Catalogue: no such "
          "wheel. Best known: not in the table."},
         {{std::nullopt, true, milliseconds(300), 0},
-         "Stopped after 0.3 s, before a wheel was found."},
+         "Stopped after 0.3 s, before a wheel was found. Give the search more time, or ask for "
+         "fewer numbers or fewer drawn, and press Design again."},
     };
     for (const Case &c : cases)
         EXPECT_EQ(designResultText(c.result), c.text);

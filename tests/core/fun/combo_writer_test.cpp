@@ -1,5 +1,5 @@
-// The combination files writer: exact bytes, the split into files, names and folders, the shared
-// state a run leaves, write failures, and the file plan of runs too large to write in a test.
+// The combination files writer: exact bytes, the split into files, names and folders, write
+// failures, and the file plan of runs too large to write in a test.
 
 #include "combo_writer.h"
 #include "file_output.h"
@@ -33,10 +33,8 @@ std::string crLfLines(const std::vector<std::string> &lines) {
     return text;
 }
 
-ComboOutcome run(int kind, int n, std::int64_t perFile, const fs::path &first,
-                 SharedState *state = nullptr) {
-    SharedState local;
-    return runComboFiles({kind, n, perFile, first.string()}, state ? *state : local);
+ComboOutcome run(int kind, int n, std::int64_t perFile, const fs::path &first) {
+    return writeComboFiles({kind, n, perFile, first.string()});
 }
 
 // The ticket lines of a run written the slow, obvious way, to hold the fast writer against.
@@ -108,8 +106,7 @@ const std::vector<std::string> kPick5Of7Tickets{
 
 TEST(ComboWriter, Pick6OverEightNumbersIsOneFileWithHeaderTicketsAndTrailer) {
     TempDir dir;
-    SharedState state;
-    const ComboOutcome outcome = run(6, 8, 400000, dir / "pick6.txt", &state);
+    const ComboOutcome outcome = run(6, 8, 400000, dir / "pick6.txt");
 
     ASSERT_TRUE(outcome.ok) << outcome.reason;
     std::vector<std::string> lines{"Marlek's Lotto",
@@ -197,14 +194,12 @@ TEST(ComboWriter, SmallPerFileSplitsIntoNumberedFilesInTheFirstFilesFolder) {
 
 TEST(ComboWriter, FieldOfExactlyKNumbersGivesOneTicket) {
     TempDir dir;
-    SharedState state;
-    const ComboOutcome outcome = run(6, 6, 400000, dir / "six", &state);
+    const ComboOutcome outcome = run(6, 6, 400000, dir / "six");
     ASSERT_TRUE(outcome.ok);
     const std::string bytes = readFileBytes(dir / "six");
     EXPECT_NE(bytes.find("Play these 1 Tickets\r\n  Ticket   1    01  02  03  04  05  06\r\n\r\n"),
               std::string::npos);
     EXPECT_EQ(outcome.plan.fileCount, 1);
-    EXPECT_EQ(state.counter, 2);
 }
 
 TEST(ComboWriter, FieldBelowKWritesHeaderAndTrailerOnlyAndSavesNoFileCount) {
@@ -268,24 +263,6 @@ TEST(ComboWriter, TotalThatIsAMultipleOfPerFileEndsInTheLastFileWithTickets) {
                       std::string::npos);
         }
     }
-}
-
-TEST(ComboWriter, RunLeavesTheSharedStateItWrites) {
-    TempDir dir;
-    SharedState state;
-    state.copyText = "5,245,786";
-    state.picks[1] = 17;
-    state.picks[60] = 0;
-    state.picks[61] = 99;
-    ASSERT_TRUE(run(5, 9, 50, dir / "s.txt", &state).ok);
-    for (int j = 1; j <= 60; ++j)
-        EXPECT_EQ(state.picks[static_cast<std::size_t>(j)], j);
-    EXPECT_EQ(state.picks[61], 99);
-    EXPECT_EQ(state.matchCount, 5);
-    EXPECT_EQ(state.copyText, "");
-    EXPECT_EQ(state.genFieldSize, 9.0);
-    EXPECT_EQ(state.genCombos, 126.0);
-    EXPECT_EQ(state.counter, 127);
 }
 
 TEST(ComboWriter, FileThatCannotBeCreatedStopsTheRunAndKeepsTheFilesBeforeIt) {

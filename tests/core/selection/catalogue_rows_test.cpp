@@ -286,13 +286,10 @@ TEST(CatalogueRows, SortButtonsAndCommandLineNamesMapToOrders) {
     EXPECT_EQ(orderOfName(""), std::nullopt);
 }
 
-SharedState stateOpenedFromMenu(int kind) {
-    SharedState state;
-    state.wheelMode = static_cast<std::int16_t>(kind);
-    state.wheelIndex = kUnchanged;
-    state.pickCount = -1;
-    state.ticketCount = -1;
-    return state;
+// The index a choice records: a table wheel's own, N for a full Pick 6 wheel, none for a full
+// Pick 5 wheel (the one before stays).
+std::optional<std::int16_t> recordedIndex(int index) {
+    return index == kUnchanged ? std::nullopt : std::optional<std::int16_t>(index);
 }
 
 // Every row of both catalogues, chosen right after the menu opened its catalogue.
@@ -300,21 +297,18 @@ TEST(ChooseWheel, EveryRowSetsTheWheelItStandsFor) {
     for (int kind : {5, 6}) {
         for (const auto &[label, row] : rowsOfKind(kind)) {
             SCOPED_TRACE(label);
-            SharedState state = stateOpenedFromMenu(kind);
-            const NextWindow next = chooseWheel(state, kind, row.itemData);
+            const CatalogueChoice choice = chooseWheel(kind, row.itemData);
             if (row.mode == 0) {
-                EXPECT_EQ(next, NextWindow::Generator);
-                EXPECT_EQ(state.wheelMode, kind);
-                EXPECT_EQ(state.pickCount, -1);
-                EXPECT_EQ(state.ticketCount, -1);
-                EXPECT_EQ(state.wheelIndex, kUnchanged);
+                EXPECT_EQ(choice.next, NextWindow::Generator);
+                EXPECT_EQ(choice.wheel, WheelChoice{});
                 continue;
             }
-            EXPECT_EQ(next, NextWindow::NumberPicker);
-            EXPECT_EQ(state.wheelMode, row.mode);
-            EXPECT_EQ(state.wheelIndex, row.index);
-            EXPECT_EQ(state.pickCount, row.numbers);
-            EXPECT_EQ(state.ticketCount, row.tickets);
+            EXPECT_EQ(choice.next, NextWindow::NumberPicker);
+            EXPECT_EQ(choice.wheel.wheelMode, row.mode);
+            EXPECT_EQ(choice.wheel.wheelIndex, recordedIndex(row.index));
+            EXPECT_EQ(choice.wheel.pickCount, row.numbers);
+            EXPECT_EQ(choice.wheel.ticketCount, row.tickets);
+            EXPECT_FALSE(choice.wheel.designedWheel);
         }
     }
 }
@@ -345,25 +339,22 @@ TEST(ChooseWheel, WheelsOfEveryCombination) {
         {6, 19, 8, 6, 6, 1},
     };
     for (const Case &c : cases) {
-        SharedState state = stateOpenedFromMenu(c.kind);
-        EXPECT_EQ(chooseWheel(state, c.kind, c.code), NextWindow::NumberPicker);
-        EXPECT_EQ(state.wheelMode, c.mode) << c.kind << "/" << c.code;
-        EXPECT_EQ(state.wheelIndex, c.index) << c.kind << "/" << c.code;
-        EXPECT_EQ(state.pickCount, c.numbers) << c.kind << "/" << c.code;
-        EXPECT_EQ(state.ticketCount, c.tickets) << c.kind << "/" << c.code;
+        const CatalogueChoice choice = chooseWheel(c.kind, c.code);
+        EXPECT_EQ(choice.next, NextWindow::NumberPicker);
+        EXPECT_EQ(choice.wheel.wheelMode, c.mode) << c.kind << "/" << c.code;
+        EXPECT_EQ(choice.wheel.wheelIndex, recordedIndex(c.index)) << c.kind << "/" << c.code;
+        EXPECT_EQ(choice.wheel.pickCount, c.numbers) << c.kind << "/" << c.code;
+        EXPECT_EQ(choice.wheel.ticketCount, c.tickets) << c.kind << "/" << c.code;
     }
 }
 
-TEST(ChooseWheel, CodesNoRowCarriesChangeNothing) {
+TEST(ChooseWheel, CodesNoRowCarriesLeadNowhere) {
     const std::pair<int, int> cases[] = {{5, 20}, {5, 22}, {5, 24}, {5, 34},  {5, 37}, {5, -1},
                                          {6, 20}, {6, 24}, {6, 38}, {6, 100}, {7, 0}};
     for (const auto &[kind, code] : cases) {
-        SharedState state = stateOpenedFromMenu(kind);
-        EXPECT_EQ(chooseWheel(state, kind, code), NextWindow::None) << kind << "/" << code;
-        EXPECT_EQ(state.wheelMode, kind);
-        EXPECT_EQ(state.wheelIndex, kUnchanged);
-        EXPECT_EQ(state.pickCount, -1);
-        EXPECT_EQ(state.ticketCount, -1);
+        const CatalogueChoice choice = chooseWheel(kind, code);
+        EXPECT_EQ(choice.next, NextWindow::None) << kind << "/" << code;
+        EXPECT_EQ(choice.wheel, WheelChoice{});
     }
 }
 

@@ -7,12 +7,9 @@
 namespace marlek {
 namespace {
 
-SharedState wheel(int mode, int count, int tickets) {
-    SharedState state;
-    state.wheelMode = static_cast<std::int16_t>(mode);
-    state.pickCount = static_cast<std::int16_t>(count);
-    state.ticketCount = tickets;
-    return state;
+WheelChoice wheel(int mode, int count, int tickets) {
+    return {static_cast<std::int16_t>(mode), std::nullopt, static_cast<std::int16_t>(count),
+            tickets, std::nullopt};
 }
 
 TEST(PickerTexts, CaptionNamesKindNumbersAndTickets) {

@@ -1,4 +1,4 @@
-// The wheel report: its lines, byte for byte, and what it writes back into the shared state.
+// The wheel report: its lines, byte for byte, for every kind of request.
 
 #include "number_text.h"
 #include "wheel_report.h"
@@ -14,37 +14,44 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines reportOf(SharedState &state) {
-    Lines lines;
-    writeReport(state, [&lines](std::string_view line) { lines.emplace_back(line); });
-    return lines;
+// A wheel as a chooser hands it on, with the player's numbers as they stand (1 to 50 from
+// start-up) and the match count a run may leave.
+struct Played {
+    WheelChoice wheel;
+    std::array<std::int16_t, kMostPlayerNumbers + 1> picks = startupPicks();
+    std::int16_t matchCount = 0;
+
+    static std::array<std::int16_t, kMostPlayerNumbers + 1> startupPicks() {
+        std::array<std::int16_t, kMostPlayerNumbers + 1> picks{};
+        for (int p = 1; p <= 50; ++p)
+            picks[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(p);
+        return picks;
+    }
+    ReportRequest request() const {
+        return reportRequestFor(wheel, std::span(picks).subspan(1), matchCount);
+    }
+};
+
+Lines reportOf(const Played &played) {
+    return reportLines(played.request());
 }
 
-SharedState startedState() {
-    SharedState state;
-    state.setStartupPicks();
-    return state;
+std::string captionOf(const Played &played) {
+    return documentCaption(played.request());
 }
 
-void setPicks(SharedState &state, const std::vector<int> &numbers) {
+void setPicks(Played &played, const std::vector<int> &numbers) {
     for (std::size_t i = 0; i < numbers.size(); ++i)
-        state.picks[i + 1] = static_cast<std::int16_t>(numbers[i]);
+        played.picks[i + 1] = static_cast<std::int16_t>(numbers[i]);
 }
 
-SharedState cataloguedState(int kind, int index) {
-    SharedState state = startedState();
-    state.wheelMode = static_cast<std::int16_t>(kind);
-    state.wheelIndex = static_cast<std::int16_t>(index);
-    return state;
+Played catalogued(int kind, int index) {
+    return {WheelChoice{static_cast<std::int16_t>(kind), static_cast<std::int16_t>(index), 0, 0,
+                        std::nullopt}};
 }
 
-SharedState fullWheelState(int mode, int numbers) {
-    SharedState state = startedState();
-    state.wheelMode = static_cast<std::int16_t>(mode);
-    state.wheelIndex = -1;
-    state.pickCount = static_cast<std::int16_t>(numbers);
-    state.ticketCount = static_cast<std::int32_t>(combinations(numbers, mode - 2));
-    return state;
+Played fullWheel(int mode, int numbers) {
+    return {fullWheelChoice(mode - 2, numbers, -1)};
 }
 
 Lines ticketLines(const Lines &report) {
@@ -56,40 +63,27 @@ Lines ticketLines(const Lines &report) {
 }
 
 TEST(WheelReport, WritesTheWorkedExampleByteForByte) {
-    SharedState state;
-    test::setWorkedExample(state);
-
-    EXPECT_EQ(documentCaption(state), test::kWorkedExampleCaption);
-    EXPECT_EQ(reportOf(state), test::kWorkedExampleLines);
-
-    EXPECT_EQ(state.pickCount, 7);
-    EXPECT_EQ(state.ticketCount, 5);
-    EXPECT_EQ(state.matchCount, 4);
-    EXPECT_EQ(state.counter, 6);
-    const std::vector<int> firstTwoTickets(state.wheelNumbers.begin(),
-                                           state.wheelNumbers.begin() + 10);
-    EXPECT_EQ(firstTwoTickets, (std::vector<int>{3, 11, 17, 25, 33, 3, 11, 25, 33, 40}));
-    EXPECT_EQ(state.wheelNumbers[24], 42);
-    EXPECT_EQ(state.wheelNumbers[25], 0);
+    const ReportRequest request = test::workedExampleRequest();
+    EXPECT_EQ(documentCaption(request), test::kWorkedExampleCaption);
+    EXPECT_EQ(reportLines(request), test::kWorkedExampleLines);
+    EXPECT_EQ(reportTicketCount(request), 5);
 }
 
-TEST(WheelReport, TakesTheWheelsRecordWhateverTheStateSaidBefore) {
-    SharedState state = cataloguedState(6, 14);
-    state.pickCount = 3;
-    state.ticketCount = 12345;
-    state.matchCount = 1;
-    const Lines report = reportOf(state);
-    EXPECT_EQ(state.pickCount, 10);
-    EXPECT_EQ(state.ticketCount, 210);
-    EXPECT_EQ(state.matchCount, 6);
-    EXPECT_EQ(state.counter, 211);
+TEST(WheelReport, TakesTheWheelsRecordWhateverTheChoiceSaid) {
+    Played played = catalogued(6, 14);
+    played.wheel.pickCount = 3;
+    played.wheel.ticketCount = 12345;
+    played.matchCount = 1;
+    const Lines report = reportOf(played);
+    EXPECT_EQ(reportTicketCount(played.request()), 210);
+    EXPECT_EQ(captionOf(played), "  $12345   12345  Tickets  3 Numbers  Pick 6 Wheel");
     EXPECT_EQ(ticketLines(report).size(), 210u);
     EXPECT_EQ(report[1], " $210  210 Tickets  10 Numbers  6 Guarantee");
     EXPECT_EQ(ticketLines(report).back(), "Lotto Ticket   210    05  06  07  08  09  10");
 }
 
 TEST(WheelReport, SpacesTheTicketLabelByTheTicketsDigits) {
-    SharedState state = cataloguedState(5, 6); // 14 tickets
+    Played state = catalogued(5, 6); // 14 tickets
     const Lines tickets = ticketLines(reportOf(state));
     ASSERT_EQ(tickets.size(), 14u);
     EXPECT_EQ(tickets[8], "Lotto Ticket     9    02  03  05  07  09");
@@ -97,7 +91,7 @@ TEST(WheelReport, SpacesTheTicketLabelByTheTicketsDigits) {
 }
 
 TEST(WheelReport, WritesSmallNumbersPlainInTheNumbersLineAndTwoDigitInTickets) {
-    SharedState state = cataloguedState(5, 31);
+    Played state = catalogued(5, 31);
     setPicks(state, {9, 1, 10, 5, 99});
     const Lines report = reportOf(state);
     EXPECT_EQ(report[4], "  9  1  10  5  99");
@@ -106,7 +100,7 @@ TEST(WheelReport, WritesSmallNumbersPlainInTheNumbersLineAndTwoDigitInTickets) {
 }
 
 TEST(WheelReport, PrintsTicketPositionsInTheirStoredOrder) {
-    SharedState state = cataloguedState(5, 29);
+    Played state = catalogued(5, 29);
     setPicks(state, {1, 2, 3, 4, 5, 6, 70, 80, 9});
     EXPECT_EQ(ticketLines(reportOf(state))[2], "Lotto Ticket     3    03  04  05  80  70");
 }
@@ -121,17 +115,18 @@ TEST(WheelReport, PrintsThePick6FullWheelLabelsUnchanged) {
          {Case{9, " $28  28 Tickets  8 Numbers   6 Guarantee", "Thats your   6 Guarantee"},
           Case{13, " $84  84 Tickets  9 Numbers  6 Guarantee", "Thats your  6 Guarantee"},
           Case{1, " $7  7 Tickets  7 Numbers  6 of 6 Guarantee", "Thats your  6 of 6 Guarantee"}}) {
-        SharedState state = cataloguedState(6, c.index);
+        Played state = catalogued(6, c.index);
         const Lines report = reportOf(state);
         EXPECT_EQ(report[1], c.header);
         EXPECT_EQ(report[report.size() - 2], c.proof);
-        EXPECT_EQ(report[report.size() - 4],
-                  "Pick Any 6 of the " + plain(state.pickCount) + " Numbers you've Selected");
+        EXPECT_EQ(report[report.size() - 4], "Pick Any 6 of the " +
+                                                 plain(findWheel(6, c.index)->numbers) +
+                                                 " Numbers you've Selected");
     }
 }
 
 TEST(WheelReport, WritesTheReportOfModeZeroWithoutTicketsOrPickAnyLine) {
-    SharedState state = startedState();
+    Played state;
     const Lines expected = {
         "Marlek's ",
         " $0  0 Tickets  0 Numbers  Guarantee",
@@ -148,21 +143,20 @@ TEST(WheelReport, WritesTheReportOfModeZeroWithoutTicketsOrPickAnyLine) {
         "Good Luck in All your Lotto Pursuits",
     };
     EXPECT_EQ(reportOf(state), expected);
-    EXPECT_EQ(state.counter, 1);
-    EXPECT_EQ(documentCaption(state), "  $0   0  Tickets  0 Numbers  Pick  Wheel");
+    EXPECT_EQ(captionOf(state), "  $0   0  Tickets  0 Numbers  Pick  Wheel");
 
-    state.wheelMode = 3; // any mode outside 5 to 8 reads the same, with its own N and T
-    state.pickCount = 3;
-    state.ticketCount = 4;
+    state.wheel.wheelMode = 3; // any mode outside 5 to 8 reads the same, with its own N and T
+    state.wheel.pickCount = 3;
+    state.wheel.ticketCount = 4;
     const Lines other = reportOf(state);
     EXPECT_EQ(other[4], "  1  2  3");
     EXPECT_EQ(ticketLines(other).size(), 0u);
 }
 
 // A report built the plain way, for comparing the line buffer against.
-Lines plainFullWheelTickets(const SharedState &state, int kind) {
+Lines plainFullWheelTickets(const Played &state, int kind) {
     Lines lines;
-    const int n = state.pickCount;
+    const int n = state.wheel.pickCount;
     std::vector<int> position(static_cast<std::size_t>(kind));
     std::int64_t ticket = 1;
     auto emit = [&] {
@@ -195,7 +189,7 @@ class FullWheelReport : public ::testing::TestWithParam<FullCase> {};
 
 TEST_P(FullWheelReport, WritesEveryCombinationInLexicographicOrder) {
     const FullCase &c = GetParam();
-    SharedState state = fullWheelState(c.mode, c.numbers);
+    Played state = fullWheel(c.mode, c.numbers);
     // Numbers of one, two and three digits, so the line buffer must move the texts after them.
     setPicks(state, {3, 150, 7, 12, 9});
     const int kind = c.mode - 2;
@@ -208,12 +202,10 @@ TEST_P(FullWheelReport, WritesEveryCombinationInLexicographicOrder) {
         EXPECT_EQ(tickets.back(), c.last);
     }
     EXPECT_EQ(tickets, plainFullWheelTickets(state, kind));
-    EXPECT_EQ(state.matchCount, kind);
-    EXPECT_EQ(state.counter, c.tickets + 1);
     EXPECT_EQ(report[0], kind == 5 ? "Marlek's Pick 5 Lotto" : "Marlek's Pick 6 Lotto");
     const std::string label = kind == 5 ? " 5 of 5" : " 6";
     const std::string n = plain(c.numbers);
-    const std::string t = plain(state.ticketCount);
+    const std::string t = plain(state.wheel.ticketCount);
     EXPECT_EQ(report[1],
               " $" + t + "  " + t + " Tickets  " + n + " Numbers " + label + " Guarantee");
     const Lines proof(report.end() - 4, report.end());
@@ -238,8 +230,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FullCase{7, 0, 0, "", ""}));
 
 TEST(WheelReport, WritesFullWheelTicketsWhateverTicketCountSays) {
-    SharedState state = fullWheelState(7, 7);
-    state.ticketCount = 3;
+    Played state = fullWheel(7, 7);
+    state.wheel.ticketCount = 3;
     setPicks(state, {3, 11, 17, 25, 33, 40, 42});
     const Lines tickets = ticketLines(reportOf(state));
     ASSERT_EQ(tickets.size(), 21u);
@@ -249,20 +241,23 @@ TEST(WheelReport, WritesFullWheelTicketsWhateverTicketCountSays) {
     EXPECT_EQ(tickets[3], "Lotto Ticket   4    03  11  17  33  40");
 }
 
-TEST(WheelReport, LeavesTheStateAsItWasForAnIndexThatNamesNoWheel) {
-    SharedState state = cataloguedState(5, 0);
-    reportOf(state); // fills wheelNumbers and the record of wheel 0
-    state.wheelIndex = 20;
+// A catalogued mode whose index names no table wheel (a catalogue opened from the menu after a
+// generator's full wheel and closed without a choice) has no tickets of its own: it prints T
+// tickets of the empty ticket store, with no guarantee label.
+TEST(WheelReport, AnIndexThatNamesNoWheelPrintsTheEmptyTicketStore) {
+    Played state = catalogued(5, 20);
+    state.wheel.pickCount = 7;
+    state.wheel.ticketCount = 5;
+    state.matchCount = 4;
     const Lines report = reportOf(state);
-    EXPECT_EQ(state.pickCount, 7);
-    EXPECT_EQ(state.ticketCount, 5);
-    EXPECT_EQ(state.matchCount, 4);
     EXPECT_EQ(report[1], " $5  5 Tickets  7 Numbers  Guarantee");
     EXPECT_EQ(report[report.size() - 2], "Thats your  Guarantee");
+    EXPECT_EQ(report[report.size() - 3],
+              "Check All  5 Tickets. At Least 1 Ticket will have 4 Numbers");
     EXPECT_EQ(report[report.size() - 4], "Pick Any 5 of the 7 Numbers you've Selected");
     const Lines tickets = ticketLines(report);
-    ASSERT_EQ(tickets.size(), 5u); // the tickets still held from the last report
-    EXPECT_EQ(tickets[4], "Lotto Ticket     5    02  03  05  06  07");
+    ASSERT_EQ(tickets.size(), 5u);
+    EXPECT_EQ(tickets[4], "Lotto Ticket     5    00  00  00  00  00");
 }
 
 TEST(WheelReport, NeverReadsBeyondTheWheelNumbersOfAMissingWheel) {
@@ -275,65 +270,50 @@ TEST(WheelReport, NeverReadsBeyondTheWheelNumbersOfAMissingWheel) {
     for (const Case &c :
          {Case{6, 50063860, 833}, Case{5, 50063860, 1000}, Case{5, 1000, 1000}, Case{5, 1001, 1000},
           Case{6, 833, 833}, Case{6, 834, 833}, Case{5, -3, 0}}) {
-        SharedState state = cataloguedState(c.mode, -1);
-        state.pickCount = 60;
-        state.ticketCount = c.tickets;
-        state.wheelNumbers.fill(7);
+        Played state = catalogued(c.mode, -1);
+        state.wheel.pickCount = 60;
+        state.wheel.ticketCount = c.tickets;
         const Lines report = reportOf(state);
         const Lines tickets = ticketLines(report);
         EXPECT_EQ(tickets.size(), c.linesWritten) << c.mode << " " << c.tickets;
         EXPECT_EQ(report.back(), "Good Luck in All your Lotto Pursuits");
         EXPECT_EQ(report[6], "Play these " + plain(c.tickets) + " Tickets");
-        EXPECT_EQ(state.ticketCount, c.tickets);
-        EXPECT_EQ(state.counter, static_cast<std::int32_t>(c.linesWritten) + 1);
     }
 }
 
 TEST(WheelReport, NeverReadsBeyondThePlayersNumbers) {
-    SharedState state = startedState();
-    state.pickCount = 32767; // no window sets more than 60; the report still stays in bounds
+    Played state;
+    state.wheel.pickCount = 32767; // no window sets more than 60; the report still stays in bounds
     const Lines report = reportOf(state);
     EXPECT_EQ(report[3], "The 32767 Numbers you've Selected to Play");
     EXPECT_TRUE(report[4].starts_with("  1  2  3"));
 }
 
-TEST(ReportRequest, WritesTheReportOfTheStateItWasTakenFromWhateverChangesLater) {
-    SharedState leftover = cataloguedState(5, 0);
-    reportOf(leftover);
-    leftover.wheelIndex = 20; // prints the tickets wheel 0 left behind
-    SharedState workedExample;
-    test::setWorkedExample(workedExample);
-    const SharedState states[] = {workedExample, cataloguedState(6, 37), fullWheelState(8, 9),
-                                  leftover, startedState()};
-    for (SharedState state : states) {
-        SCOPED_TRACE(state.wheelMode);
-        const SharedState before = state;
-        const ReportRequest request = reportRequestFrom(state);
-        EXPECT_EQ(state.picks, before.picks);
-        EXPECT_EQ(documentCaption(request), documentCaption(state));
-        const Lines fromState = reportOf(state);
-        EXPECT_EQ(reportTicketCount(request), state.ticketCount);
-
-        // Everything another window may write meanwhile.
-        state.wheelMode = 5;
-        state.wheelIndex = 3;
-        state.pickCount = 14;
-        state.ticketCount = 2002;
-        state.matchCount = 2;
-        state.picks.fill(9);
-        state.wheelNumbers.fill(9);
-        EXPECT_EQ(reportLines(request), fromState);
+// A request holds its own copy of the numbers: what the player's numbers hold later changes
+// nothing, and it takes as many as its report reads.
+TEST(ReportRequest, HoldsTheNumbersItsReportReadsWhateverChangesLater) {
+    struct Case {
+        Played played;
+        std::size_t numbers;
+    };
+    Played shortChoice = catalogued(5, 0); // the row says 3 numbers, the table wheel reads 7
+    shortChoice.wheel.pickCount = 3;
+    for (Case c : {Case{catalogued(6, 37), 11}, Case{fullWheel(8, 9), 9}, Case{shortChoice, 7},
+                   Case{Played{}, 0}}) {
+        SCOPED_TRACE(c.played.wheel.wheelMode);
+        const ReportRequest request = c.played.request();
+        EXPECT_EQ(request.numbers.size(), c.numbers);
+        const Lines before = reportLines(request);
+        c.played.picks.fill(9);
+        EXPECT_EQ(reportLines(request), before);
     }
 }
 
-TEST(DocumentCaption, UsesTheStateLeftByTheCaller) {
-    SharedState state;
-    state.wheelMode = 8;
-    state.pickCount = 19;
-    state.ticketCount = 27132;
-    EXPECT_EQ(documentCaption(state), "  $27132   27132  Tickets  19 Numbers  Pick 6 Wheel");
-    state.wheelMode = 7;
-    EXPECT_EQ(documentCaption(state), "  $27132   27132  Tickets  19 Numbers  Pick 5 Wheel");
+TEST(DocumentCaption, UsesTheNAndTTheChooserStated) {
+    Played full = fullWheel(8, 19);
+    EXPECT_EQ(captionOf(full), "  $27132   27132  Tickets  19 Numbers  Pick 6 Wheel");
+    full.wheel.wheelMode = 7;
+    EXPECT_EQ(captionOf(full), "  $27132   27132  Tickets  19 Numbers  Pick 5 Wheel");
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "designer_window.h"
 
 #include "best_known.h"
-#include "designed_report.h"
 #include "document_text.h"
 #include "document_window.h"
 #include "fake_desktop.h"
@@ -12,12 +11,14 @@
 #include "qstring_print.h"
 #include "temp_dir.h"
 #include "wheel_file.h"
+#include "wheel_report.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
@@ -45,7 +46,6 @@ struct Shape {
 class DesignerWindowTest : public ::testing::Test {
 protected:
     DesignerWindowTest() {
-        state.setStartupPicks();
         window.show();
         designer = openDesigner();
         designer->setSearchThreads(1);
@@ -95,10 +95,9 @@ protected:
         QTRY_VERIFY_WITH_TIMEOUT(readOut("lblProgress").startsWith("Designing: "), 10'000);
     }
 
-    SharedState state;
     FakeDesktop desktop;
-    UniformRandom random;
-    MainWindow window{state, desktop, random};
+    MainWindow window{desktop};
+    const RunCarryOver &carried = window.carriedOver();
     QPointer<DesignerWindow> designer;
 };
 
@@ -161,7 +160,7 @@ TEST_F(DesignerWindowTest, SaysWhatTheOwnTableHoldsAndStartsFromIt) {
     EXPECT_TRUE(readOut("lblResult").endsWith("This wheel is at the best known."));
 }
 
-TEST_F(DesignerWindowTest, ATicketBudgetBelowTheGuaranteeGivesItsCoverageAndNoPlay) {
+TEST_F(DesignerWindowTest, ATicketBudgetBelowTheGuaranteeGivesItsCoverageAndPlaysIt) {
     auto *budget = child<QSpinBox>("spnBudget");
     EXPECT_EQ(budget->value(), 0);
     EXPECT_EQ(budget->text(), "none"); // the designs above run with no budget
@@ -177,23 +176,39 @@ TEST_F(DesignerWindowTest, ATicketBudgetBelowTheGuaranteeGivesItsCoverageAndNoPl
         << result.toStdString();
     EXPECT_TRUE(child<QPushButton>("cmdSave")->isEnabled());
     auto *play = child<QPushButton>("cmdPlay");
-    EXPECT_FALSE(play->isEnabled());
-    EXPECT_TRUE(play->toolTip().contains("does not keep the guarantee"))
-        << play->toolTip().toStdString();
+    ASSERT_TRUE(play->isEnabled());
+    EXPECT_TRUE(play->toolTip().contains("share of draws")) << play->toolTip().toStdString();
+
+    // Its report states the coverage it has, and Check a Draw reads it.
+    click("cmdPlay");
+    auto *picker = designer->findChild<NumberPicker *>();
+    ASSERT_NE(picker, nullptr);
+    picker->Command1_Click(); // Yes: the numbers 1 to 7
+    DocumentWindow *doc = window.shownDocument();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->lines()[1], " $1  1 Tickets  7 Numbers  3 of 3 Guarantee for 10 of 35 Draws");
+    desktop.textAnswers.push_back(QStringLiteral("1 2 3 4 5"));
+    window.findChild<QAction *>(QStringLiteral("mnuEditCheckDraw"))->trigger();
+    ASSERT_NE(window.shownDocument(), doc);
+    const std::vector<std::string> check = window.shownDocument()->lines();
+    EXPECT_TRUE(check[check.size() - 2].starts_with("This Draw: it is one the wheel covers"))
+        << check[check.size() - 2];
 
     budget->setValue(0); // back to none: the next wheel keeps the guarantee and plays
     designSmallWheel();
     EXPECT_TRUE(meetsGuarantee(*designer->wheel()));
     EXPECT_TRUE(play->isEnabled());
-    EXPECT_FALSE(play->toolTip().contains("does not keep the guarantee"));
+    EXPECT_FALSE(play->toolTip().contains("share of draws"));
 }
 
-TEST_F(DesignerWindowTest, AGuaranteeTooLargeToSearchIsRefusedWithAMessage) {
-    startDesign({6, 49, 3, 20, 10}); // every 20 of 49 numbers: far too many sets to count
-    EXPECT_FALSE(designer->isDesigning());
-    ASSERT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
-    EXPECT_FALSE(desktop.messages[0].text.isEmpty());
+// No guarantee the fields allow is too large to count: more drawn than a ticket holds cannot be
+// set, and with at most 6 of 49 numbers the designer takes every shape.
+TEST_F(DesignerWindowTest, AGuaranteeNoTicketCanHoldCannotBeSet) {
+    startDesign({6, 49, 3, 20, 1});
+    EXPECT_EQ(child<QSpinBox>("spnDrawn")->value(), 6);
+    EXPECT_TRUE(desktop.messages.empty());
+    click("cmdCancel");
+    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 600'000);
     EXPECT_TRUE(child<QPushButton>("cmdDesign")->isEnabled());
 }
 
@@ -208,6 +223,9 @@ TEST_F(DesignerWindowTest, CancelStopsALongDesignAtOnceAndKeepsTheWindowUsable) 
     click("cmdCancel");
     QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 60'000);
     EXPECT_TRUE(readOut("lblResult").contains("Stopped")) << readOut("lblResult").toStdString();
+    // Stopped long before its hour, the bar does not show the time as run out.
+    auto *bar = child<QProgressBar>("barElapsed");
+    EXPECT_LT(bar->value(), bar->maximum());
     EXPECT_TRUE(child<QPushButton>("cmdDesign")->isEnabled());
     EXPECT_FALSE(child<QPushButton>("cmdCancel")->isEnabled());
     if (designer->wheel()) {
@@ -275,13 +293,12 @@ TEST_F(DesignerWindowTest, PlayingOpensThePickerAndItsYesTheDesignedReport) {
 
     DocumentWindow *doc = window.shownDocument();
     ASSERT_NE(doc, nullptr);
-    std::vector<int> played(state.picks.begin() + 1, state.picks.begin() + 8);
-    EXPECT_NE(played, (std::vector<int>{1, 2, 3, 4, 5, 6, 7})); // the draw, not the start-up
-    std::vector<std::string> expected;
-    writeDesignedReport(wheel, played,
-                        [&expected](std::string_view line) { expected.emplace_back(line); });
+    std::vector<std::int16_t> played(carried.picks.begin() + 1, carried.picks.begin() + 8);
+    EXPECT_NE(played, (std::vector<std::int16_t>{1, 2, 3, 4, 5, 6, 7})); // the draw
+    const ReportRequest request = reportRequestFor(designedWheelChoice(wheel), played);
+    const std::vector<std::string> expected = reportLines(request);
     EXPECT_EQ(doc->lines(), expected);
-    EXPECT_EQ(doc->windowTitle().toStdString(), designedReportCaption(wheel));
+    EXPECT_EQ(doc->windowTitle().toStdString(), documentCaption(request));
 
     // Copy and Print hand over the document like any report.
     window.findChild<QAction *>(QStringLiteral("mnuEditCopy"))->trigger();
@@ -322,16 +339,86 @@ TEST_F(DesignerWindowTest, KeyNumbersReachTheDesignAndTheReportOfThePlayedWheel)
     auto *picker = designer->findChild<NumberPicker *>();
     ASSERT_NE(picker, nullptr);
     picker->command3_Click(); // Random
+    // Before "Yes", the picker names the played number that becomes the key.
+    const std::string key = std::to_string(carried.picks[1]);
+    const QString surface = picker->findChild<QLabel *>("drawingSurface")->text();
+    EXPECT_TRUE(surface.section('\n', 0, 0)
+                    .endsWith(QString::fromStdString("   Key Number " + key + " on Every Ticket")))
+        << surface.toStdString();
     picker->Command1_Click(); // Yes
     DocumentWindow *doc = window.shownDocument();
     ASSERT_NE(doc, nullptr);
-    const std::string key = std::to_string(state.picks[1]);
     const std::vector<std::string> lines = doc->lines();
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[lines.size() - 2],
-              "Key Number " + key + " is on Every Ticket: the Guarantee holds when it is Drawn");
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[lines.size() - 4],
+              "Pick Any 3 of the 8 Numbers you've Selected, Key Number " + key + " among them");
     for (std::size_t t = 0; t < wheel.tickets.size(); ++t)
         EXPECT_EQ(lines[7 + t].substr(22, 2), (key.size() == 1 ? "0" : "") + key) << lines[7 + t];
+}
+
+// A wheel belongs to the fields it was designed for: changed fields leave Save and Play waiting for
+// Design, and say so; set back, the wheel is theirs again.
+TEST_F(DesignerWindowTest, ChangedFieldsMarkTheWheelAsNotTheirs) {
+    designSmallWheel();
+    auto *save = child<QPushButton>("cmdSave");
+    auto *play = child<QPushButton>("cmdPlay");
+    ASSERT_TRUE(save->isEnabled());
+    ASSERT_TRUE(play->isEnabled());
+    EXPECT_FALSE(child<QLabel>("lblStale")->isVisibleTo(designer));
+
+    child<QComboBox>("cboKind")->setCurrentIndex(1); // Pick 6, as the player changes the fields
+    child<QSpinBox>("spnNumbers")->setValue(12);
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_FALSE(play->isEnabled());
+    EXPECT_TRUE(child<QLabel>("lblStale")->isVisibleTo(designer));
+    EXPECT_EQ(readOut("lblStale"), "The fields changed since this wheel was designed for Pick 5, "
+                                   "7 numbers, 3 of 3: press Design for the fields as they are, "
+                                   "or set them back to save or play it.");
+    designer->cmdPlay_Click(); // a shortcut plays nothing either
+    EXPECT_EQ(designer->findChild<NumberPicker *>(), nullptr);
+
+    child<QComboBox>("cboKind")->setCurrentIndex(0);
+    child<QSpinBox>("spnNumbers")->setValue(7);
+    EXPECT_TRUE(save->isEnabled());
+    EXPECT_TRUE(play->isEnabled());
+    EXPECT_FALSE(child<QLabel>("lblStale")->isVisibleTo(designer));
+}
+
+// Values outside a field's range are said where they are typed; a count drawn above the ticket's
+// size says why it cannot be.
+TEST_F(DesignerWindowTest, ValuesOutOfRangeAreSaidWhereTheyAreTyped) {
+    auto typeInto = [this](const char *name, const QString &text) {
+        auto *field = child<QSpinBox>(name);
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+    };
+    auto *problem = child<QLabel>("lblFieldProblem");
+    EXPECT_EQ(child<QSpinBox>("spnDrawn")->maximum(), 6); // Pick 6 over 20 numbers
+    typeInto("spnDrawn", QStringLiteral("10"));
+    QTRY_VERIFY(problem->isVisibleTo(designer));
+    EXPECT_EQ(readOut("lblFieldProblem"),
+              "10 drawn is more than the 6 numbers on a Pick 6 ticket: no ticket can hold them, "
+              "so a guarantee counts at most 6 drawn; the field keeps 6 when you leave it.");
+    typeInto("spnDrawn", QStringLiteral("5"));
+    QTRY_VERIFY(!problem->isVisibleTo(designer));
+    child<QSpinBox>("spnDrawn")->interpretText(); // as when the field is left
+    EXPECT_EQ(child<QSpinBox>("spnDrawn")->value(), 5);
+
+    typeInto("spnNumbers", QStringLiteral("60"));
+    QTRY_VERIFY(problem->isVisibleTo(designer));
+    EXPECT_EQ(readOut("lblFieldProblem"),
+              "60 is out of range: this field takes 6 to 49; it keeps 20 when you leave it.");
+}
+
+// A long result scrolls in its own area: the fields keep their height.
+TEST_F(DesignerWindowTest, ALongResultLeavesTheFieldsTheirHeight) {
+    auto *numbers = child<QSpinBox>("spnNumbers");
+    const int height = numbers->height();
+    child<QLabel>("lblResult")->setText(QString("A long result line.\n").repeated(60));
+    QCoreApplication::processEvents();
+    EXPECT_GE(numbers->height(), std::min(height, numbers->sizeHint().height()));
+    EXPECT_GE(numbers->height(), numbers->minimumSizeHint().height());
 }
 
 TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder) {
@@ -349,8 +436,8 @@ TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder)
     QApplication::setActiveWindow(designer);
     child<QWidget>("cboKind")->setFocus();
     // Save and Play wait for a wheel; Cancel for a design.
-    const char *order[] = {"spnNumbers", "spnMatches", "spnDrawn",    "spnKeys",
-                           "spnSeconds", "spnBudget",  "lblTable",    "cmdDesign",
+    const char *order[] = {"spnNumbers", "spnMatches",  "spnDrawn",  "spnKeys",
+                           "spnSeconds", "spnBudget",   "lblTable",  "cmdDesign",
                            "cmdClose",   "lblProgress", "lblResult", "cboKind"};
     for (const char *name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -259,5 +259,26 @@ TEST(QtDesktopMessage, ATextTallerThanTheScreenScrollsAndTheButtonsStayOnTheScre
     });
 }
 
+// Where the answer matters, Cancel (and Escape) cancel; Try Again and Continue go on.
+TEST(QtDesktopMessage, AskTryAgainTellsCancelFromTheOtherButtons) {
+    for (const auto &[answer, again] : {std::pair{"Cancel", false}, std::pair{"Try Again", true},
+                                        std::pair{"Continue", true}, std::pair{"Escape", false}}) {
+        QtDesktop desktop;
+        QTimer::singleShot(0, [answer = QString::fromLatin1(answer)] {
+            auto *box = qobject_cast<MessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            if (answer == "Escape")
+                QTest::keyClick(box, Qt::Key_Escape);
+            for (QPushButton *button : box->findChildren<QPushButton *>())
+                if (button->text() == answer)
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+        EXPECT_EQ(desktop.askTryAgain(nullptr, QStringLiteral("This draw cannot be checked"),
+                                      QStringLiteral("Marlek's Lotto")),
+                  again)
+            << answer;
+    }
+}
+
 } // namespace
 } // namespace marlek

@@ -106,8 +106,7 @@ protected:
         QFont larger = defaultFont;
         larger.setPointSizeF(defaultFont.pointSizeF() * GetParam());
         QApplication::setFont(larger);
-        state.setStartupPicks();
-        window = new MainWindow(state, desktop, random);
+        window = new MainWindow(desktop);
         window->show();
     }
     ~DesktopFontTest() override {
@@ -134,9 +133,7 @@ protected:
     }
 
     const QFont defaultFont;
-    SharedState state;
     test::FakeDesktop desktop;
-    UniformRandom random;
     MainWindow *window = nullptr;
 };
 

@@ -8,12 +8,12 @@
 #include "fake_desktop.h"
 #include "generator_window.h"
 #include "odds_window.h"
+#include "qstring_print.h"
 #include "readme_window.h"
 #include "temp_dir.h"
 #include "wheel_report.h"
 #include "window_units.h"
 #include "worked_example.h"
-#include "qstring_print.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -42,15 +42,13 @@ namespace {
 using test::FakeDesktop;
 using test::kWorkedExampleLines;
 using test::readFileBytes;
-using test::setWorkedExample;
 using test::TempDir;
+using test::workedExampleRequest;
 using test::writeFileBytes;
 
-// The lines a fresh report of this state would have, without touching the state itself.
-std::vector<std::string> reportOf(SharedState state) {
-    std::vector<std::string> lines;
-    writeReport(state, [&lines](std::string_view line) { lines.emplace_back(line); });
-    return lines;
+// The request the number picker hands on for a choice over these numbers.
+ReportRequest requestOf(const WheelChoice &choice, const RunCarryOver &carried) {
+    return reportRequestFor(choice, std::span(carried.picks).subspan(1));
 }
 
 QString crLfText(const std::vector<std::string> &lines) {
@@ -63,10 +61,7 @@ void deleteClosedWindows() {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() {
-        state.setStartupPicks();
-        window.show();
-    }
+    MainWindowTest() { window.show(); }
     ~MainWindowTest() override {
         for (QWidget *top : QApplication::topLevelWidgets())
             if (top != &window && top->isVisible())
@@ -94,10 +89,15 @@ protected:
         return found;
     }
 
-    SharedState state;
+    // A document of the choice over the player's numbers as they stand, as the picker's "Yes"
+    // opens it.
+    void openDocument(const WheelChoice &choice = {}) {
+        window.openWheelDocument(requestOf(choice, carried));
+    }
+
     FakeDesktop desktop;
-    UniformRandom random;
-    MainWindow window{state, desktop, random};
+    MainWindow window{desktop};
+    RunCarryOver &carried = window.carriedOver();
 };
 
 // --- Main window --------------------------------------------------------------------------------
@@ -228,9 +228,9 @@ TEST_F(MainWindowTest, EveryTopLevelWindowIsExposedAsAWindow) {
 
 TEST_F(MainWindowTest, CatalogueCommandsSetTheModeAndOpenTheCatalogueModal) {
     for (const auto &[name, mode] : {std::pair{"mnu5wheel", 5}, std::pair{"mnu6wheel", 6}}) {
-        state.wheelMode = 0;
+        carried.lastChoice.wheelMode = 0;
         trigger(name);
-        EXPECT_EQ(state.wheelMode, mode);
+        EXPECT_EQ(carried.lastChoice.wheelMode, mode);
         const auto catalogues = shown<CatalogueWindow>();
         ASSERT_EQ(catalogues.size(), 1u) << name;
         EXPECT_EQ(catalogues[0]->parentWidget(), &window);
@@ -238,7 +238,7 @@ TEST_F(MainWindowTest, CatalogueCommandsSetTheModeAndOpenTheCatalogueModal) {
         EXPECT_TRUE(catalogues[0]->testAttribute(Qt::WA_DeleteOnClose));
         catalogues[0]->close();
         deleteClosedWindows();
-        EXPECT_EQ(state.wheelMode, mode) << "closing without a choice keeps the mode";
+        EXPECT_EQ(carried.lastChoice.wheelMode, mode) << "closing without a choice keeps the mode";
     }
 }
 
@@ -296,9 +296,8 @@ TEST_F(MainWindowTest, CatalogueRowOpensThatKindsGeneratorModal) {
 // --- Documents ----------------------------------------------------------------------------------
 
 TEST_F(MainWindowTest, WheelDocumentShowsCaptionAndReportOfTheWorkedExample) {
-    setWorkedExample(state);
-    window.openWheelDocument();
-    EXPECT_EQ(state.docCount, 1);
+    window.openWheelDocument(workedExampleRequest());
+    EXPECT_EQ(carried.documentCount, 1);
     DocumentWindow *doc = window.document(1);
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->windowTitle(), "  $5   5  Tickets  7 Numbers  Pick 5 Wheel");
@@ -321,12 +320,9 @@ TEST_F(MainWindowTest, WheelDocumentShowsCaptionAndReportOfTheWorkedExample) {
 
 // The numbers line of a wheel of 19 numbers is longer than any other line.
 TEST_F(MainWindowTest, EveryLineIsShownWholeAndTheListScrollsSideways) {
-    state.wheelMode = 7;
-    state.pickCount = 19;
-    state.ticketCount = 11628;
     for (int p = 1; p <= 19; ++p)
-        state.picks[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(p + 40);
-    window.openWheelDocument();
+        carried.picks[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(p + 40);
+    openDocument(fullWheelChoice(5, 19, -1));
     QListView *list = window.document(1)->list();
     const QModelIndex numbers = list->model()->index(4, 0);
     const QString line = numbers.data().toString();
@@ -344,19 +340,18 @@ TEST_F(MainWindowTest, EveryLineIsShownWholeAndTheListScrollsSideways) {
 }
 
 TEST_F(MainWindowTest, CaptionIsBuiltBeforeTheReportSetsNAndTAgain) {
-    setWorkedExample(state);
-    state.pickCount = 9;
-    state.ticketCount = 99;
-    window.openWheelDocument();
+    ReportRequest request = workedExampleRequest();
+    request.wheel.pickCount = 9;
+    request.wheel.ticketCount = 99;
+    window.openWheelDocument(request);
     EXPECT_EQ(window.document(1)->windowTitle(), "  $99   99  Tickets  9 Numbers  Pick 5 Wheel");
     EXPECT_EQ(window.document(1)->lines()[1], " $5  5 Tickets  7 Numbers  4 of 5 Guarantee");
 }
 
 TEST_F(MainWindowTest, ANewDocumentClosesTheOneShownBefore) {
-    window.openWheelDocument();
+    openDocument();
     DocumentWindow *first = window.document(1);
-    setWorkedExample(state);
-    window.openWheelDocument();
+    window.openWheelDocument(workedExampleRequest());
     EXPECT_FALSE(first->isOpen());
     deleteClosedWindows();
     EXPECT_EQ(window.document(1), nullptr);
@@ -366,7 +361,7 @@ TEST_F(MainWindowTest, ANewDocumentClosesTheOneShownBefore) {
 }
 
 TEST_F(MainWindowTest, ListKeepsFillingTheDocumentAndAClickOnItsSurfaceClosesIt) {
-    window.openWheelDocument();
+    openDocument();
     DocumentWindow *doc = window.document(1);
     QMdiSubWindow *frame = window.mdiArea()->subWindowList().front();
     for (const QSize size : {QSize(300, 200), QSize(520, 410), QSize(120, 90)}) {
@@ -384,14 +379,15 @@ TEST_F(MainWindowTest, ListKeepsFillingTheDocumentAndAClickOnItsSurfaceClosesIt)
 
 TEST_F(MainWindowTest, ThirtyFourthAndThirtyFifthDocumentsOfARunOpen) {
     for (int n = 1; n <= 34; ++n)
-        window.openWheelDocument();
-    EXPECT_EQ(state.docCount, 34);
+        openDocument();
+    EXPECT_EQ(carried.documentCount, 34);
     ASSERT_NE(window.document(34), nullptr);
-    EXPECT_EQ(window.document(34)->windowTitle(), QString::fromLatin1(documentCaption(state)));
+    EXPECT_EQ(window.document(34)->windowTitle(),
+              QString::fromLatin1(documentCaption(requestOf({}, carried))));
 
-    window.openWheelDocument(); // the 35th takes the position of a closed one
-    window.openWheelDocument();
-    EXPECT_EQ(state.docCount, 36);
+    openDocument(); // the 35th takes the position of a closed one
+    openDocument();
+    EXPECT_EQ(carried.documentCount, 36);
     EXPECT_TRUE(desktop.messages.empty());
     EXPECT_EQ(window.document(34), nullptr);
     ASSERT_EQ(openDocuments().size(), 1u);
@@ -399,7 +395,7 @@ TEST_F(MainWindowTest, ThirtyFourthAndThirtyFifthDocumentsOfARunOpen) {
 }
 
 TEST_F(MainWindowTest, ClosingTheMainWindowClosesItsDocuments) {
-    window.openWheelDocument();
+    openDocument();
     DocumentWindow *doc = window.document(1);
     trigger("mnuFileExit");
     EXPECT_FALSE(window.isVisible());
@@ -417,14 +413,13 @@ TEST_F(MainWindowTest, CopyAtTheLimitRefusesAndLeavesTheClipboardEmpty) {
         SCOPED_TRACE(c.tickets);
         desktop.messages.clear();
         desktop.clipboard = "held before";
-        state.ticketCount = c.tickets; // mode 0: the report keeps the count
-        window.openWheelDocument();
-        state.ticketCount = 0; // the document's own count decides
+        WheelChoice noWheel;
+        noWheel.ticketCount = c.tickets; // mode 0: the report keeps the count
+        openDocument(noWheel);
         trigger("mnuEditCopy");
         if (c.copies) {
             EXPECT_TRUE(desktop.messages.empty());
             EXPECT_EQ(desktop.clipboard, crLfText(window.shownDocument()->lines()));
-            EXPECT_EQ(QString::fromLatin1(state.copyText), desktop.clipboard);
         } else {
             ASSERT_EQ(desktop.messages.size(), 1u);
             EXPECT_EQ(desktop.messages[0].text,
@@ -438,7 +433,7 @@ TEST_F(MainWindowTest, CopyAtTheLimitRefusesAndLeavesTheClipboardEmpty) {
 
 TEST_F(MainWindowTest, FirstCommandOfARunWorksOnTheReportOfModeZero) {
     TempDir dir;
-    const std::vector<std::string> modeZero = reportOf(state);
+    const std::vector<std::string> modeZero = reportLines(requestOf({}, carried));
     ASSERT_FALSE(modeZero.empty());
     EXPECT_EQ(modeZero.front(), "Marlek's ");
 
@@ -446,7 +441,8 @@ TEST_F(MainWindowTest, FirstCommandOfARunWorksOnTheReportOfModeZero) {
     EXPECT_EQ(desktop.clipboard, crLfText(modeZero));
     ASSERT_NE(window.defaultDocument(), nullptr);
     EXPECT_EQ(window.defaultDocument()->windowTitle(), "");
-    EXPECT_EQ(state.docCount, 0) << "the command's document is not one of the run's documents";
+    EXPECT_EQ(carried.documentCount, 0)
+        << "the command's document is not one of the run's documents";
 
     window.defaultDocument()->closeDocument();
     desktop.saveFileNames.push_back(QString::fromStdString((dir / "first.txt").string()));
@@ -463,18 +459,18 @@ TEST_F(MainWindowTest, FirstCommandOfARunWorksOnTheReportOfModeZero) {
 }
 
 TEST_F(MainWindowTest, CommandsWorkOnTheShownDocumentAndLeaveItAsItIs) {
-    setWorkedExample(state);
-    window.openWheelDocument();
+    window.openWheelDocument(workedExampleRequest());
     DocumentWindow *shownDoc = window.document(1);
     const QString caption = shownDoc->windowTitle();
 
     // A catalogue choice of another wheel, the number picker closed without confirming.
-    state.wheelMode = 6;
-    state.wheelIndex = 1;
-    state.picks[1] = 4;
+    window.playWheel(cataloguedWheelChoice(6, 1, 7, 7), &window);
+    carried.picks[1] = 4;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == "Form3")
+            top->close();
     trigger("mnuEditCopy");
     EXPECT_EQ(desktop.clipboard, crLfText(kWorkedExampleLines));
-    EXPECT_EQ(QString::fromLatin1(state.copyText), desktop.clipboard);
     EXPECT_EQ(window.defaultDocument(), nullptr) << "no further document is loaded";
     EXPECT_TRUE(shownDoc->isOpen());
     EXPECT_EQ(shownDoc->windowTitle(), caption);
@@ -482,13 +478,11 @@ TEST_F(MainWindowTest, CommandsWorkOnTheShownDocumentAndLeaveItAsItIs) {
 }
 
 TEST_F(MainWindowTest, WithTheDocumentClosedCommandsRewriteTheLastOneOpened) {
-    setWorkedExample(state);
-    window.openWheelDocument();
+    window.openWheelDocument(workedExampleRequest());
     window.document(1)->closeDocument();
     deleteClosedWindows();
-    state.wheelMode = 5;
-    state.wheelIndex = 1;
-    state.ticketCount = 2500; // a copy limit read from the state would refuse
+    // A wheel chosen since, which the copy limit would refuse.
+    carried.wheelChosen(cataloguedWheelChoice(5, 1, 11, 2500));
 
     trigger("mnuEditCopy");
     EXPECT_TRUE(desktop.messages.empty());
@@ -496,7 +490,7 @@ TEST_F(MainWindowTest, WithTheDocumentClosedCommandsRewriteTheLastOneOpened) {
     DocumentWindow *commandDoc = window.defaultDocument();
     ASSERT_NE(commandDoc, nullptr);
     EXPECT_EQ(commandDoc->windowTitle(), "");
-    EXPECT_EQ(state.docCount, 1);
+    EXPECT_EQ(carried.documentCount, 1);
 
     // Loaded once, it stays the commands' document until it closes.
     trigger("mnuFilePrint");
@@ -506,8 +500,7 @@ TEST_F(MainWindowTest, WithTheDocumentClosedCommandsRewriteTheLastOneOpened) {
 }
 
 TEST_F(MainWindowTest, CtrlCInTheReportCopiesTheWholeReport) {
-    setWorkedExample(state);
-    window.openWheelDocument();
+    window.openWheelDocument(workedExampleRequest());
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(window.document(1)->list(), Qt::Key_C, Qt::ControlModifier);
@@ -517,8 +510,7 @@ TEST_F(MainWindowTest, CtrlCInTheReportCopiesTheWholeReport) {
 TEST_F(MainWindowTest, SaveAsWritesTheWorkedExampleByteForByte) {
     TempDir dir;
     writeFileBytes(dir / "wheel", "an older file of that name, replaced without a question");
-    setWorkedExample(state);
-    window.openWheelDocument();
+    window.openWheelDocument(workedExampleRequest());
     desktop.saveFileNames.push_back(QString::fromStdString((dir / "wheel").string()));
     trigger("mnuFileSaveAs");
 
@@ -584,9 +576,8 @@ TEST_F(MainWindowTest, PrintSetupAndAMissingPrinterOrClipboardAreReported) {
 
 TEST_F(MainWindowTest, LargeFullWheelReportsArePrintedAndSavedWhole) {
     TempDir dir;
-    state.wheelMode = 8; // every Pick 6 combination of 19 numbers: 27,132 tickets
-    state.pickCount = 19;
-    state.ticketCount = 27132;
+    // Chosen but not played: every Pick 6 combination of 19 numbers, 27,132 tickets.
+    carried.wheelChosen(fullWheelChoice(6, 19, -1));
     trigger("mnuFilePrint");
     const qsizetype lineCount = desktop.printedDocuments.at(0).size();
     EXPECT_EQ(lineCount, 27132 + 14); // seven lines before the tickets, seven after
@@ -603,14 +594,9 @@ TEST_F(MainWindowTest, LargeFullWheelReportsArePrintedAndSavedWhole) {
 class CheckDrawTest : public MainWindowTest {
 protected:
     // The worked example's report on screen.
-    CheckDrawTest() {
-        setWorkedExample(state);
-        window.openWheelDocument();
-    }
+    CheckDrawTest() { window.openWheelDocument(workedExampleRequest()); }
     static std::vector<std::string> workedExampleCheck(const std::vector<int> &draw) {
-        SharedState example;
-        setWorkedExample(example);
-        return drawCheckLines(reportRequestFrom(example), draw);
+        return drawCheckLines(workedExampleRequest(), draw);
     }
 };
 
@@ -637,9 +623,8 @@ TEST_F(CheckDrawTest, OpensTheCheckOfTheReportOnScreenAsADocument) {
     EXPECT_EQ(check->windowTitle(),
               "Draw  11  25  33  40  42  against  $5   5  Tickets  7 Numbers  Pick 5 Wheel");
     EXPECT_EQ(check->lines(), workedExampleCheck({11, 25, 33, 40, 42}));
-    EXPECT_EQ(check->lines()[8],
-              "Lotto Ticket     1    03  11  17  25  33    Hits 3:  11  25  33");
-    EXPECT_EQ(state.docCount, 1);
+    EXPECT_EQ(check->lines()[8], "Lotto Ticket     1    03  11  17  25  33    Hits 3:  11  25  33");
+    EXPECT_EQ(carried.documentCount, 1);
 
     // The saved report, read back, checks the same.
     std::vector<std::string> fromFile;
@@ -678,7 +663,7 @@ TEST_F(CheckDrawTest, ABadDrawIsRefusedAndAskedAgainWithTheTextKept) {
     ASSERT_EQ(desktop.messages.size(), 2u);
     EXPECT_EQ(desktop.messages[0].text,
               "This draw cannot be checked: 4 numbers given: a Pick 5 draw has 5 numbers.\n"
-              "Correct the numbers and press OK again.");
+              "Press Try Again to correct the numbers, or Cancel to check no draw.");
     EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
     EXPECT_TRUE(desktop.messages[1].text.contains("100 is not a lotto number"));
     deleteClosedWindows();
@@ -689,6 +674,19 @@ TEST_F(CheckDrawTest, ABadDrawIsRefusedAndAskedAgainWithTheTextKept) {
 TEST_F(CheckDrawTest, CancelOpensNothing) {
     desktop.textAnswers = {QStringLiteral("3 11"), std::nullopt};
     trigger("mnuEditCheckDraw");
+    deleteClosedWindows();
+    ASSERT_EQ(openDocuments().size(), 1u);
+    EXPECT_EQ(openDocuments()[0]->lines(), kWorkedExampleLines);
+}
+
+// Cancel on the message about a refused draw cancels the check: nothing is asked again.
+TEST_F(CheckDrawTest, CancelOnTheRefusalCancelsTheCheck) {
+    desktop.textAnswers = {QStringLiteral("3.0 11 17 25 33"), QStringLiteral("3 11 17 25 33")};
+    desktop.tryAgainAnswers = {false};
+    trigger("mnuEditCheckDraw");
+    EXPECT_EQ(desktop.textRequests.size(), 1u);
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_TRUE(desktop.messages[0].text.contains("\"3.0\" has a decimal point"));
     deleteClosedWindows();
     ASSERT_EQ(openDocuments().size(), 1u);
     EXPECT_EQ(openDocuments()[0]->lines(), kWorkedExampleLines);

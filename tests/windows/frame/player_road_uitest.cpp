@@ -38,10 +38,7 @@ void PrintTo(const Road &road, std::ostream *out) {
 
 class PlayerRoadTest : public ::testing::TestWithParam<Road> {
 protected:
-    PlayerRoadTest() {
-        state.setStartupPicks();
-        window.show();
-    }
+    PlayerRoadTest() { window.show(); }
     ~PlayerRoadTest() override {
         for (QWidget *top : QApplication::topLevelWidgets())
             if (top != &window && top->isVisible())
@@ -89,15 +86,15 @@ protected:
     // The numbers line a report must show for the numbers the picker drew.
     std::string drawnNumbersLine() const {
         std::string line;
-        for (int p = 1; p <= state.pickCount; ++p)
-            line += "  " + std::to_string(state.picks[static_cast<std::size_t>(p)]);
+        const int count = shownDocument()->request().wheel.pickCount;
+        for (int p = 1; p <= count; ++p)
+            line += "  " + std::to_string(carried.picks[static_cast<std::size_t>(p)]);
         return line;
     }
 
-    SharedState state;
     test::FakeDesktop desktop;
-    UniformRandom random;
-    MainWindow window{state, desktop, random};
+    MainWindow window{desktop};
+    const RunCarryOver &carried = window.carriedOver();
 };
 
 TEST_P(PlayerRoadTest, MenuCatalogueRandomYesShowsTheReport) {
@@ -114,7 +111,7 @@ TEST_P(PlayerRoadTest, MenuCatalogueRandomYesShowsTheReport) {
     EXPECT_EQ(lines[1], road.header);
     EXPECT_EQ(lines[4], drawnNumbersLine());
     EXPECT_EQ(lines.back(), "Good Luck in All your Lotto Pursuits");
-    EXPECT_EQ(state.docCount, 1);
+    EXPECT_EQ(carried.documentCount, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -150,8 +147,7 @@ TEST_F(PlayerRoadTest, GeneratorYesPlaysEveryCombinationOfItsField) {
     ASSERT_EQ(document->lines().size(), 14u + 28u);
     EXPECT_EQ(document->lines()[1], " $28  28 Tickets  8 Numbers  6 Guarantee");
     EXPECT_EQ(document->lines()[4], drawnNumbersLine());
-    EXPECT_EQ(state.wheelMode, 8);
-    EXPECT_EQ(state.wheelIndex, -1);
+    EXPECT_EQ(document->request().wheel, fullWheelChoice(6, 8, -1));
 }
 
 // The report a player takes to the lottery is the one on screen, whatever windows were visited
@@ -188,7 +184,7 @@ TEST_F(PlayerRoadTest, CopySaveAndPrintHandOverTheReportOnScreen) {
     generator->findChild<QScrollBar *>("hsbpick")->setValue(14);
     QTest::mouseClick(generator->findChild<QPushButton *>("Command2"), Qt::LeftButton);
     ASSERT_EQ(openWindow("Form5"), nullptr);
-    ASSERT_NE(state.wheelMode, 6) << "the visits must have changed the shared state";
+    ASSERT_NE(carried.lastChoice.wheelMode, 6) << "the visits must have chosen other wheels";
 
     test::TempDir dir;
     const std::filesystem::path saved = dir / "wheel.txt";

@@ -96,7 +96,6 @@ void PrintTo(const WidePrint &print, std::ostream *out) {
 class PrintTest : public ::testing::TestWithParam<WidePrint> {
 protected:
     PrintTest() {
-        state.setStartupPicks();
         desktop.printer().setOutputFormat(QPrinter::PdfFormat);
         desktop.printer().setOutputFileName(QString::fromStdString(pdf.string()));
         window.show();
@@ -141,10 +140,8 @@ protected:
 
     test::TempDir dir;
     std::filesystem::path pdf = dir / "printed.pdf";
-    SharedState state;
     QtDesktop desktop{[] { return false; }};
-    UniformRandom random;
-    MainWindow window{state, desktop, random};
+    MainWindow window{desktop};
 };
 
 TEST_P(PrintTest, EveryCharacterOfEveryLineReachesThePaperReadably) {

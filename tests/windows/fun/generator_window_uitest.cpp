@@ -7,7 +7,7 @@
 #include "combo_writer.h"
 #include "fake_desktop.h"
 #include "file_output.h"
-#include "number_picker.h"
+#include "generator_state.h"
 #include "qstring_print.h"
 #include "temp_dir.h"
 
@@ -37,16 +37,14 @@ using test::TempDir;
 
 class GeneratorWindowTest : public ::testing::Test {
 protected:
-    GeneratorWindowTest() { state.setStartupPicks(); }
-
     ~GeneratorWindowTest() override {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         for (QWidget *widget : QApplication::topLevelWidgets())
             delete widget;
     }
 
-    GeneratorWindow *open(int kind) {
-        auto *window = new GeneratorWindow(kind, session);
+    GeneratorWindow *open(int kind, QWidget *owner = nullptr) {
+        auto *window = new GeneratorWindow(kind, session, owner);
         window->show();
         return window;
     }
@@ -75,11 +73,10 @@ protected:
         return window.isNull();
     }
 
-    SharedState state;
+    RunCarryOver carried;
     test::FakeDesktop desktop;
     test::FakeNavigator navigator;
-    UniformRandom random;
-    Session session{state, desktop, navigator, random};
+    Session session{carried, desktop, navigator};
 };
 
 TEST_F(GeneratorWindowTest, Pick6WindowAtLoad) {
@@ -109,10 +106,6 @@ TEST_F(GeneratorWindowTest, Pick6WindowAtLoad) {
     EXPECT_TRUE(child<QProgressBar>(window, "ProgressBar1")->isVisible());
     EXPECT_EQ(child<QPlainTextEdit>(window, "Text1")->toPlainText(),
               QString::fromStdString(informationText(6)).replace("\r\n", "\n"));
-    EXPECT_EQ(state.genFieldSize, 42.0);
-    EXPECT_EQ(state.genCombos, 5245786.0);
-    EXPECT_EQ(state.copyText, "5,245,786");
-    EXPECT_EQ(state.counter, 0);
 }
 
 TEST_F(GeneratorWindowTest, Pick5WindowAtLoad) {
@@ -159,7 +152,6 @@ TEST_P(GeneratorWindowMove, LabelsAndStatesFollowTheScrollBar) {
     EXPECT_EQ(child<QPushButton>(window, "Command1")->isEnabled(), c.yesEnabled);
     EXPECT_EQ(child<QComboBox>(window, "Combo1")->isVisible(), c.listShown);
     EXPECT_EQ(child<QLabel>(window, "Label4")->isVisible(), c.listShown);
-    EXPECT_EQ(state.genFieldSize, c.to);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -223,40 +215,35 @@ TEST_F(GeneratorWindowTest, HintsFollowThePointer) {
     }
 }
 
-TEST_F(GeneratorWindowTest, YesPlaysAllCombinationsThroughTheNumberPicker) {
+TEST_F(GeneratorWindowTest, YesHandsOnEveryCombinationOfTheField) {
     for (const auto &[kind, mode, tickets] : {std::tuple{6, 8, 5005}, std::tuple{5, 7, 3003}}) {
         // Right after a catalogued wheel of 10 numbers.
-        state.pickCount = 10;
+        carried.wheelChosen(cataloguedWheelChoice(5, 6, 10, 14));
         for (int j = 1; j <= 12; ++j)
-            state.picks[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(40 + j);
+            carried.picks[static_cast<std::size_t>(j)] = static_cast<std::int16_t>(40 + j);
         desktop.beeps = 0;
-        QPointer<GeneratorWindow> window = open(kind);
+        navigator.wheelsPlayed.clear();
+        QWidget owner;
+        QPointer<GeneratorWindow> window = open(kind, &owner);
         child<QScrollBar>(window, "hsbpick")->setValue(15);
         clickButton(window, "Command1");
 
-        EXPECT_EQ(state.wheelIndex, -1);
-        EXPECT_EQ(state.ticketCount, tickets);
+        ASSERT_EQ(navigator.wheelsPlayed.size(), 1u);
+        const WheelChoice &played = navigator.wheelsPlayed[0];
+        EXPECT_EQ(played.wheelIndex, -1);
+        EXPECT_EQ(played.ticketCount, tickets);
+        EXPECT_EQ(played.pickCount, 15);
+        EXPECT_EQ(played.wheelMode, mode);
+        EXPECT_EQ(navigator.pickerOwners[0], &owner) << "the picker takes the window's place";
         for (int j = 1; j <= 10; ++j)
-            EXPECT_EQ(state.picks[static_cast<std::size_t>(j)], j);
-        EXPECT_EQ(state.picks[11], 51); // beyond the old count: untouched
-        EXPECT_EQ(state.pickCount, 15);
-        EXPECT_EQ(state.wheelMode, mode);
-        EXPECT_EQ(state.counter, 0);
+            EXPECT_EQ(carried.picks[static_cast<std::size_t>(j)], j);
+        EXPECT_EQ(carried.picks[11], 51); // beyond the old count: untouched
         EXPECT_EQ(desktop.beeps, 1);
         EXPECT_TRUE(closed(window));
-
-        NumberPicker *picker = nullptr;
-        for (QWidget *widget : QApplication::topLevelWidgets())
-            if (auto *found = qobject_cast<NumberPicker *>(widget); found && found->isVisible())
-                picker = found;
-        ASSERT_NE(picker, nullptr);
-        EXPECT_EQ(picker->windowModality(), Qt::ApplicationModal);
-        EXPECT_TRUE(picker->testAttribute(Qt::WA_DeleteOnClose));
-        delete picker;
     }
 }
 
-// Both generator windows write their field into the shared state: each reads its own scroll bar.
+// Each generator window reads its own scroll bar, whatever the other one shows.
 TEST_F(GeneratorWindowTest, YesAndHintsGoByThisWindowsFieldWhateverTheOtherWindowDid) {
     QPointer<GeneratorWindow> pick6 = open(6);
     child<QScrollBar>(pick6, "hsbpick")->setValue(10);
@@ -269,9 +256,9 @@ TEST_F(GeneratorWindowTest, YesAndHintsGoByThisWindowsFieldWhateverTheOtherWindo
     moveOver(child<QPushButton>(pick6, "Command1"));
     EXPECT_EQ(hint(pick6), "Play these 10 Numbers");
     clickButton(pick6, "Command1");
-    EXPECT_EQ(state.wheelMode, 8);
-    EXPECT_EQ(state.pickCount, 10);
-    EXPECT_EQ(state.ticketCount, 210);
+    ASSERT_EQ(navigator.wheelsPlayed.size(), 1u);
+    EXPECT_EQ(navigator.wheelsPlayed[0], allCombinationsChoice(6, 10));
+    EXPECT_EQ(navigator.wheelsPlayed[0].ticketCount, 210);
 }
 
 TEST_F(GeneratorWindowTest, EnterPressesNoButton) {
@@ -290,7 +277,7 @@ TEST_F(GeneratorWindowTest, EnterPressesNoButton) {
             QTest::keyClick(focus, Qt::Key_Enter);
             ASSERT_FALSE(closed(window)) << focus->objectName().toStdString();
         }
-        EXPECT_EQ(state.wheelMode, 0);
+        EXPECT_TRUE(navigator.wheelsPlayed.empty());
         window->close();
     }
 }
@@ -321,14 +308,12 @@ TEST_F(GeneratorWindowTest, SaveAsWritesTheFilesClosesAndListsThem) {
     EXPECT_EQ(desktop.arrowRestores, 1);
     EXPECT_TRUE(closed(window));
 
-    SharedState expectedState;
-    ASSERT_TRUE(
-        runComboFiles({5, 33, 200000, (reference / "pick5.txt").string()}, expectedState).ok);
+    ASSERT_TRUE(writeComboFiles({5, 33, 200000, (reference / "pick5.txt").string()}).ok);
     EXPECT_EQ(readFileBytes(first), readFileBytes(reference / "pick5.txt"));
     EXPECT_EQ(readFileBytes(dir / "1.txt"), readFileBytes(reference / "1.txt"));
-    EXPECT_EQ(state.counter, 237337);
-    EXPECT_EQ(state.matchCount, 5);
-    EXPECT_EQ(state.copyText, "");
+    EXPECT_EQ(carried.matchCountLeft, 5);
+    for (int p = 1; p <= 60; ++p)
+        EXPECT_EQ(carried.picks[static_cast<std::size_t>(p)], p);
 }
 
 TEST_F(GeneratorWindowTest, SaveAsOfAFieldBelowSixSavesHeaderAndTrailerOnly) {
@@ -348,10 +333,11 @@ TEST_F(GeneratorWindowTest, SaveAsOfAFieldBelowSixSavesHeaderAndTrailerOnly) {
 }
 
 TEST_F(GeneratorWindowTest, CancelledDialogWritesNothingButResetsThePicks) {
-    state.picks[55] = 0;
+    carried.picks[55] = 0;
     QPointer<GeneratorWindow> window = open(6);
     clickButton(window, "Command3"); // the fake dialog answers "" (cancel)
-    EXPECT_EQ(state.picks[55], 55);
+    EXPECT_EQ(carried.picks[55], 55);
+    EXPECT_EQ(carried.matchCountLeft, 0);
     EXPECT_TRUE(desktop.messages.empty());
     EXPECT_FALSE(closed(window));
     EXPECT_TRUE(window->isVisible());

@@ -25,10 +25,12 @@ class NumberPickerTest : public WindowFixture {
 protected:
     // As a catalogue opens it after the choice of a wheel.
     NumberPicker *open(int mode, int count, int tickets) {
-        state.wheelMode = static_cast<std::int16_t>(mode);
-        state.pickCount = static_cast<std::int16_t>(count);
-        state.ticketCount = tickets;
-        auto *picker = new NumberPicker(session, nullptr);
+        m_count = count;
+        const WheelChoice choice{static_cast<std::int16_t>(mode), std::nullopt,
+                                 static_cast<std::int16_t>(count), tickets, std::nullopt};
+        auto *picker = new NumberPicker(
+            session, choice, [this](ReportRequest request) { requests.push_back(request); },
+            nullptr);
         picker->setWindowModality(Qt::ApplicationModal);
         picker->show();
         return picker;
@@ -56,8 +58,12 @@ protected:
     }
 
     std::vector<int> played() const {
-        return std::vector<int>(state.picks.begin() + 1, state.picks.begin() + 1 + state.pickCount);
+        return std::vector<int>(carried.picks.begin() + 1, carried.picks.begin() + 1 + m_count);
     }
+
+    // The requests "Yes" handed on, in order.
+    std::vector<ReportRequest> requests;
+    int m_count = 0;
 
     // The boxes show exactly the numbers played: those enabled and checked, all others neither.
     void expectBoxesShow(QWidget *picker, const std::set<int> &numbers) {
@@ -109,11 +115,10 @@ TEST_F(NumberPickerTest, RandomDrawsFromTheSessionGeneratorAndShowsTheDraw) {
     NumberPicker *picker = open(5, 10, 4);
     press(picker, "command3");
     EXPECT_EQ(desktop.beeps, 1);
-    EXPECT_EQ(state.fieldSize, 49);
 
     UniformRandom sameSeed;
     const auto expected = drawNumbers(10, 49, [&] { return sameSeed.next(); });
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), state.picks.begin()));
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), carried.picks.begin()));
 
     QString numbersLine;
     for (int number : played())
@@ -204,35 +209,37 @@ TEST_F(NumberPickerTest, LabelFollowsDragAlwaysAndChangeFromNPlusTwo) {
 
     // The draw then uses N + 2 = 7 numbers.
     press(picker, "command3");
-    EXPECT_EQ(state.fieldSize, 7);
     for (int number : played()) {
         EXPECT_GE(number, 1);
         EXPECT_LE(number, 7);
     }
-    EXPECT_GE(state.picks[0], 1);
-    EXPECT_LE(state.picks[0], 7);
+    EXPECT_GE(carried.picks[0], 1);
+    EXPECT_LE(carried.picks[0], 7);
 }
 
 TEST_F(NumberPickerTest, ResetClearsTheShownDrawButYesPlaysIt) {
     NumberPicker *picker = open(5, 7, 5);
     press(picker, "command3");
-    const auto picks = state.picks;
+    const auto picks = carried.picks;
     press(picker, "Command2");
     expectBoxesShow(picker, {});
     EXPECT_EQ(surface(picker), "");
-    EXPECT_EQ(state.picks, picks);
+    EXPECT_EQ(carried.picks, picks);
 
     press(picker, "Command1");
     EXPECT_EQ(openWindow("Form3"), nullptr);
-    EXPECT_EQ(navigator.wheelDocumentsOpened, 1);
-    EXPECT_EQ(state.picks, picks);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(carried.picks, picks);
+    EXPECT_EQ(requests[0].numbers, std::vector<std::int16_t>(picks.begin() + 1, picks.begin() + 8));
+    EXPECT_EQ(requests[0].wheel.pickCount, 7);
 }
 
 TEST_F(NumberPickerTest, YesRightAfterOpeningPlaysOneToN) {
     NumberPicker *picker = open(6, 14, 5);
     press(picker, "Command1");
-    EXPECT_EQ(navigator.wheelDocumentsOpened, 1);
-    EXPECT_EQ(played(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].numbers,
+              (std::vector<std::int16_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
     EXPECT_EQ(openWindow("Form3"), nullptr);
 }
 
@@ -240,26 +247,25 @@ TEST_F(NumberPickerTest, CloseBoxAndEscapeOpenNoReport) {
     open(5, 7, 5)->close();
     QTest::keyClick(open(5, 7, 5), Qt::Key_Escape);
     EXPECT_EQ(openWindow("Form3"), nullptr);
-    EXPECT_EQ(navigator.wheelDocumentsOpened, 0);
+    EXPECT_TRUE(requests.empty());
 }
 
 // More numbers than a field of 60 can supply with two to spare: the draw is refused.
 TEST_F(NumberPickerTest, DrawOfMoreThan58NumbersIsRefusedWithAMessage) {
     NumberPicker *picker = open(8, 59, 1);
-    const auto picks = state.picks;
+    const auto picks = carried.picks;
     press(picker, "command3");
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].title, "Marlek's Lotto");
     EXPECT_TRUE(desktop.messages[0].text.contains("59")) << desktop.messages[0].text.toStdString();
-    EXPECT_EQ(state.picks, picks);
+    EXPECT_EQ(carried.picks, picks);
     expectBoxesShow(picker, {});
     EXPECT_NE(openWindow("Form3"), nullptr);
 
     NumberPicker *largest = open(8, 58, 1);
     press(largest, "command3");
     EXPECT_EQ(desktop.messages.size(), 1u);
-    EXPECT_EQ(state.fieldSize, 60);
-    expectBoxesShow(largest, std::set<int>(state.picks.begin() + 1, state.picks.begin() + 59));
+    expectBoxesShow(largest, std::set<int>(carried.picks.begin() + 1, carried.picks.begin() + 59));
 }
 
 // --- Choosing one's own numbers ---------------------------------------------------------------
@@ -269,7 +275,6 @@ protected:
     // The worked example's wheel, its field set to 45, "Choose" pressed.
     NumberPicker *choosing() {
         NumberPicker *picker = open(5, 7, 5);
-        state.wheelIndex = 0;
         scrollBar(picker)->setValue(45);
         press(picker, "cmdChoose");
         return picker;
@@ -342,7 +347,7 @@ TEST_F(ChoosingTest, TheBoxesFollowTheFieldSize) {
 // then lists those numbers and the wheel's tickets over them.
 TEST_F(ChoosingTest, ExactlyNCheckedPlaysThoseNumbers) {
     NumberPicker *picker = choosing();
-    const std::int16_t extra = state.picks[0];
+    const std::int16_t extra = carried.picks[0];
     toggle(picker, {42, 3, 33, 11, 25, 17});
     EXPECT_FALSE(yes(picker)->isEnabled());
     EXPECT_EQ(surface(picker), "Check 1 more Number\n 3  11  17  25  33  42 ");
@@ -352,7 +357,7 @@ TEST_F(ChoosingTest, ExactlyNCheckedPlaysThoseNumbers) {
     EXPECT_FALSE(yes(picker)->isEnabled());
     EXPECT_EQ(surface(picker), "Uncheck 1 Number\n 3  11  17  25  33  40  42  44 ");
     press(picker, "Command1"); // disabled: nothing happens
-    EXPECT_EQ(navigator.wheelDocumentsOpened, 0);
+    EXPECT_TRUE(requests.empty());
 
     toggle(picker, {44});
     ASSERT_TRUE(yes(picker)->isEnabled());
@@ -360,13 +365,14 @@ TEST_F(ChoosingTest, ExactlyNCheckedPlaysThoseNumbers) {
               "                Play these  7  Numbers?\n 3  11  17  25  33  40  42 ");
     EXPECT_EQ(yes(picker)->toolTip(), "Play these 7 Numbers");
     press(picker, "Command1");
-    EXPECT_EQ(navigator.wheelDocumentsOpened, 1);
+    ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(openWindow("Form3"), nullptr);
-    EXPECT_EQ(state.picks[0], extra);
+    EXPECT_EQ(carried.picks[0], extra);
 
-    std::vector<std::string> report;
-    writeReport(state, [&report](std::string_view line) { report.emplace_back(line); });
-    EXPECT_EQ(report, kWorkedExampleLines);
+    // As the worked example's wheel, the request's report is the worked example.
+    ReportRequest request = requests[0];
+    request.wheel = test::workedExampleChoice();
+    EXPECT_EQ(reportLines(request), kWorkedExampleLines);
 }
 
 // "Random" ends the choosing and draws exactly as without it; the boxes then only show the draw.
@@ -377,7 +383,7 @@ TEST_F(ChoosingTest, RandomAfterChoosingDrawsAsBefore) {
 
     UniformRandom sameSeed;
     const auto expected = drawNumbers(7, 45, [&] { return sameSeed.next(); });
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), state.picks.begin()));
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), carried.picks.begin()));
     expectBoxesShow(picker, std::set<int>(expected.begin() + 1, expected.end()));
     EXPECT_TRUE(yes(picker)->isEnabled());
     EXPECT_EQ(yes(picker)->toolTip(), "Play these 7 Numbers");
@@ -385,21 +391,21 @@ TEST_F(ChoosingTest, RandomAfterChoosingDrawsAsBefore) {
     const QString shown = surface(picker);
     box(picker, expected[1] - 1)->setChecked(false);
     EXPECT_EQ(surface(picker), shown);
-    const auto picks = state.picks;
+    const auto picks = carried.picks;
     press(picker, "Command1");
-    EXPECT_EQ(state.picks, picks);
+    EXPECT_EQ(carried.picks, picks);
 }
 
 TEST_F(ChoosingTest, ResetEndsTheChoosing) {
     NumberPicker *picker = choosing();
     toggle(picker, {5});
-    const auto picks = state.picks;
+    const auto picks = carried.picks;
     press(picker, "Command2");
     expectBoxesShow(picker, {});
     EXPECT_EQ(surface(picker), "");
     EXPECT_TRUE(yes(picker)->isEnabled());
     press(picker, "Command1");
-    EXPECT_EQ(state.picks, picks);
+    EXPECT_EQ(carried.picks, picks);
 }
 
 // Tab leads from "Choose" into the boxes; a screen reader hears each box's number and state and

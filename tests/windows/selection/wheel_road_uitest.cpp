@@ -1,7 +1,8 @@
 // The road of one wheel through the windows, as a player takes it: a catalogue row, OK, Random,
-// Yes, and the report that the new document then shows for the shared state left behind.
+// Yes, and the report of the request the picker hands on.
 
 #include "catalogue_window.h"
+#include "number_picker.h"
 #include "wheel_report.h"
 #include "window_fixture.h"
 
@@ -15,27 +16,25 @@
 namespace marlek::test {
 namespace {
 
-// Writes the report the moment a document is asked for, as the main window's documents do.
+// Opens the real number picker for a chosen wheel and writes the report of the request its "Yes"
+// hands on, as the main window does.
 class ReportingNavigator : public Navigator {
 public:
-    explicit ReportingNavigator(SharedState &state) : m_state(state) {}
-    void openWheelDocument() override {
-        caption = documentCaption(m_state);
-        lines.clear();
-        writeReport(m_state, [this](std::string_view line) { lines.emplace_back(line); });
-        ++documents;
+    void playWheel(const WheelChoice &choice, QWidget *owner) override {
+        NumberPicker::showModal(*session, owner, choice, [this](const ReportRequest &played) {
+            request = played;
+            caption = documentCaption(played);
+            lines = reportLines(played);
+            ++documents;
+        });
     }
     void openGeneratorFromCatalogue(int) override { ADD_FAILURE() << "no generator expected"; }
-    void openDesignedWheelDocument(const PlainWheel &) override {
-        ADD_FAILURE() << "no designed wheel expected";
-    }
 
+    Session *session = nullptr;
     int documents = 0;
+    ReportRequest request;
     std::string caption;
     std::vector<std::string> lines;
-
-private:
-    SharedState &m_state;
 };
 
 struct Road {
@@ -51,13 +50,14 @@ struct Road {
 
 class WheelRoadTest : public WindowFixture, public ::testing::WithParamInterface<Road> {
 protected:
-    ReportingNavigator reports{state};
-    Session roadSession{state, desktop, reports, random};
+    WheelRoadTest() { reports.session = &roadSession; }
+
+    ReportingNavigator reports;
+    Session roadSession{carried, desktop, reports};
 };
 
 TEST_P(WheelRoadTest, CatalogueRowRandomYesGivesTheReport) {
     const Road &road = GetParam();
-    state.wheelMode = static_cast<std::int16_t>(road.kind); // the menu's choice
     auto *catalogue = new CatalogueWindow(road.kind, roadSession, nullptr);
     catalogue->setWindowModality(Qt::ApplicationModal);
     catalogue->show();
@@ -77,19 +77,25 @@ TEST_P(WheelRoadTest, CatalogueRowRandomYesGivesTheReport) {
     EXPECT_EQ(openWindow("Form3"), nullptr);
     ASSERT_EQ(reports.documents, 1);
 
-    EXPECT_EQ(state.wheelMode, road.mode);
-    EXPECT_EQ(state.wheelIndex, road.index); // a full Pick 5 wheel leaves it as it was
-    EXPECT_EQ(state.pickCount, road.numbers);
-    EXPECT_EQ(state.ticketCount, road.tickets);
+    const WheelChoice &wheel = reports.request.wheel;
+    EXPECT_EQ(wheel.wheelMode, road.mode);
+    // A full Pick 5 wheel records no index.
+    EXPECT_EQ(wheel.wheelIndex,
+              road.index < 0 ? std::nullopt : std::optional<std::int16_t>(road.index));
+    EXPECT_EQ(wheel.pickCount, road.numbers);
+    EXPECT_EQ(wheel.ticketCount, road.tickets);
 
+    const std::vector<std::int16_t> &numbers = reports.request.numbers;
+    ASSERT_EQ(numbers.size(), static_cast<std::size_t>(road.numbers));
     std::string numbersLine;
-    for (int p = 1; p <= road.numbers; ++p) {
-        EXPECT_GE(state.picks[p], 1);
-        EXPECT_LE(state.picks[p], 49);
-        if (p > 1) {
-            EXPECT_LT(state.picks[p - 1], state.picks[p]);
+    for (std::size_t p = 0; p < numbers.size(); ++p) {
+        EXPECT_GE(numbers[p], 1);
+        EXPECT_LE(numbers[p], 49);
+        if (p > 0) {
+            EXPECT_LT(numbers[p - 1], numbers[p]);
         }
-        numbersLine += "  " + std::to_string(state.picks[p]);
+        EXPECT_EQ(numbers[p], carried.picks[p + 1]);
+        numbersLine += "  " + std::to_string(numbers[p]);
     }
     EXPECT_EQ(reports.caption, road.caption);
     ASSERT_GE(reports.lines.size(), 5u);
@@ -107,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Road{6, "    $      5        5    Tickets   14  Numbers         3 of 6", 6, 0,
                            14, 5, "  $5   5  Tickets  14 Numbers  Pick 6 Wheel",
                            " $5  5 Tickets  14 Numbers  3 of 6 Guarantee"},
-                      Road{5, "    $ 252     252    Tickets   10  Numbers                5", 7, 0,
+                      Road{5, "    $ 252     252    Tickets   10  Numbers                5", 7, -1,
                            10, 252, "  $252   252  Tickets  10 Numbers  Pick 5 Wheel",
                            " $252  252 Tickets  10 Numbers  5 of 5 Guarantee"},
                       Road{6, "    $  462    462    Tickets 11  Numbers                  6", 8, 11,

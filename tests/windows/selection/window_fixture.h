@@ -19,7 +19,7 @@ namespace marlek::test {
 
 class WindowFixture : public ::testing::Test {
 protected:
-    WindowFixture() { state.setStartupPicks(); }
+    WindowFixture() = default;
 
     ~WindowFixture() override {
         // A picker may be the child of a window of the test: delete through guards.
@@ -40,11 +40,10 @@ protected:
         return nullptr;
     }
 
-    SharedState state;
+    RunCarryOver carried;
     FakeDesktop desktop;
     FakeNavigator navigator;
-    UniformRandom random;
-    Session session{state, desktop, navigator, random};
+    Session session{carried, desktop, navigator};
 };
 
 } // namespace marlek::test
