@@ -11,7 +11,6 @@
 #include <QIcon>
 
 int main(int argc, char *argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // the about box's web browser
     QApplication application(argc, argv);
     // Ctrl+C, SIGTERM or SIGHUP during a save leave no temporary file behind.
     marlek::removeTemporaryFilesOnStopSignals();
