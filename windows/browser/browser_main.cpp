@@ -4,11 +4,11 @@
 // cannot run here it ends at once with kBrowserCannotStart, before touching the engine.
 
 #include "browser_program.h"
+#include "program_identity.h"
 #include "web_browser_window.h"
 #include "web_engine_check.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QUrl>
 
 #include <csignal>
@@ -47,12 +47,7 @@ int main(int argc, char *argv[]) {
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Marlek's Lotto Software"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("net.marleklotto.MarlekLotto"));
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1/net.marleklotto.MarlekLotto.png").arg(size));
-    QApplication::setWindowIcon(icon);
+    marlek::setProgramIdentity();
 
     auto *browser = new marlek::WebBrowserWindow(tell); // deletes itself when closed
     browser->showInFront();

@@ -2,24 +2,19 @@
 // main window is created, loaded and shown, then the player's numbers are set to 1 to 50.
 
 #include "main_window.h"
+#include "program_identity.h"
 #include "qt_desktop.h"
 #include "shared_state.h"
 #include "stop_signals.h"
 #include "uniform_random.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     // Ctrl+C, SIGTERM or SIGHUP during a save leave no temporary file behind.
     marlek::removeTemporaryFilesOnStopSignals();
-    QApplication::setApplicationName(QStringLiteral("Marlek's Lotto Software"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("net.marleklotto.MarlekLotto"));
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1/net.marleklotto.MarlekLotto.png").arg(size));
-    QApplication::setWindowIcon(icon);
+    marlek::setProgramIdentity();
 
     marlek::SharedState state;
     marlek::QtDesktop desktop;

@@ -3,6 +3,7 @@
 // own processes, and a failure there must not take them along.
 
 #include "browser_program.h"
+#include "desktop_browser_stand_in.h"
 #include "qstring_print.h"
 #include "qt_desktop.h"
 #include "temp_dir.h"
@@ -11,7 +12,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPointer>
@@ -45,17 +45,6 @@ constexpr int kPageTimeoutMs = 60000; // the first page starts WebEngine's proce
 QString qPath(const std::filesystem::path &path) {
     return QString::fromStdString(path.string());
 }
-
-// Stands in for the desktop's default browser.
-class DesktopBrowser : public QObject {
-    Q_OBJECT
-public:
-    DesktopBrowser() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-    ~DesktopBrowser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
 
 class WebBrowserWindowTest : public ::testing::Test {
 protected:
@@ -125,7 +114,7 @@ TEST_F(WebBrowserWindowTest, OpensInFrontWithBarsAndReportsItsProgress) {
 // about box is): its window is another program's, which that modal window cannot block, and its
 // progress comes back over the pipe.
 TEST_F(WebBrowserWindowTest, TheProgramOpensThePageBesideAModalWindowAndReportsItsProgress) {
-    DesktopBrowser desktopBrowser;
+    test::DesktopBrowserStandIn desktopBrowser;
     QtDesktop desktop(QStringLiteral(MARLEK_BROWSER_PROGRAM));
     QDialog modal;
     modal.setWindowModality(Qt::ApplicationModal);
@@ -158,7 +147,7 @@ TEST_F(WebBrowserWindowTest, AsRootWithTheSandboxOnTheDesktopsBrowserOpensThePag
     const QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
     qunsetenv("QTWEBENGINE_CHROMIUM_FLAGS");
-    DesktopBrowser desktopBrowser;
+    test::DesktopBrowserStandIn desktopBrowser;
     QtDesktop desktop(QStringLiteral(MARLEK_BROWSER_PROGRAM));
     QWidget receiver;
     const bool opened =
@@ -194,5 +183,3 @@ TEST(WebEngineCheck, StartsOnlyWhereTheEngineCanRun) {
 
 } // namespace
 } // namespace marlek
-
-#include "web_browser_window_uitest.moc"

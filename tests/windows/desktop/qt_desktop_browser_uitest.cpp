@@ -3,11 +3,11 @@
 // window is shown. Small shell scripts stand in for the browser program.
 
 #include "browser_program.h"
+#include "desktop_browser_stand_in.h"
 #include "qstring_print.h"
 #include "qt_desktop.h"
 #include "temp_dir.h"
 
-#include <QDesktopServices>
 #include <QTest>
 #include <QWidget>
 
@@ -26,17 +26,6 @@ constexpr int kProgramTimeoutMs = 60000;
 QString qPath(const std::filesystem::path &path) {
     return QString::fromStdString(path.string());
 }
-
-// Stands in for the desktop's default browser.
-class DesktopBrowser : public QObject {
-    Q_OBJECT
-public:
-    DesktopBrowser() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
-    ~DesktopBrowser() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
 
 class QtDesktopBrowserTest : public ::testing::Test {
 protected:
@@ -58,7 +47,7 @@ protected:
     TempDir dir;
     QUrl page = QUrl::fromLocalFile(QStringLiteral("/usr/share/marlek-lotto/about/index.html"));
     QWidget receiver;
-    DesktopBrowser desktopBrowser;
+    test::DesktopBrowserStandIn desktopBrowser;
     QStringList texts;
 };
 
@@ -146,5 +135,3 @@ TEST(BrowserProgram, IsFoundInstalledOrInTheBuildTree) {
 
 } // namespace
 } // namespace marlek
-
-#include "qt_desktop_browser_uitest.moc"
