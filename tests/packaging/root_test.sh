@@ -71,8 +71,12 @@ start_program() {
     in_root "$root" DISPLAY="$DISPLAY" BROWSER=/usr/local/bin/desktop-browser "$@" \
         marlek-lotto > "$log/program" 2>&1 &
     program_pid=$!
-    timeout "$wait_limit" xdotool search --sync --onlyvisible --name "^Marlek's Lotto Software\$" \
-        > "$log/main-window" || { cat "$log/program"; return 1; }
+    find_window --name "^Marlek's Lotto Software\$" > "$log/main-window" || {
+        echo "$(date +%T): the desktop program shows no window; its processes and the windows:"
+        ps -o pid,stat,etime,wchan:20,args --ppid "$program_pid" -p "$program_pid" || true
+        xdotool search --name . getwindowname %@ 2> /dev/null || true
+        cat "$log/program"; return 1
+    }
 }
 # Ends the desktop program and whatever it started. What the engine's processes leave to the
 # namespace's first process ends with the namespace.
@@ -85,13 +89,35 @@ stop_program() {
     kill_tree "$program_pid"
     wait "$program_pid" 2> /dev/null || true
 }
+# The first visible window that matches, once there is one. xdotool's own --sync search fails
+# when a window goes away while it looks (as the engine's do), so each look is a fresh search.
+find_window() {
+    local found
+    for _ in $(seq $((wait_limit * 5))); do
+        found=$(xdotool search --onlyvisible "$@" 2> /dev/null | head -n 1) || true
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.2
+    done
+    echo "no window $*" >&2; return 1
+}
+# Brings a window to the front and gives it the keyboard; the window manager may need a moment
+# to take a window that has just been mapped.
+activate() {
+    for _ in $(seq $((wait_limit * 5))); do
+        xdotool windowactivate --sync "$1" 2> /dev/null &&
+            [ "$(xdotool getactivewindow 2> /dev/null)" = "$1" ] && return 0
+        sleep 0.2
+    done
+    echo "window $1 could not be activated"; return 1
+}
 # The about box from the menu, then its "Vorrin's Site" button (the Tab after its default button).
 press_site_button() {
-    xdotool windowactivate --sync "$(head -n 1 "$log/main-window")"
+    activate "$(head -n 1 "$log/main-window")" || return 1
     xdotool key --clearmodifiers alt+a Return
     local about
-    about=$(timeout "$wait_limit" xdotool search --sync --onlyvisible --name "^$page_title\$" | head -n 1) || return 1
-    xdotool windowactivate --sync "$about" key --clearmodifiers Tab space
+    about=$(find_window --name "^$page_title\$") || return 1
+    activate "$about" || return 1
+    xdotool key --clearmodifiers Tab space
 }
 pages_opened() { [ -f "$root/tmp/desktop-browser-pages" ] && grep -c . "$root/tmp/desktop-browser-pages" || echo 0; }
 wait_for_pages() {
@@ -130,15 +156,14 @@ stop_program
 # With the sandbox off, the browser window opens and loads the page (its title is the page's).
 browser_window=
 if start_program QTWEBENGINE_DISABLE_SANDBOX=1 && press_site_button; then
-    browser_window=$(timeout "$wait_limit" xdotool search --sync --onlyvisible \
-        --classname '^marlek-lotto-browser$' | head -n 1) || true
+    browser_window=$(find_window --classname '^marlek-lotto-browser$') || true
 fi
 if [ -z "$browser_window" ]; then
     failed "with the browser package, no browser window opened:"; cat "$log/program"
 else
     loaded=0
     for _ in $(seq $((wait_limit * 10))); do
-        [ "$(xdotool getwindowname "$browser_window")" = "$page_title" ] && { loaded=1; break; }
+        [ "$(xdotool getwindowname "$browser_window" 2> /dev/null)" = "$page_title" ] && { loaded=1; break; }
         sleep 0.1
     done
     [ "$loaded" -eq 1 ] || { failed "the browser window did not load the page:"; cat "$log/program"; }
