@@ -59,6 +59,10 @@ for _ in $(seq $((wait_limit * 10))); do [ -s "$log/display" ] && break; sleep 0
 [ -s "$log/display" ] || { cat "$log/xvfb"; echo "Xvfb did not start"; exit 1; }
 export DISPLAY=:$(cat "$log/display")
 openbox > "$log/openbox" 2>&1 &
+# A window mapped while the window manager is still taking over the screen may stay unmapped: wait
+# until it has set up its desktops.
+for _ in $(seq $((wait_limit * 10))); do xdotool get_desktop > /dev/null 2>&1 && break; sleep 0.1; done
+xdotool get_desktop > /dev/null 2>&1 || { cat "$log/openbox"; echo "openbox did not start"; exit 1; }
 cat > "$root/usr/local/bin/desktop-browser" << 'EOF'
 #!/bin/sh
 printf '%s\n' "$1" >> /tmp/desktop-browser-pages
