@@ -12,6 +12,8 @@ packages=(
     libgl-dev libglx-dev qt6-qpa-plugins fonts-dejavu-core
     # tests: a real display, PDF text, desktop-entry and metainfo validators, man pages, packaging
     xvfb xauth poppler-utils desktop-file-utils appstream scdoc librsvg2-bin dpkg-dev file
+    # tests: the packages installed into a fresh Debian root, and their windows driven there
+    debootstrap openbox xdotool procps
     # tests: the syncs of the file writer, seen from outside
     strace
 )

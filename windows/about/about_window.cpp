@@ -34,8 +34,8 @@ AboutWindow::AboutWindow(Desktop &desktop, QWidget *parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(aboutCaption());
     setAttribute(Qt::WA_DeleteOnClose);
-    // Modal over the whole program, as every modal window is; the browser window it opens is one
-    // of its transient windows, so it stays usable beside it.
+    // Modal over the whole program, as every modal window is; the browser window it opens belongs
+    // to a program of its own, so it comes to the front and stays usable beside it.
     setWindowModality(Qt::ApplicationModal);
     createWidgets();
     createLayout();

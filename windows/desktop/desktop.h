@@ -61,7 +61,9 @@ public:
 
     // Opens a web page in a browser window; `progress` receives the browser's progress texts
     // ("Navigation begun...", ...) for as long as the caller's `receiver` lives. Returns false when
-    // no browser could be started. Never throws and never shows anything on failure.
+    // no browser could be started; a browser started that fails later hands the page to the next
+    // one it can (in the end the desktop's default browser) by itself. Never throws, never waits
+    // for the browser and never shows anything on failure.
     virtual bool openWebPage(QWidget *receiver, const QUrl &url,
                              std::function<void(const QString &)> progress) = 0;
 };

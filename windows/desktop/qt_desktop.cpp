@@ -19,9 +19,9 @@
 
 namespace marlek {
 
-QtDesktop::QtDesktop(WebEngineProbe webEngineUsable)
+QtDesktop::QtDesktop(QString browserProgram)
     : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      m_webEngineUsable(std::move(webEngineUsable)) {}
+      m_browserProgram(std::move(browserProgram)), m_browsers(std::make_unique<QObject>()) {}
 
 QtDesktop::~QtDesktop() = default;
 

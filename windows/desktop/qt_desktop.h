@@ -3,9 +3,8 @@
 
 #include "desktop.h"
 
-#include "web_engine_check.h"
-
 #include <QFont>
+#include <QObject>
 
 #include <functional>
 #include <memory>
@@ -16,12 +15,9 @@ namespace marlek {
 
 class QtDesktop : public Desktop {
 public:
-    // `webEngineUsable` answers, when a page is asked for, whether the embedded browser can start
-    // here; where it cannot, the desktop's default browser opens the page.
-    using WebEngineProbe = std::function<bool()>;
-    explicit QtDesktop(WebEngineProbe webEngineUsable = [] {
-        return webEngineCanStart(webEngineEnvironmentHere());
-    });
+    // `browserProgram` is the browser program that opens web pages (see browser_program.h); where
+    // it is empty, missing or cannot start, the desktop's default browser opens the page.
+    explicit QtDesktop(QString browserProgram = installedBrowserProgram());
     ~QtDesktop() override;
 
     QString askSaveFileName(QWidget *parent, const QString &filter) override;
@@ -42,9 +38,16 @@ public:
     // The printer that Print Setup chooses and Print uses (tests point it at a PDF file).
     QPrinter &printer();
 
+    // The browser program beside this program, or an empty string where it is not installed.
+    static QString installedBrowserProgram();
+    // How many browser programs this desktop started are still running.
+    int runningBrowsers() const;
+
 private:
     std::unique_ptr<QPrinter> m_printer;
-    WebEngineProbe m_webEngineUsable;
+    QString m_browserProgram;
+    // Owns the browser programs started, each while it runs.
+    std::unique_ptr<QObject> m_browsers;
 };
 
 // The font of reports on screen and on paper: fixed pitch, so the ticket columns line up. The

@@ -3,23 +3,17 @@
 // 1 to 50 among it), loaded and shown.
 
 #include "main_window.h"
+#include "program_identity.h"
 #include "qt_desktop.h"
 #include "stop_signals.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); // the about box's web browser
     QApplication application(argc, argv);
     // Ctrl+C, SIGTERM or SIGHUP during a save leave no temporary file behind.
     marlek::removeTemporaryFilesOnStopSignals();
-    QApplication::setApplicationName(QStringLiteral("Marlek's Lotto Software"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("net.marleklotto.MarlekLotto"));
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1/net.marleklotto.MarlekLotto.png").arg(size));
-    QApplication::setWindowIcon(icon);
+    marlek::setProgramIdentity();
 
     marlek::QtDesktop desktop;
     marlek::MainWindow mainForm(desktop);

@@ -140,7 +140,7 @@ protected:
 
     test::TempDir dir;
     std::filesystem::path pdf = dir / "printed.pdf";
-    QtDesktop desktop{[] { return false; }};
+    QtDesktop desktop;
     MainWindow window{desktop};
 };
 

@@ -1,7 +1,7 @@
 #pragma once
-// Whether Qt WebEngine can start in this process. Its browser process ends the whole program when
-// it cannot run (as root with its sandbox on, or without its helper program), so the question is
-// asked before the engine is touched, and the desktop's own browser serves where the answer is no.
+// Whether Qt WebEngine can start in this process. The engine ends the whole process when it cannot
+// run (as root with its sandbox on, or without its helper program), so the browser program asks
+// before it touches the engine and, where the answer is no, ends with a status that says so.
 
 #include <string>
 

@@ -1,7 +1,5 @@
 #include "web_browser_window.h"
 
-#ifdef MARLEK_HAVE_WEBENGINE
-
 #include <QAction>
 #include <QDir>
 #include <QLineEdit>
@@ -14,8 +12,7 @@
 
 namespace marlek {
 
-WebBrowserWindow::WebBrowserWindow(QWidget *receiver, Progress progress)
-    : m_receiver(receiver), m_progress(std::move(progress)) {
+WebBrowserWindow::WebBrowserWindow(Progress progress) : m_progress(std::move(progress)) {
     setObjectName(QStringLiteral("WebBrowserWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     createWidgets();
@@ -73,16 +70,22 @@ void WebBrowserWindow::connectSignals() {
     connect(m_address, &QLineEdit::returnPressed, this, &WebBrowserWindow::onAddressEntered);
 }
 
+void WebBrowserWindow::showInFront() {
+    move(kBrowserLeft, kBrowserTop);
+    resize(kBrowserWidth, kBrowserHeight);
+    show();
+    raise();
+    activateWindow();
+}
+
 void WebBrowserWindow::navigate(const QUrl &url) {
     m_address->setText(url.toDisplayString());
     m_view->setUrl(url);
 }
 
 void WebBrowserWindow::report(const QString &text) {
-    if (m_receiver && m_progress)
+    if (m_progress)
         m_progress(text);
-    else
-        m_progress = nullptr; // the window that asked is gone: stop reporting for good
 }
 
 void WebBrowserWindow::onLoadFinished(bool ok) {
@@ -119,5 +122,3 @@ void WebBrowserWindow::onAddressEntered() {
 }
 
 } // namespace marlek
-
-#endif
