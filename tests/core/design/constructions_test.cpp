@@ -32,6 +32,14 @@ TEST(Constructions, UseKnownDesignsForFewerNumbersAndWeakerGuarantees) {
     ASSERT_TRUE(fewer);
     EXPECT_LE(fewer->wheel.tickets.size(), 77u);
     expectProven(*fewer);
+    // S(3,5,26) and S(4,6,27), derived from S(5,7,28), with numbers taken out below them.
+    for (const auto &[kind, numbers, t, most] : std::vector<std::tuple<int, int, int, std::size_t>>{
+             {5, 26, 3, 260}, {5, 24, 3, 260}, {6, 27, 4, 1170}, {6, 25, 4, 1170}}) {
+        const auto made = constructWheel(kind, numbers, {t, t});
+        ASSERT_TRUE(made) << numbers;
+        EXPECT_LE(made->wheel.tickets.size(), most) << made->method;
+        expectProven(*made);
+    }
 }
 
 TEST(Constructions, JoinOverEverySplitAndAreNeverBelowTheLowerBound) {

@@ -16,9 +16,10 @@ TEST(KnownDesigns, EachIsASteinerSystem) {
         int t;
         std::size_t tickets;
     };
-    const std::vector<Expected> expected = {{6, 12, 5, 132}, {5, 11, 4, 66},  {6, 22, 3, 77},
-                                            {5, 17, 3, 68},  {6, 26, 3, 130}, {5, 21, 2, 21},
-                                            {6, 31, 2, 31},  {5, 25, 2, 30}};
+    const std::vector<Expected> expected = {{6, 12, 5, 132},  {5, 11, 4, 66},  {6, 22, 3, 77},
+                                            {5, 17, 3, 68},   {6, 26, 3, 130}, {7, 28, 5, 4680},
+                                            {6, 27, 4, 1170}, {5, 26, 3, 260}, {5, 21, 2, 21},
+                                            {6, 31, 2, 31},   {5, 25, 2, 30}};
     ASSERT_EQ(knownDesigns().size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const KnownDesign &design = knownDesigns()[i];
