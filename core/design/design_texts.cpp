@@ -13,14 +13,27 @@ std::string ticketsText(std::int64_t count) {
     return std::to_string(count) + (count == 1 ? " ticket" : " tickets");
 }
 
+// The best-known figure of a shape with where it was published, or nothing.
+std::optional<BestKnown> bestKnownOf(const PlainWheel &wheel) {
+    for (const BestKnown &known : bestKnownTable())
+        if (known.kind == wheel.kind && known.numbers == wheel.numbers &&
+            known.guarantee == wheel.guarantee)
+            return known;
+    return std::nullopt;
+}
+
 // A wheel short of its guarantee is compared with nothing: fewer tickets than the best known is
 // no feat then.
 std::string standingText(const PlainWheel &wheel, bool keepsGuarantee) {
     const std::optional<int> catalogued =
         cataloguedTickets(wheel.kind, wheel.numbers, wheel.guarantee);
     const std::optional<int> best = bestKnownTickets(wheel.kind, wheel.numbers, wheel.guarantee);
-    std::string text = "Catalogue: " + (catalogued ? ticketsText(*catalogued) : "no such wheel") +
-                       ". Best known: " + (best ? ticketsText(*best) : "not in the table") + ".";
+    const std::optional<BestKnown> known = bestKnownOf(wheel);
+    const std::string source =
+        known && !known->source.empty() ? " (" + std::string(known->source) + ")" : "";
+    std::string text =
+        "Catalogue: " + (catalogued ? ticketsText(*catalogued) : "no such wheel") +
+        ". Best known: " + (best ? ticketsText(*best) + source : "not in the table") + ".";
     if (!best || !keepsGuarantee)
         return text;
     const auto found = static_cast<std::int64_t>(wheel.tickets.size());
@@ -33,6 +46,62 @@ std::string standingText(const PlainWheel &wheel, bool keepsGuarantee) {
 // tables are looked up for.
 PlainWheel shapeWithoutKeys(const DesignRequest &request) {
     return reducedWheel({request.kind, request.numbers, request.guarantee, {}, request.keys});
+}
+
+// "When 6 of your 20 numbers are drawn, your key number among them, at least one ticket wins 3
+// of them": the guarantee as a player says it.
+std::string promiseText(const PlainWheel &wheel) {
+    const int keys = wheel.keys;
+    const std::string among = keys == 0 ? ""
+                              : keys == 1
+                                  ? ", your key number among them"
+                                  : ", your " + std::to_string(keys) + " key numbers among them";
+    const Guarantee guarantee = wheel.guarantee;
+    return "When " + std::to_string(guarantee.drawn) + " of your " + std::to_string(wheel.numbers) +
+           " numbers are drawn" + among + ", at least one ticket wins " +
+           (guarantee.matches == guarantee.drawn ? "all " : "") +
+           std::to_string(guarantee.matches) + " of them";
+}
+
+// " in 37,506 of the 38,760 ways they can be drawn (96.7%)": the share rounded down, so a wheel
+// short of the guarantee never shows 100.0%.
+std::string shareText(const DesignResult &result) {
+    const std::uint64_t tenthsOfPercent =
+        result.allDraws == 0 ? 0 : result.coveredDraws * 1000 / result.allDraws;
+    return " in " + groupedOrZero(static_cast<std::int64_t>(result.coveredDraws)) + " of the " +
+           groupedOrZero(static_cast<std::int64_t>(result.allDraws)) + " ways they can be drawn" +
+           (result.wheel->keys > 0 ? " with the key numbers" : "") + " (" +
+           std::to_string(tenthsOfPercent / 10) + "." + std::to_string(tenthsOfPercent % 10) + "%)";
+}
+
+// How a wheel that keeps its guarantee stands, in a player's words: "No wheel for this can have
+// fewer than 7 tickets; the smallest known has 10, as many as this one." Empty when nothing is
+// known.
+std::string playerStandingText(const DesignResult &result) {
+    const PlainWheel reduced = reducedWheel(*result.wheel);
+    const auto found = static_cast<std::uint64_t>(result.wheel->tickets.size());
+    const std::uint64_t bound = result.lowerBound;
+    if (bound > 0 && found <= bound)
+        return "No wheel for this can have fewer than " +
+               ticketsText(static_cast<std::int64_t>(bound)) +
+               ", so none is smaller than this one.";
+    const std::optional<int> best =
+        bestKnownTickets(reduced.kind, reduced.numbers, reduced.guarantee);
+    const std::string boundText = bound > 0 ? "No wheel for this can have fewer than " +
+                                                  ticketsText(static_cast<std::int64_t>(bound))
+                                            : std::string();
+    if (!best)
+        return bound > 0 ? boundText + "; this one has " + std::to_string(found - bound) + " more."
+                         : std::string();
+    const auto smallest = static_cast<std::uint64_t>(*best);
+    const std::string against =
+        found == smallest  ? ", as many as this one."
+        : found > smallest ? ", " + std::to_string(found - smallest) + " fewer than this one."
+                           : ", " + std::to_string(smallest - found) + " more than this one.";
+    if (bound > 0)
+        return boundText + "; the smallest known has " + std::to_string(smallest) + against;
+    return "The smallest known wheel for this has " +
+           ticketsText(static_cast<std::int64_t>(smallest)) + against;
 }
 
 } // namespace
@@ -118,16 +187,36 @@ std::string designResultText(const DesignResult &result) {
                "or fewer drawn, and press Design again.";
     const PlainWheel &wheel = *result.wheel;
     const bool keeps = result.keepsGuarantee();
-    const std::string found = (result.cancelled ? "Stopped early. " : "") +
-                              ticketsText(static_cast<std::int64_t>(wheel.tickets.size())) +
-                              (keeps ? ", proven: " : " for ") + shapeText(wheel) + " (" +
-                              elapsedText(result.elapsed) + ")" +
-                              (keeps ? "" : ": " + coverageText(result)) + ".\n";
-    if (wheel.keys == 0)
-        return found + standingText(wheel, keeps);
-    const PlainWheel reduced = reducedWheel(wheel);
-    return found + keyConditionText(wheel.keys) + "\n" + "Compared without the keys, as " +
-           shapeText(reduced) + ". " + standingText(reduced, keeps);
+    std::string text = (result.cancelled ? "Stopped early. " : "") +
+                       ticketsText(static_cast<std::int64_t>(wheel.tickets.size())) + ". " +
+                       promiseText(wheel) + (keeps ? "" : shareText(result)) +
+                       ". Checked against every draw.";
+    if (wheel.keys > 0)
+        text += "\n" + keyConditionText(wheel.keys);
+    if (const std::string standing = keeps ? playerStandingText(result) : ""; !standing.empty())
+        text += "\n" + standing;
+    return text;
+}
+
+std::string designDetailsText(const DesignResult &result) {
+    if (!result.wheel)
+        return {};
+    const PlainWheel &wheel = *result.wheel;
+    const bool keeps = result.keepsGuarantee();
+    std::string text = ticketsText(static_cast<std::int64_t>(wheel.tickets.size())) +
+                       (keeps ? ", proven: " : " for ") + shapeText(wheel) + " (" +
+                       elapsedText(result.elapsed) + ")" +
+                       (keeps ? "" : ": " + coverageText(result)) + ".\n";
+    if (wheel.keys == 0) {
+        text += standingText(wheel, keeps);
+    } else {
+        const PlainWheel reduced = reducedWheel(wheel);
+        text += "Compared without the keys, as " + shapeText(reduced) + ". " +
+                standingText(reduced, keeps);
+    }
+    if (const std::string bound = lowerBoundText(result); !bound.empty())
+        text += "\n" + bound;
+    return text;
 }
 
 std::string lowerBoundText(const DesignResult &result) {

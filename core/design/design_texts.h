@@ -50,10 +50,17 @@ std::string coverageText(const DesignResult &result);
 // bound (de Caen)); this one has 22 more. From the program's table."
 std::string lowerBoundText(const DesignResult &result);
 
-// Two lines: what was found and proven, then how it stands against the catalogue and the best
-// known ("This wheel is at the best known." when it is). A key wheel's result says between them
-// what the keys mean, and it is compared as the wheel without them.
+// The result as a player reads it: "20 tickets. When 6 of your 20 numbers are drawn, at least
+// one ticket wins 3 of them. Checked against every draw.", what the keys mean for a key wheel,
+// and for a wheel that keeps its guarantee how small it is ("No wheel for this can have fewer
+// than 77 tickets, so none is smaller than this one.", or beside the smallest known).
 std::string designResultText(const DesignResult &result);
+
+// The technical comparison behind it: the shape and time ("14 tickets, proven: 3 of 6 over 20
+// numbers, 6 a ticket (10.0 s)."), the catalogue and the best known with its source (a key wheel
+// compared as the wheel without its keys), and the lower bound with its method. Empty without a
+// wheel.
+std::string designDetailsText(const DesignResult &result);
 
 // Said where a value outside a field's range is typed: "60 is out of range: this field takes 6 to
 // 49; it keeps 20 when you leave it." A count drawn above the ticket's size says why it cannot be.

@@ -11,40 +11,104 @@ namespace {
 
 constexpr int kMostMatches = 8;
 
-// Sets of m handed to a thread at a time, walked in colexicographic order from one unranked set.
-constexpr std::uint64_t kRunLength = std::uint64_t{1} << 16;
-
-using Places = std::array<int, kMostMatches>;
-
-// The index tuples of the t-subsets of m places, t places each.
-std::vector<Places> subsetPlaces(int m, int t) {
-    std::vector<Places> tuples;
-    Places places{};
-    for (int i = 0; i < t; ++i)
-        places[static_cast<std::size_t>(i)] = i;
-    while (true) {
-        tuples.push_back(places);
-        int i = t - 1;
-        while (i >= 0 && places[static_cast<std::size_t>(i)] == m - t + i)
-            --i;
-        if (i < 0)
-            return tuples;
-        ++places[static_cast<std::size_t>(i)];
-        for (int j = i + 1; j < t; ++j)
-            places[static_cast<std::size_t>(j)] = places[static_cast<std::size_t>(j - 1)] + 1;
-    }
-}
-
 NumberSet numbersUpTo(int numbers) {
     return numbers >= 64 ? ~NumberSet{0} : (NumberSet{1} << numbers) - 1;
 }
+
+// The numbers above the one at bit `bit` (all of them for bit -1).
+NumberSet above(int bit) {
+    if (bit < 0)
+        return ~NumberSet{0};
+    return bit >= 63 ? 0 : ~((NumberSet{2} << bit) - 1);
+}
+
+// The walk through the draws in ascending order of their numbers, one number at a time. A draw
+// begun with numbers P is met as soon as P holds a marked t-set: every draw that begins so is met
+// and is not walked further. What is kept for P: the partial colexicographic ranks of its subsets
+// of up to t - 1 numbers, and `next`, the numbers x that would make P + x hold a marked t-set.
+// The last number of a draw is then counted at once, with a mask.
+class DrawWalk {
+public:
+    DrawWalk(const std::vector<NumberSet> &next, int numbers, int matches, int drawn,
+             NumberSet keys)
+        : m_next(next), m_all(numbersUpTo(numbers)), m_matches(matches), m_drawn(drawn),
+          m_keys(keys), m_ranks(static_cast<std::size_t>(drawn) + 1) {
+        m_ranks[0][0].assign(1, 0); // the empty set, of rank 0
+    }
+
+    // The numbers the first number of a draw may be.
+    NumberSet firstNumbers() const { return candidates(-1); }
+
+    // Draws that begin with `first` and meet no ticket in t numbers.
+    std::uint64_t uncoveredFrom(int first) {
+        const NumberSet start = m_matches == 1 ? m_next[0] : 0;
+        return extend(0, start, first);
+    }
+
+private:
+    using Ranks = std::array<std::vector<std::uint64_t>, kMostMatches>;
+
+    // The numbers the next one may be after the number at bit `last`: any above it, but none
+    // past a key not yet taken.
+    NumberSet candidates(int last) const {
+        const NumberSet free = m_all & above(last);
+        const NumberSet keysLeft = m_keys & free;
+        if (keysLeft == 0)
+            return free;
+        const NumberSet lowestKey = keysLeft & (~keysLeft + 1);
+        return free & ((lowestKey << 1) - 1);
+    }
+
+    // The draws that begin with the `depth` numbers walked so far, whose t-sets lie in no
+    // ticket, then `number`: how many of them meet no ticket in t numbers.
+    std::uint64_t extend(int depth, NumberSet next, int number) {
+        if (next >> number & 1)
+            return 0; // the numbers so far hold a marked t-set
+        const Ranks &ranks = m_ranks[static_cast<std::size_t>(depth)];
+        Ranks &grown = m_ranks[static_cast<std::size_t>(depth) + 1];
+        grown[0].assign(1, 0);
+        for (std::size_t s = 1; s < static_cast<std::size_t>(m_matches); ++s) {
+            grown[s] = ranks[s];
+            for (const std::uint64_t rank : ranks[s - 1])
+                grown[s].push_back(rank + choose(number, static_cast<int>(s)));
+        }
+        // The t-sets that end in this number: a (t - 1)-set of the numbers before it, and it.
+        if (m_matches >= 2)
+            for (const std::uint64_t rank : ranks[static_cast<std::size_t>(m_matches) - 2])
+                next |= m_next[rank + choose(number, m_matches - 1)];
+
+        const int taken = depth + 1;
+        const NumberSet after = candidates(number);
+        if (taken == m_drawn) // a draw of one number: the key, if there is one
+            return (m_keys & above(number)) == 0 ? 1 : 0;
+        if (taken + 1 == m_drawn) {
+            // The last number: the one key still missing, or any candidate.
+            const NumberSet keysLeft = m_keys & above(number);
+            if (std::popcount(keysLeft) > 1)
+                return 0;
+            return static_cast<std::uint64_t>(
+                std::popcount((keysLeft != 0 ? keysLeft : after) & ~next));
+        }
+        std::uint64_t uncovered = 0;
+        for (NumberSet rest = after; rest != 0; rest &= rest - 1)
+            uncovered += extend(taken, next, std::countr_zero(rest));
+        return uncovered;
+    }
+
+    const std::vector<NumberSet> &m_next;
+    NumberSet m_all;
+    int m_matches;
+    int m_drawn;
+    NumberSet m_keys;
+    std::vector<Ranks> m_ranks; // by the count of numbers walked
+};
 
 } // namespace
 
 CoverTally::CoverTally(int numbers, int matches) : m_numbers(numbers), m_matches(matches) {
     if (numbers < 0 || numbers > kMaxSetNumbers || matches < 1 || matches > kMostMatches)
         throw std::invalid_argument("a cover tally takes 0 to 63 numbers and 1 to 8 matches");
-    m_inside.assign((choose(numbers, matches) + 63) / 64, 0);
+    m_next.assign(std::max<std::uint64_t>(choose(numbers, matches - 1), 1), 0);
 }
 
 void CoverTally::add(NumberSet ticket) {
@@ -52,7 +116,8 @@ void CoverTally::add(NumberSet ticket) {
     const int size = std::popcount(own);
     if (size < m_matches)
         return;
-    // Every t-subset of the ticket's places, each turned into the numbers at those places.
+    // Every t-subset of the ticket's places, each turned into the numbers at those places: its
+    // highest number is marked as the one that completes the rest.
     for (NumberSet subset = (NumberSet{1} << m_matches) - 1; subset < (NumberSet{1} << size);
          subset = nextSameSize(subset)) {
         NumberSet chosen = 0;
@@ -60,8 +125,8 @@ void CoverTally::add(NumberSet ticket) {
         for (int place = 0; place < size; ++place, rest &= rest - 1)
             if (subset >> place & 1)
                 chosen |= rest & (~rest + 1);
-        const std::uint64_t rank = colexRank(chosen);
-        m_inside[rank / 64] |= std::uint64_t{1} << (rank % 64);
+        const NumberSet highest = NumberSet{1} << (63 - std::countl_zero(chosen));
+        m_next[colexRank(chosen & ~highest)] |= highest;
     }
 }
 
@@ -72,60 +137,29 @@ std::uint64_t CoverTally::draws(int drawn, NumberSet required) const {
 
 std::uint64_t CoverTally::uncovered(int drawn, NumberSet required, int threads) const {
     const NumberSet keys = required & numbersUpTo(m_numbers);
-    const int keyCount = std::popcount(keys);
-    const int free = drawn - keyCount; // the drawn numbers that are not required
     const std::uint64_t total = draws(drawn, required);
     if (total == 0 || m_matches > drawn)
         return total;
 
-    // The numbers a draw is free to take, so a set of `free` of them is walked as a plain set
-    // of their places: place i stands for freeNumbers[i].
-    std::vector<NumberSet> freeNumbers;
-    for (NumberSet rest = numbersUpTo(m_numbers) & ~keys; rest != 0; rest &= rest - 1)
-        freeNumbers.push_back(rest & (~rest + 1));
-
-    const std::vector<Places> tuples = subsetPlaces(drawn, m_matches);
-    const auto matches = static_cast<std::size_t>(m_matches);
-    std::atomic<std::uint64_t> next{0};
+    // The first numbers of the draws are shared out among the threads, one at a time.
+    std::vector<int> firsts;
+    for (NumberSet rest = DrawWalk(m_next, m_numbers, m_matches, drawn, keys).firstNumbers();
+         rest != 0; rest &= rest - 1)
+        firsts.push_back(std::countr_zero(rest));
+    std::atomic<std::size_t> nextFirst{0};
     std::atomic<std::uint64_t> uncovered{0};
     const auto work = [&] {
-        std::array<std::array<std::uint64_t, kMostMatches>, 64> terms{}; // C(number, j + 1)
-        while (true) {
-            const std::uint64_t begin = next.fetch_add(kRunLength);
-            if (begin >= total)
-                return;
-            const std::uint64_t count = std::min(kRunLength, total - begin);
-            NumberSet places = free == 0 ? 0 : colexUnrank(begin, free);
-            std::uint64_t missed = 0;
-            for (std::uint64_t i = 0; i < count; ++i) {
-                NumberSet set = keys;
-                for (NumberSet rest = places; rest != 0; rest &= rest - 1)
-                    set |= freeNumbers[static_cast<std::size_t>(std::countr_zero(rest))];
-                std::size_t place = 0;
-                for (NumberSet rest = set; rest != 0; ++place, rest &= rest - 1) {
-                    const int bit = std::countr_zero(rest);
-                    for (std::size_t j = 0; j < matches; ++j)
-                        terms[place][j] = choose(bit, static_cast<int>(j) + 1);
-                }
-                const bool met = std::any_of(tuples.begin(), tuples.end(), [&](const Places &t) {
-                    std::uint64_t rank = 0;
-                    for (std::size_t j = 0; j < matches; ++j)
-                        rank += terms[static_cast<std::size_t>(t[j])][j];
-                    return (m_inside[rank / 64] >> (rank % 64) & 1) != 0;
-                });
-                missed += met ? 0 : 1;
-                if (i + 1 < count)
-                    places = nextSameSize(places);
-            }
-            uncovered += missed;
-        }
+        DrawWalk walk(m_next, m_numbers, m_matches, drawn, keys);
+        std::uint64_t missed = 0;
+        for (std::size_t i; (i = nextFirst.fetch_add(1)) < firsts.size();)
+            missed += walk.uncoveredFrom(firsts[i]);
+        uncovered += missed;
     };
-    const std::uint64_t runs = total / kRunLength + 1;
     const auto helpers =
-        std::min<std::uint64_t>(runs, static_cast<std::uint64_t>(std::max(threads, 1))) - 1;
+        std::min<std::size_t>(firsts.size(), static_cast<std::size_t>(std::max(threads, 1))) - 1;
     {
         std::vector<std::jthread> pool;
-        for (std::uint64_t i = 0; i < helpers; ++i)
+        for (std::size_t i = 0; i < helpers; ++i)
             pool.emplace_back(work);
         work();
     }

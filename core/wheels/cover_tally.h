@@ -1,10 +1,11 @@
 #pragma once
 // The proof of a guarantee over tickets that arrive one at a time, as a saved report is read. A
 // set of m drawn numbers meets a ticket in t or more exactly when one of its t-sets lies inside
-// that ticket, so each ticket marks the t-sets it holds (a bit per t-set of the N numbers) and the
-// proof then looks at every set of m for a marked t-set. The memory grows with the t-sets of the
-// N numbers, never with the tickets, so a full wheel of millions of tickets is proven as it
-// streams past.
+// that ticket, so each ticket marks the t-sets it holds (for each set of t - 1 numbers, the
+// numbers above them that complete it to a marked t-set) and the proof then walks the sets of m
+// in ascending order, leaving a branch as soon as its first numbers hold a marked t-set. The
+// memory grows with the sets of t - 1 of the N numbers, never with the tickets, so a full wheel
+// of millions of tickets is proven as it streams past.
 
 #include "number_sets.h"
 
@@ -31,7 +32,9 @@ public:
 private:
     int m_numbers = 0;
     int m_matches = 0;
-    std::vector<std::uint64_t> m_inside; // a bit per t-set, by colexicographic rank
+    // By the colexicographic rank of a set Q of t - 1 numbers: the numbers x above all of Q such
+    // that Q and x lie inside one ticket.
+    std::vector<NumberSet> m_next;
 };
 
 } // namespace marlek

@@ -375,8 +375,8 @@ TEST(CheckCommand, ProvesTheGuaranteeOverTheTicketsOfTheFile) {
     test::TempDir dir;
     for (const Case &c : cases) {
         test::writeFileBytes(dir / "report.txt", savedWorkedExampleWith(c.edits));
-        const test::CliResult result =
-            runCli({"check", "--report", (dir / "report.txt").string(), "--draw", c.draw});
+        const test::CliResult result = test::runCliProcess(
+            {"check", "--report", (dir / "report.txt").string(), "--draw", c.draw}, dir.path());
         EXPECT_EQ(result.status, 0) << c.what << ": " << result.err;
         std::string expected;
         for (const std::string &line : c.lastLines)
@@ -422,8 +422,9 @@ TEST(CheckCommand, UneditedReportsOfEveryShapeCheckAsTheWheelItself) {
                 expected += line;
                 expected += '\n';
             });
-            const test::CliResult result =
-                runCli({"check", "--report", (dir / "report.txt").string(), "--draw", drawText});
+            const test::CliResult result = test::runCliProcess(
+                {"check", "--report", (dir / "report.txt").string(), "--draw", drawText},
+                dir.path());
             EXPECT_EQ(result.status, 0) << saved << result.err;
             EXPECT_EQ(result.out, expected) << saved;
             EXPECT_EQ(result.out.find("These Tickets"), std::string::npos) << result.out;

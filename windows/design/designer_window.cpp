@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QThread>
@@ -158,6 +159,12 @@ void DesignerWindow::createWidgets() {
     cmdSave->setObjectName(QStringLiteral("cmdSave"));
     cmdPlay = new QPushButton(tr("&Play..."), this);
     cmdPlay->setObjectName(QStringLiteral("cmdPlay"));
+    cmdDetails = new QPushButton(tr("D&etails"), this);
+    cmdDetails->setObjectName(QStringLiteral("cmdDetails"));
+    cmdDetails->setCheckable(true);
+    cmdDetails->setToolTip(tr("Show how the wheel stands against the catalogue, the best known "
+                              "wheels and the lower bound, and what the program's table holds"));
+    cmdDetails->setAccessibleDescription(cmdDetails->toolTip());
     cmdClose = new QPushButton(tr("Cl&ose"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
 
@@ -168,6 +175,8 @@ void DesignerWindow::createWidgets() {
     barElapsed->setRange(0, 1);
     barElapsed->setValue(0);
     lblTable = statusLabel(this, "lblTable", tr("Program's table"));
+    lblDetails = statusLabel(this, "lblDetails", tr("Details"));
+    lblDetails->hide(); // until a design has a result
     lblProgress = statusLabel(this, "lblProgress", tr("Progress"));
     lblResult = statusLabel(this, "lblResult", tr("Result"));
     lblResult->setText(tr("Choose the guarantee and press Design."));
@@ -177,7 +186,7 @@ void DesignerWindow::createWidgets() {
     lblStale->hide();
 
     auto *buttons = new QHBoxLayout;
-    for (QPushButton *button : {cmdDesign, cmdCancel, cmdSave, cmdPlay})
+    for (QPushButton *button : {cmdDesign, cmdCancel, cmdSave, cmdPlay, cmdDetails})
         buttons->addWidget(button);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
@@ -189,6 +198,15 @@ void DesignerWindow::createWidgets() {
     resultsLayout->addWidget(lblStale);
     resultsLayout->addWidget(lblProgress);
     resultsLayout->addWidget(lblResult);
+    details = new QWidget(results);
+    details->setObjectName(QStringLiteral("details"));
+    auto *detailsLayout = new QVBoxLayout(details);
+    // Half a line apart from the result above.
+    detailsLayout->setContentsMargins(0, fontMetrics().lineSpacing() / 2, 0, 0);
+    detailsLayout->addWidget(lblDetails);
+    detailsLayout->addWidget(lblTable);
+    details->hide();
+    resultsLayout->addWidget(details);
     resultsLayout->addStretch();
     auto *resultArea = new QScrollArea(this);
     resultArea->setObjectName(QStringLiteral("resultArea"));
@@ -201,7 +219,6 @@ void DesignerWindow::createWidgets() {
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(lblFieldProblem);
-    layout->addWidget(lblTable);
     layout->addLayout(buttons);
     layout->addWidget(barElapsed);
     layout->addWidget(resultArea, 1);
@@ -213,14 +230,16 @@ void DesignerWindow::createWidgets() {
     setTabOrder(spnDrawn, spnKeys);
     setTabOrder(spnKeys, spnSeconds);
     setTabOrder(spnSeconds, spnBudget);
-    setTabOrder(spnBudget, lblTable);
-    setTabOrder(lblTable, cmdDesign);
+    setTabOrder(spnBudget, cmdDesign);
     setTabOrder(cmdDesign, cmdCancel);
     setTabOrder(cmdCancel, cmdSave);
     setTabOrder(cmdSave, cmdPlay);
-    setTabOrder(cmdPlay, cmdClose);
+    setTabOrder(cmdPlay, cmdDetails);
+    setTabOrder(cmdDetails, cmdClose);
     setTabOrder(cmdClose, lblProgress);
     setTabOrder(lblProgress, lblResult);
+    setTabOrder(lblResult, lblDetails);
+    setTabOrder(lblDetails, lblTable);
 }
 
 void DesignerWindow::connectSignals() {
@@ -242,6 +261,7 @@ void DesignerWindow::connectSignals() {
     connect(cmdCancel, &QPushButton::clicked, this, &DesignerWindow::cmdCancel_Click);
     connect(cmdSave, &QPushButton::clicked, this, &DesignerWindow::cmdSave_Click);
     connect(cmdPlay, &QPushButton::clicked, this, &DesignerWindow::cmdPlay_Click);
+    connect(cmdDetails, &QPushButton::toggled, this, &DesignerWindow::cmdDetails_Toggle);
     connect(cmdClose, &QPushButton::clicked, this, &DesignerWindow::close);
 }
 
@@ -322,6 +342,8 @@ void DesignerWindow::cmdDesign_Click() {
     barElapsed->setRange(0, static_cast<int>(wanted.timeBudget.count()));
     barElapsed->setValue(0);
     lblResult->clear();
+    lblDetails->clear();
+    lblDetails->hide();
 
     // The worker never touches a widget: progress and the result are queued to this window's
     // thread. The window joins the worker before it goes, and Qt drops what is still queued.
@@ -379,6 +401,8 @@ void DesignerWindow::designFinished(const DesignResult &result, const QString &f
         m_coveredDraws = result.coveredDraws;
         m_allDraws = result.allDraws;
         lblResult->setText(qText(designResultText(result)));
+        lblDetails->setText(qText(designDetailsText(result)));
+        lblDetails->setVisible(!lblDetails->text().isEmpty());
     }
     updateButtons();
 }
@@ -439,6 +463,25 @@ void DesignerWindow::cmdPlay_Click() {
         return;
     // A wheel short of its guarantee carries its coverage: its report never claims the guarantee.
     m_session.navigator.playWheel(designedWheelChoice(*m_wheel, m_coveredDraws, m_allDraws), this);
+}
+
+void DesignerWindow::cmdDetails_Toggle(bool shown) {
+    details->setVisible(shown);
+    if (!shown)
+        return;
+    // The window grows by the details' height as far as the screen has room; beyond that they
+    // scroll in the result's area, brought into view once it has laid them out.
+    auto *area = findChild<QScrollArea *>(QStringLiteral("resultArea"));
+    const int width = area->viewport()->width();
+    const int detailsHeight = details->hasHeightForWidth() ? details->heightForWidth(width)
+                                                           : details->sizeHint().height();
+    if (const QScreen *shownOn = screen()) {
+        const int frame = frameGeometry().height() - height();
+        resize(this->width(),
+               std::min(height() + detailsHeight, shownOn->availableGeometry().height() - frame));
+    }
+    QMetaObject::invokeMethod(
+        this, [area, this] { area->ensureWidgetVisible(details, 0, 0); }, Qt::QueuedConnection);
 }
 
 void DesignerWindow::reject() {

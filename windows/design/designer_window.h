@@ -40,6 +40,8 @@ public:
     void cmdCancel_Click();
     void cmdSave_Click();
     void cmdPlay_Click();
+    // Shows or hides the technical comparison below the result.
+    void cmdDetails_Toggle(bool shown);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -80,8 +82,13 @@ private:
     QPushButton *cmdCancel = nullptr;
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdPlay = nullptr;
+    QPushButton *cmdDetails = nullptr; // checked while the details show
     QPushButton *cmdClose = nullptr;
     QProgressBar *barElapsed = nullptr;
+    // The details: the result against the catalogue, the best known and the lower bound, and
+    // what the program's own table holds for the fields.
+    QWidget *details = nullptr;
+    QLabel *lblDetails = nullptr;
     QLabel *lblTable = nullptr;
     QLabel *lblProgress = nullptr;
     QLabel *lblResult = nullptr;

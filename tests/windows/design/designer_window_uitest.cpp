@@ -115,10 +115,27 @@ TEST_F(DesignerWindowTest, DesignsAProvenWheelAndSaysSoToAScreenReader) {
     EXPECT_TRUE(meetsGuarantee(wheel));
     const QString result = readOut("lblResult");
     EXPECT_TRUE(result.startsWith(QString::number(wheel.tickets.size()) +
-                                  " tickets, proven: 3 of 3 "
-                                  "over 7 numbers"))
+                                  " tickets. When 3 of your 7 numbers are drawn, at least one "
+                                  "ticket wins all 3 of them. Checked against every draw."))
         << result.toStdString();
-    EXPECT_TRUE(result.contains("Catalogue: no such wheel.")) << result.toStdString();
+    EXPECT_FALSE(result.contains("Catalogue")) << result.toStdString();
+
+    // The comparison waits behind Details, which says whether it is shown.
+    auto *details = child<QPushButton>("cmdDetails");
+    auto *detailsText = child<QLabel>("lblDetails");
+    EXPECT_FALSE(detailsText->isVisible());
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(details)->state().checked);
+    details->setFocus();
+    QTest::keyClick(details, Qt::Key_Space);
+    EXPECT_TRUE(detailsText->isVisible());
+    EXPECT_TRUE(child<QLabel>("lblTable")->isVisible());
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(details)->state().checkable);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(details)->state().checked);
+    EXPECT_TRUE(readOut("lblDetails").contains("Catalogue: no such wheel."))
+        << readOut("lblDetails").toStdString();
+    QTest::keyClick(details, Qt::Key_Space);
+    EXPECT_FALSE(detailsText->isVisible());
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(details)->state().checked);
     EXPECT_TRUE(child<QPushButton>("cmdSave")->isEnabled());
     EXPECT_TRUE(child<QPushButton>("cmdPlay")->isEnabled());
     EXPECT_TRUE(child<QSpinBox>("spnNumbers")->isEnabled());
@@ -132,12 +149,20 @@ TEST_F(DesignerWindowTest, AWheelAtTheBestKnownSaysSoBesideTheCatalogue) {
     const std::optional<int> catalogued = cataloguedTickets(5, 11, {3, 5});
     ASSERT_TRUE(catalogued.has_value());
     const QString result = readOut("lblResult");
-    EXPECT_TRUE(result.startsWith("5 tickets, proven: 3 of 5 over 11 numbers, 5 a ticket ("))
+    EXPECT_TRUE(result.startsWith("5 tickets. When 5 of your 11 numbers are drawn, at least one "
+                                  "ticket wins 3 of them. Checked against every draw.\n"))
         << result.toStdString();
-    EXPECT_TRUE(result.endsWith(QStringLiteral(" s).\nCatalogue: %1 tickets. Best known: 5 "
-                                               "tickets. This wheel is at the best known.")
-                                    .arg(*catalogued)))
+    EXPECT_TRUE(result.endsWith("as many as this one.") ||
+                result.endsWith("smaller than this one."))
         << result.toStdString();
+    const QString details = readOut("lblDetails");
+    EXPECT_TRUE(details.startsWith("5 tickets, proven: 3 of 5 over 11 numbers, 5 a ticket ("))
+        << details.toStdString();
+    EXPECT_TRUE(details.contains(QStringLiteral(" s).\nCatalogue: %1 tickets. Best known: 5 "
+                                                "tickets (")
+                                     .arg(*catalogued)))
+        << details.toStdString();
+    EXPECT_TRUE(details.contains("This wheel is at the best known.")) << details.toStdString();
 }
 
 // Before a design, the window says what the program's own table holds for the guarantee chosen;
@@ -157,7 +182,7 @@ TEST_F(DesignerWindowTest, SaysWhatTheOwnTableHoldsAndStartsFromIt) {
     QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 60'000);
     ASSERT_TRUE(designer->wheel().has_value());
     EXPECT_EQ(designer->wheel()->tickets.size(), 10u);
-    EXPECT_TRUE(readOut("lblResult").endsWith("This wheel is at the best known."));
+    EXPECT_TRUE(readOut("lblDetails").contains("This wheel is at the best known."));
 }
 
 TEST_F(DesignerWindowTest, ATicketBudgetBelowTheGuaranteeGivesItsCoverageAndPlaysIt) {
@@ -170,10 +195,15 @@ TEST_F(DesignerWindowTest, ATicketBudgetBelowTheGuaranteeGivesItsCoverageAndPlay
     designSmallWheel();
     EXPECT_EQ(designer->wheel()->tickets.size(), 1u);
     const QString result = readOut("lblResult");
-    EXPECT_TRUE(result.startsWith("1 ticket for 3 of 3 over 7 numbers, 5 a ticket ("))
+    EXPECT_TRUE(result.startsWith("1 ticket. When 3 of your 7 numbers are drawn, at least one "
+                                  "ticket wins all 3 of them in 10 of the 35 ways they can be "
+                                  "drawn (28.5%)."))
         << result.toStdString();
-    EXPECT_TRUE(result.contains("meets the guarantee for 10 of 35 draws of 3 (28.5%)."))
-        << result.toStdString();
+    const QString details = readOut("lblDetails");
+    EXPECT_TRUE(details.startsWith("1 ticket for 3 of 3 over 7 numbers, 5 a ticket ("))
+        << details.toStdString();
+    EXPECT_TRUE(details.contains("meets the guarantee for 10 of 35 draws of 3 (28.5%)."))
+        << details.toStdString();
     EXPECT_TRUE(child<QPushButton>("cmdSave")->isEnabled());
     auto *play = child<QPushButton>("cmdPlay");
     ASSERT_TRUE(play->isEnabled());
@@ -329,11 +359,16 @@ TEST_F(DesignerWindowTest, KeyNumbersReachTheDesignAndTheReportOfThePlayedWheel)
     EXPECT_EQ(wheel.guarantee, (Guarantee{3, 3}));
     EXPECT_TRUE(meetsGuarantee(wheel));
     const QString result = readOut("lblResult");
-    EXPECT_TRUE(result.contains("\nKey number 1 is in every ticket: the guarantee holds when it is "
-                                "drawn. When you play it, the lowest of your numbers is the key "
-                                "number.\nCompared without the keys, as 2 of 2 over 7 numbers, 5 "
-                                "a ticket."))
+    EXPECT_TRUE(result.contains("When 3 of your 8 numbers are drawn, your key number among them, "
+                                "at least one ticket wins all 3 of them. Checked against every "
+                                "draw.\nKey number 1 is in every ticket: the guarantee holds when "
+                                "it is drawn. When you play it, the lowest of your numbers is the "
+                                "key number."))
         << result.toStdString();
+    EXPECT_TRUE(readOut("lblDetails")
+                    .contains("\nCompared without the keys, as 2 of 2 over 7 "
+                              "numbers, 5 a ticket."))
+        << readOut("lblDetails").toStdString();
 
     click("cmdPlay");
     auto *picker = designer->findChild<NumberPicker *>();
@@ -435,11 +470,17 @@ TEST_F(DesignerWindowTest, EveryFieldIsLabelledAndTabReachesEveryControlInOrder)
     designer->activateWindow();
     QApplication::setActiveWindow(designer);
     child<QWidget>("cboKind")->setFocus();
-    // Save and Play wait for a wheel; Cancel for a design.
+    // Save and Play wait for a wheel; Cancel for a design; the program's table for Details.
     const char *order[] = {"spnNumbers", "spnMatches",  "spnDrawn",  "spnKeys",
-                           "spnSeconds", "spnBudget",   "lblTable",  "cmdDesign",
+                           "spnSeconds", "spnBudget",   "cmdDesign", "cmdDetails",
                            "cmdClose",   "lblProgress", "lblResult", "cboKind"};
     for (const char *name : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(name)) << name;
+    }
+    QTest::keyClick(child<QWidget>("cmdDetails"), Qt::Key_Space);
+    child<QWidget>("lblResult")->setFocus();
+    for (const char *name : {"lblTable", "cboKind"}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(name)) << name;
     }
