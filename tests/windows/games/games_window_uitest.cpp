@@ -226,6 +226,8 @@ TEST_F(GamesWindowTest, ListsThePresetsAndThePlayersGamesAndShowsTheRulesOfTheOn
                          "    5+1  fixed        25,000.00 EUR\n")})
         EXPECT_TRUE(preset.contains(expected)) << expected.toStdString() << "\nin\n"
                                                << preset.toStdString();
+    EXPECT_LT(preset.indexOf("Rules from 2015-10-07 on"), preset.indexOf("Rules from 2009"))
+        << "the rules a ticket bought now is played by come first";
     EXPECT_FALSE(child<QPushButton>("cmdEdit")->isEnabled());
     EXPECT_TRUE(child<QPushButton>("cmdCopy")->isEnabled());
     EXPECT_FALSE(child<QPushButton>("cmdDelete")->isEnabled());
