@@ -165,9 +165,11 @@ std::variant<Game, FormProblem> gameOfForm(const GameForm &form) {
     return found;
 }
 
-std::string rulesCaption(const RulesForm &rules) {
-    const std::string from = trimmed(rules.from);
-    return from.empty() ? "Rules since the game began" : "Rules from " + from;
+std::string rulesCaption(const GameForm &form, std::size_t index) {
+    const std::string from = trimmed(form.rules[index].from);
+    if (!from.empty())
+        return "Rules from " + from;
+    return index == 0 ? "Rules since the game began" : "Rules without a date";
 }
 
 std::string formProblemText(const GameForm &form, const FormProblem &problem) {
@@ -176,7 +178,7 @@ std::string formProblemText(const GameForm &form, const FormProblem &problem) {
         return text;
     const RulesForm &rules = form.rules[*problem.rules];
     if (form.rules.size() > 1 || !trimmed(rules.from).empty())
-        text = rulesCaption(rules) + ", " + text;
+        text = rulesCaption(form, *problem.rules) + ", " + text;
     return text;
 }
 

@@ -64,8 +64,9 @@ struct FormProblem {
 // spaces around them, and a currency in small letters as in capitals.
 std::variant<Game, FormProblem> gameOfForm(const GameForm &form);
 
-// "Rules from 2015-10-07" or "Rules since the game began": the set of rules as the editor lists it.
-std::string rulesCaption(const RulesForm &rules);
+// "Rules from 2015-10-07", "Rules since the game began" (the first without a date), or "Rules
+// without a date" (a later one): the set of rules `index` as the editor lists it.
+std::string rulesCaption(const GameForm &form, std::size_t index);
 
 // The problem as the editor shows it: "Rules from 2015-10-10, prize 6+1: a ticket of 6 numbers
 // cannot match ...", or "name: the text is empty" for a field of the game itself. The rules are

@@ -78,7 +78,7 @@ std::string rulesHeading(const GameRules &rules, const std::optional<Date> &to) 
     return rules.from ? heading + " on" : heading;
 }
 
-std::vector<std::string> gameDescriptionLines(const GameEntry &entry) {
+std::vector<std::string> gameDescriptionLines(const GameEntry &entry, RulesOrder order) {
     const Game &game = entry.game;
     std::vector<std::string> lines{game.name};
     lines.push_back(std::string(entry.origin == GameOrigin::preset ? "  preset: " : "  yours: ") +
@@ -88,7 +88,8 @@ std::vector<std::string> gameDescriptionLines(const GameEntry &entry) {
     if (!game.note.empty())
         lines.push_back("  note: " + game.note);
     for (std::size_t i = 0; i < game.rules.size(); ++i)
-        addRulesLines(game, i, lines);
+        addRulesLines(game, order == RulesOrder::oldestFirst ? i : game.rules.size() - 1 - i,
+                      lines);
     return lines;
 }
 

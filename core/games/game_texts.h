@@ -31,8 +31,11 @@ std::string rulesHeading(const GameRules &rules, const std::optional<Date> &to);
 //       prizes (main numbers matched + bonus numbers matched):
 //         5+1  estimate  20,000,000.00 USD
 //
-// A preset that a game of the player's replaces says so after its file.
-std::vector<std::string> gameDescriptionLines(const GameEntry &entry);
+// A preset that a game of the player's replaces says so after its file. A window may show the
+// newest rules, those a ticket bought now is played by, first.
+enum class RulesOrder { oldestFirst, newestFirst };
+std::vector<std::string> gameDescriptionLines(const GameEntry &entry,
+                                              RulesOrder order = RulesOrder::oldestFirst);
 
 // The games window's line above a preset's rules: where it comes from and that its prizes must be
 // checked against the lottery's own rules.

@@ -119,8 +119,8 @@ GameEditor::GameEditor(Desktop &desktop, const GameForm &form, GameEditTarget ta
     txtName->setText(qText(m_form.name));
     txtCurrency->setText(qText(m_form.currency));
     txtNote->setText(qText(m_form.note));
-    for (const RulesForm &rules : m_form.rules)
-        cboRules->addItem(qText(rulesCaption(rules)));
+    for (std::size_t i = 0; i < m_form.rules.size(); ++i)
+        cboRules->addItem(qText(rulesCaption(m_form, i)));
     // The newest rules are those a ticket bought now is played by: they are shown first.
     m_rulesShown = static_cast<int>(m_form.rules.size()) - 1;
     cboRules->setCurrentIndex(m_rulesShown);
@@ -138,11 +138,12 @@ void GameEditor::createWidgets() {
     cboRules = new QComboBox(this);
     cboRules->setObjectName(QStringLiteral("cboRules"));
     cboRules->setToolTip(tr("Each set of rules holds from its date until the next begins"));
-    cmdAddRules = button(this, "cmdAddRules", tr("&Add Rules From a Date..."));
+    cmdAddRules = button(this, "cmdAddRules", tr("&Add Rules..."));
     cmdAddRules->setToolTip(
         tr("New rules from a date on, such as a larger field or a new price; draws before it "
            "keep the rules they had"));
-    cmdRemoveRules = button(this, "cmdRemoveRules", tr("Remo&ve These Rules"));
+    cmdRemoveRules = button(this, "cmdRemoveRules", tr("Remo&ve Rules"));
+    cmdRemoveRules->setToolTip(tr("Remove the rules shown; the game keeps its other rules"));
 
     txtFrom = lineEdit(this, "txtFrom", tr("since the game began"));
     txtFrom->setToolTip(tr("YYYY-MM-DD; only the first rules may leave it empty"));
@@ -151,10 +152,11 @@ void GameEditor::createWidgets() {
     cboBonus = new QComboBox(this);
     cboBonus->setObjectName(QStringLiteral("cboBonus"));
     cboBonus->addItem(tr("none"), static_cast<int>(BonusKind::none));
-    cboBonus->addItem(tr("a second pool; a ticket picks its numbers"),
-                      static_cast<int>(BonusKind::pool));
-    cboBonus->addItem(tr("bonus balls drawn from the main numbers"),
-                      static_cast<int>(BonusKind::ball));
+    cboBonus->addItem(tr("second pool"), static_cast<int>(BonusKind::pool));
+    cboBonus->addItem(tr("bonus balls"), static_cast<int>(BonusKind::ball));
+    cboBonus->setToolTip(tr("A second pool: numbers drawn from a pool of their own, of which a "
+                            "ticket picks as many. Bonus balls: numbers drawn from the main "
+                            "numbers after the main draw; a ticket picks none"));
     spnBonusCount = spinBox(this, "spnBonusCount", 1, kMaxBonusCount, tr("Bonus numbers drawn"));
     spnBonusField = spinBox(this, "spnBonusField", 1, kMaxField, tr("Bonus pool from 1 to"));
     txtPrice = lineEdit(this, "txtPrice", tr("e.g. 2.00"));
@@ -175,7 +177,7 @@ void GameEditor::createWidgets() {
     tblPrizes->verticalHeader()->hide();
     tblPrizes->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblPrizes->horizontalHeader()->setSectionResizeMode(kAmountColumn, QHeaderView::Stretch);
-    tblPrizes->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 34);
+    tblPrizes->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 28);
     tblPrizes->setMinimumHeight(fontMetrics().lineSpacing() * 9);
     cmdAddPrize = button(this, "cmdAddPrize", tr("Add &Level"));
     cmdRemovePrize = button(this, "cmdRemovePrize", tr("Remove Lev&el"));
@@ -195,47 +197,45 @@ void GameEditor::createWidgets() {
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
 
-    auto addRow = [this](QFormLayout *form, const QString &caption, QWidget *field,
-                         QLayout *row = nullptr) {
-        auto *label = new QLabel(caption, this);
-        label->setBuddy(field);
+    auto label = [this](const char *name, const QString &caption, QWidget *field) {
+        auto *made = new QLabel(caption, this);
+        made->setObjectName(QString::fromLatin1(name));
+        made->setBuddy(field);
+        return made;
+    };
+    auto addRow = [this, &label](QFormLayout *form, const char *name, const QString &caption,
+                                 QWidget *field, QLayout *row = nullptr) {
         if (row)
-            form->addRow(label, row);
+            form->addRow(label(name, caption, field), row);
         else
-            form->addRow(label, field);
+            form->addRow(label(name, caption, field), field);
     };
     auto *gameForm = new QFormLayout;
-    addRow(gameForm, tr("&Name:"), txtName);
-    addRow(gameForm, tr("C&urrency:"), txtCurrency);
-    addRow(gameForm, tr("N&ote:"), txtNote);
+    addRow(gameForm, "lblName", tr("&Name:"), txtName);
+    addRow(gameForm, "lblCurrency", tr("C&urrency:"), txtCurrency);
+    addRow(gameForm, "lblNote", tr("N&ote:"), txtNote);
 
     auto *rulesRow = new QHBoxLayout;
-    auto *rulesLabel = new QLabel(tr("&Rules:"), this);
-    rulesLabel->setBuddy(cboRules);
-    rulesRow->addWidget(rulesLabel);
+    rulesRow->addWidget(label("lblRules", tr("&Rules:"), cboRules));
     rulesRow->addWidget(cboRules, 1);
     rulesRow->addWidget(cmdAddRules);
     rulesRow->addWidget(cmdRemoveRules);
 
     auto *rulesForm = new QFormLayout;
-    addRow(rulesForm, tr("&Date the rules begin:"), txtFrom);
+    addRow(rulesForm, "lblFrom", tr("&Date the rules begin:"), txtFrom);
     auto *mainRow = new QHBoxLayout;
     mainRow->addWidget(spnDrawn);
-    auto *fieldLabel = new QLabel(tr("numbers of 1 &to"), this);
-    fieldLabel->setBuddy(spnField);
-    mainRow->addWidget(fieldLabel);
+    mainRow->addWidget(label("lblField", tr("numbers of 1 &to"), spnField));
     mainRow->addWidget(spnField);
     mainRow->addStretch();
-    addRow(rulesForm, tr("&Main draw:"), spnDrawn, mainRow);
-    addRow(rulesForm, tr("&Bonus:"), cboBonus);
-    addRow(rulesForm, tr("Bonus numbers dra&wn:"), spnBonusCount);
-    addRow(rulesForm, tr("Bonus &pool: numbers 1 to"), spnBonusField);
-    addRow(rulesForm, tr("Ticket pr&ice:"), txtPrice);
+    addRow(rulesForm, "lblDrawn", tr("&Main draw:"), spnDrawn, mainRow);
+    addRow(rulesForm, "lblBonus", tr("&Bonus:"), cboBonus);
+    addRow(rulesForm, "lblBonusCount", tr("Bonus numbers dra&wn:"), spnBonusCount);
+    addRow(rulesForm, "lblBonusField", tr("Bonus &pool: numbers 1 to"), spnBonusField);
+    addRow(rulesForm, "lblPrice", tr("Ticket pr&ice:"), txtPrice);
 
     auto *prizes = new QVBoxLayout;
-    auto *prizesLabel = new QLabel(tr("Pri&zes:"), this);
-    prizesLabel->setBuddy(tblPrizes);
-    prizes->addWidget(prizesLabel);
+    prizes->addWidget(label("lblPrizes", tr("Pri&zes:"), tblPrizes));
     prizes->addWidget(tblPrizes, 1);
     auto *prizeButtons = new QHBoxLayout;
     prizeButtons->addWidget(cmdAddPrize);
@@ -321,6 +321,7 @@ void GameEditor::showRules(int index) {
     m_rulesShown = index;
     const RulesForm &rules = m_form.rules[static_cast<std::size_t>(index)];
     txtFrom->setText(qText(rules.from));
+    txtFrom->setPlaceholderText(index == 0 ? tr("since the game began") : tr("YYYY-MM-DD"));
     spnDrawn->setValue(rules.drawn);
     spnField->setValue(rules.field);
     cboBonus->setCurrentIndex(std::max(0, cboBonus->findData(static_cast<int>(rules.bonusKind))));
@@ -342,7 +343,8 @@ void GameEditor::rules_Change(int index) {
 }
 
 void GameEditor::from_Edit() {
-    cboRules->setItemText(m_rulesShown, qText(rulesCaption(shownRules())));
+    cboRules->setItemText(m_rulesShown,
+                          qText(rulesCaption(form(), static_cast<std::size_t>(m_rulesShown))));
 }
 
 void GameEditor::bonus_Change() {
@@ -401,8 +403,8 @@ void GameEditor::cmdAddRules_Click() {
     {
         const QSignalBlocker quiet(cboRules);
         cboRules->clear();
-        for (const RulesForm &rules : m_form.rules)
-            cboRules->addItem(qText(rulesCaption(rules)));
+        for (std::size_t i = 0; i < m_form.rules.size(); ++i)
+            cboRules->addItem(qText(rulesCaption(m_form, i)));
         cboRules->setCurrentIndex(static_cast<int>(position));
     }
     showRules(static_cast<int>(position));

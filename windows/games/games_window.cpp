@@ -99,7 +99,8 @@ void GamesWindow::createWidgets() {
     lstRefused->setAccessibleName(tr("Files not read"));
     lstRefused->setWordWrap(true);
     lstRefused->setTextElideMode(Qt::ElideNone);
-    lstRefused->setMaximumHeight(fontMetrics().lineSpacing() * 6);
+    // A few lines: the list of games and their rules keep the room.
+    lstRefused->setMaximumHeight(fontMetrics().lineSpacing() * 4 + 2 * lstRefused->frameWidth());
 
     auto *gamesLabel = new QLabel(tr("&Games:"), this);
     gamesLabel->setObjectName(QStringLiteral("lblGames"));
@@ -165,11 +166,11 @@ void GamesWindow::createWidgets() {
 
     // Room for the list's names and a prize line beside it, within the screen.
     const QFontMetrics rulesMetrics(rulesFont);
-    const int wanted = fontMetrics().averageCharWidth() * 34 +
-                       rulesMetrics.horizontalAdvance(QLatin1Char('0')) * 66;
+    const int wanted = fontMetrics().averageCharWidth() * 36 +
+                       rulesMetrics.horizontalAdvance(QLatin1Char('0')) * 80;
     const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
     resize(std::min(std::max(wanted, sizeHint().width()), room.width() * 9 / 10),
-           std::min(std::max(fontMetrics().lineSpacing() * 30, sizeHint().height()),
+           std::min(std::max(fontMetrics().lineSpacing() * 36, sizeHint().height()),
                     room.height() * 9 / 10));
 }
 
@@ -295,7 +296,7 @@ void GamesWindow::games_Select() {
         QStringList lines;
         if (entry->origin == GameOrigin::preset)
             lines << qText(presetCheckText()) << QString();
-        for (const std::string &line : gameDescriptionLines(*entry))
+        for (const std::string &line : gameDescriptionLines(*entry, RulesOrder::newestFirst))
             lines << qText(line);
         txtRules->setPlainText(lines.join(QLatin1Char('\n')));
     } else {

@@ -4,6 +4,8 @@
 
 #include "fake_desktop.h"
 #include "main_window.h"
+#include "scoped_env.h"
+#include "temp_dir.h"
 #include "top_level_windows.h"
 #include "window_units.h"
 
@@ -57,7 +59,10 @@ void expectTextsWhole(const QWidget *window) {
         SCOPED_TRACE(nameOf(label) + " \"" + label->text().toStdString() + "\"");
         const QRect room = label->contentsRect();
         const QFontMetrics metrics(label->font());
-        const QStringList lines = label->text().split(QLatin1Char('\n'));
+        // A label with a buddy shows its '&' as the underline of the next letter.
+        const QString shown =
+            label->buddy() ? QString(label->text()).remove(QLatin1Char('&')) : label->text();
+        const QStringList lines = shown.split(QLatin1Char('\n'));
         for (const QString &line : lines)
             EXPECT_LE(metrics.horizontalAdvance(line), room.width());
         EXPECT_LE(metrics.height() + (lines.size() - 1) * metrics.lineSpacing(), room.height());
@@ -204,6 +209,26 @@ TEST_P(DesktopFontTest, TheOtherWindowsShowTheirTexts) {
     expectWhole("mnu6table", "Form7");
     expectWhole("mnuHelpAbout", "frmAbout");
     expectWhole("mnuDesign", "frmDesign");
+}
+
+// The games window and the game editor it opens, with the player's folder of a test's own.
+TEST_P(DesktopFontTest, TheGamesWindowAndItsEditorShowTheirTexts) {
+    const test::TempDir config;
+    const test::ScopedEnv xdg("XDG_CONFIG_HOME", config.path().c_str());
+    trigger("mnuGamesGames");
+    QWidget *games = test::openTopLevel("frmGames");
+    ASSERT_NE(games, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(games));
+    expectTextsWhole(games);
+    expectOnScreen(games);
+    QTest::mouseClick(games->findChild<QPushButton *>(QStringLiteral("cmdNew")), Qt::LeftButton);
+    QWidget *editor = test::openTopLevel("frmGameEditor");
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(editor));
+    expectTextsWhole(editor);
+    expectOnScreen(editor);
+    editor->close();
+    games->close();
 }
 
 // The odds tables show as many rows as at the default font.

@@ -19,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -227,6 +226,8 @@ TEST_F(GamesWindowTest, ListsThePresetsAndThePlayersGamesAndShowsTheRulesOfTheOn
                          "    5+1  fixed        25,000.00 EUR\n")})
         EXPECT_TRUE(preset.contains(expected)) << expected.toStdString() << "\nin\n"
                                                << preset.toStdString();
+    EXPECT_LT(preset.indexOf("Rules from 2015-10-07 on"), preset.indexOf("Rules from 2009"))
+        << "the rules a ticket bought now is played by come first";
     EXPECT_FALSE(child<QPushButton>("cmdEdit")->isEnabled());
     EXPECT_TRUE(child<QPushButton>("cmdCopy")->isEnabled());
     EXPECT_FALSE(child<QPushButton>("cmdDelete")->isEnabled());
@@ -666,7 +667,8 @@ TEST_F(GamesWindowTest, EveryControlHasANameAndTabFollowsTheLayout) {
               "Ticket price:");
 }
 
-TEST(GamesMenu, TheGamesMenuComesLastAndOpensTheGamesOfTheUsersFolder) {
+// The menu's command opens the window on the games of the user's configuration folder.
+TEST(GamesMenu, OpensTheGamesOfTheUsersFolder) {
     TempDir config;
     const test::ScopedEnv xdg("XDG_CONFIG_HOME", config.path().c_str());
     fs::create_directories(config / "marlek-lotto" / "games");
@@ -674,14 +676,8 @@ TEST(GamesMenu, TheGamesMenuComesLastAndOpensTheGamesOfTheUsersFolder) {
     FakeDesktop desktop;
     MainWindow window(desktop);
     window.show();
-    const QList<QAction *> bar = window.menuBar()->actions();
-    ASSERT_FALSE(bar.isEmpty());
-    EXPECT_EQ(bar.back()->objectName(), "mnuGamesAction");
-    EXPECT_EQ(bar.back()->text(), "&Games");
     auto *games = window.findChild<QAction *>(QStringLiteral("mnuGamesGames"));
     ASSERT_NE(games, nullptr);
-    EXPECT_EQ(games->text(), "&Games...");
-    EXPECT_EQ(games->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
     games->trigger();
     QWidget *opened = test::openTopLevel("frmGames");
     ASSERT_NE(opened, nullptr);
