@@ -7,6 +7,8 @@
 #include "report_request.h"
 #include "run_carry_over.h"
 #include "session.h"
+#include "win_table.h"
+#include "wins_game_dialog.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -72,6 +74,7 @@ private:
     void mnu5table_Click();
     void mnuHelpAbout_Click();
     void mnuDesign_Click();
+    void mnuGamesWins_Click();
 
     void createWidgets();
     void createActions();
@@ -95,6 +98,8 @@ private:
     void showGenerator(int kind, bool modal);
     void showOdds(QPointer<OddsWindow> &window, int kind);
     void showError(const std::string &text);
+    void openWinsDocument(const ReportRequest &request, const PlayedWheel &wheel,
+                          const WinsGameChoice &choice);
 
     RunCarryOver m_carried;
     Desktop &m_desktop;
@@ -128,6 +133,8 @@ private:
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;
     QAction *mnuDesign = nullptr;
+    QMenu *mnuGames = nullptr;
+    QAction *mnuGamesWins = nullptr;
 
     // docs: the run's report documents at positions 1 to 34.
     std::array<QPointer<DocumentWindow>, kDocumentPositions> m_docs;

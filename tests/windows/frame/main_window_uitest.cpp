@@ -138,6 +138,9 @@ TEST_F(MainWindowTest, MenuBarHoldsExactlyTheProgramsMenusAndCommands) {
          {{"Pick 6 Tables", "mnu6table", none}, {"Pick 5 Tables", "mnu5table", none}}},
         {"&About", "mnuHelp", {{"&Marlek's Lotto Software", "mnuHelpAbout", none}}},
         {"&Design", "mnuDesign", {}},
+        {"&Games",
+         "mnuGames",
+         {{"&What It Wins...", "mnuGamesWins", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)}}},
     };
 
     const QList<QAction *> bar = window.menuBar()->actions();
