@@ -88,7 +88,7 @@ void writeOutputLine(Io &io, std::string_view line) {
 int run(const std::vector<std::string> &args, Io io) {
     CLI::App app{"Marlek's Lotto Software on the command line: wheel reports, proofs of the "
                  "wheels' guarantees, catalogues, all-combinations files, odds tables and "
-                 "checks of a draw against a wheel's tickets, and the games you play.",
+                 "checks of a draw against a wheel's tickets, the games you play and what a wheel wins in them.",
                  kProgramName};
     app.require_subcommand(1);
     app.footer("Run '" + std::string(kProgramName) +
@@ -104,6 +104,7 @@ int run(const std::vector<std::string> &args, Io io) {
     addOddsCommand(app, io);
     addCheckCommand(app, io);
     addGamesCommand(app, io);
+    addWinsCommand(app, io);
 
     if (const std::optional<CLI::App *> command = helpAskedFor(app, args)) {
         errno = 0;

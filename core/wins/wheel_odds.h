@@ -6,6 +6,7 @@
 //
 // These are odds and expectations over many draws; no draw's result is foretold by them.
 
+#include "bonus_play.h"
 #include "game.h"
 #include "win_table.h"
 
@@ -16,12 +17,6 @@
 #include <vector>
 
 namespace marlek {
-
-// How a wheel's tickets are played with a second pool (bonus numbers a ticket picks).
-enum class BonusPlay {
-    sameChoice,  // every ticket with the same bonus numbers: the tickets stay as many
-    everyChoice, // each choice of bonus numbers on every ticket: the tickets are multiplied
-};
 
 struct LevelOdds {
     PrizeLevel level;

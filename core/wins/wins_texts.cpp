@@ -254,7 +254,11 @@ std::string percentText(const mpq_class &chance) {
     const mpq_class percent = chance * 100;
     if (percent.get_den() == 1)
         return groupedDigits(percent.get_num().get_str()) + "%";
-    return significantText(percent) + "%";
+    std::string text = significantText(percent);
+    // Nearly certain is not certain: places are added until the text is below 100.
+    for (int places = 1; percent < 100 && text.starts_with("100") && places < 60; ++places)
+        text = decimalText(percent, places);
+    return text + "%";
 }
 
 std::string fractionText(const mpq_class &value) {
@@ -308,12 +312,21 @@ WinsDocument winsDocument(const PlayedWheel &wheel, const Game &game, bool plain
     document.rules = rules;
     document.plainGame = plainGame;
     document.play = play;
+    document.hasOdds = true;
     document.odds = gameOdds(document.table, rules, play);
     return document;
 }
 
+WinsDocument winsTableDocument(const PlayedWheel &wheel, const std::atomic<bool> *cancel) {
+    WinsDocument document;
+    document.wheelText = playedWheelText(wheel);
+    document.table = winTable(wheel, 0, cancel);
+    return document;
+}
+
 std::string winsCaption(const WinsDocument &document) {
-    return "What It Wins: " + document.wheelText + " in " + document.gameName;
+    return "What It Wins: " + document.wheelText +
+           (document.hasOdds ? " in " + document.gameName : std::string());
 }
 
 std::vector<std::string> winsLines(const WinsDocument &document) {
@@ -322,8 +335,18 @@ std::vector<std::string> winsLines(const WinsDocument &document) {
     lines.push_back(document.wheelText);
     lines.push_back("");
     addTableLines(document, lines);
-    addOddsLines(document, lines);
+    if (document.hasOdds)
+        addOddsLines(document, lines);
     return lines;
+}
+
+std::string noReportForWinsMessage() {
+    return "What It Wins counts the tickets of the wheel report on screen. Choose a wheel from a "
+           "catalogue, or design one, and play it first.";
+}
+
+std::string winsRefusedMessage(std::string_view reason) {
+    return "What It Wins cannot count this wheel: " + std::string(reason) + ".";
 }
 
 std::string plainGameName(int kind, int field) {

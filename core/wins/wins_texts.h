@@ -40,8 +40,12 @@ struct WinsDocument {
     GameRules rules;
     bool plainGame = false; // Pick 5 or Pick 6 over a field, no prize levels
     BonusPlay play = BonusPlay::sameChoice;
+    bool hasOdds = false; // false: the table alone, no game named
     GameOdds odds;
 };
+
+// The table alone, for a wheel played in no game.
+WinsDocument winsTableDocument(const PlayedWheel &wheel, const std::atomic<bool> *cancel = nullptr);
 
 // The table and the odds of a wheel in a game (its newest rules). Throws std::invalid_argument
 // with the reason for a wheel winTableProblem refuses or that the game cannot play
@@ -50,11 +54,16 @@ struct WinsDocument {
 WinsDocument winsDocument(const PlayedWheel &wheel, const Game &game, bool plainGame,
                           BonusPlay play, const std::atomic<bool> *cancel = nullptr);
 
-// "What It Wins: 10 Tickets over 20 Numbers in Lotto 6/49".
+// "What It Wins: 10 Tickets over 20 Numbers, 6 a Ticket in Lotto 6/49" (without " in" and the
+// game for the table alone).
 std::string winsCaption(const WinsDocument &document);
 
 // Every line of the document.
 std::vector<std::string> winsLines(const WinsDocument &document);
+
+// The window's messages: no report on screen to count, and a wheel or game it cannot count.
+std::string noReportForWinsMessage();
+std::string winsRefusedMessage(std::string_view reason);
 
 // "Pick 6 of 49": the name of the plain game of a kind over a field.
 std::string plainGameName(int kind, int field);

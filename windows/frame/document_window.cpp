@@ -28,7 +28,8 @@ QVariant ReportLinesModel::data(const QModelIndex &index, int role) const {
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     const std::string &line = m_lines[static_cast<std::size_t>(index.row())];
-    return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+    // Reports are ASCII; a game's name in What It Wins may be any UTF-8 text.
+    return QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
 }
 
 int ReportLinesModel::longestRow() const {
@@ -53,13 +54,22 @@ DocumentWindow::DocumentWindow(ReportRequest request, std::vector<int> draw,
     Form_Load(std::move(checkLines));
 }
 
+DocumentWindow::DocumentWindow(ReportRequest request, std::vector<std::string> lines,
+                               const QString &listName, QWidget *parent)
+    : QWidget(parent), m_request(std::move(request)), m_listName(listName), m_holdsTickets(false) {
+    setObjectName(QStringLiteral("frmDocument"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Form_Load(std::move(lines));
+}
+
 void DocumentWindow::Form_Load(std::vector<std::string> lines) {
     m_model = new ReportLinesModel(std::move(lines), this);
 
     List1 = new QListView(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(m_draw.empty() ? QStringLiteral("Report")
-                                            : QStringLiteral("Draw Check"));
+    List1->setAccessibleName(!m_listName.isEmpty() ? m_listName
+                             : m_draw.empty()      ? QStringLiteral("Report")
+                                                   : QStringLiteral("Draw Check"));
     // Ticket numbers sit in columns: a fixed-pitch font keeps them lined up.
     List1->setFont(ticketFont());
     List1->setUniformItemSizes(true);
@@ -77,7 +87,7 @@ const std::vector<std::string> &DocumentWindow::lines() const {
 }
 
 std::int32_t DocumentWindow::ticketCount() const {
-    return reportTicketCount(m_request);
+    return m_holdsTickets ? reportTicketCount(m_request) : 0;
 }
 
 QSize DocumentWindow::sizeHint() const {

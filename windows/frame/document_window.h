@@ -48,10 +48,15 @@ public:
     DocumentWindow(ReportRequest request, std::vector<int> draw,
                    std::vector<std::string> checkLines, QWidget *parent = nullptr);
 
+    // A document of other lines about the request's wheel (What It Wins), read out under
+    // `listName`. It holds none of the wheel's tickets.
+    DocumentWindow(ReportRequest request, std::vector<std::string> lines, const QString &listName,
+                   QWidget *parent = nullptr);
+
     const ReportRequest &request() const { return m_request; }
     // The lines the report wrote, in order: what the window shows and the commands hand over.
     const std::vector<std::string> &lines() const;
-    // T as the report states it.
+    // T as the report states it; 0 for a document that holds no tickets.
     std::int32_t ticketCount() const;
 
     QListView *list() const { return List1; }
@@ -79,6 +84,8 @@ private:
 
     ReportRequest m_request;
     std::vector<int> m_draw; // what a check document checks against; empty for a report
+    QString m_listName;
+    bool m_holdsTickets = true;
     QListView *List1 = nullptr;
     ReportLinesModel *m_model = nullptr;
     bool m_open = true;

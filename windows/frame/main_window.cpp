@@ -14,6 +14,7 @@
 #include "readme_window.h"
 #include "wheel_report.h"
 #include "window_units.h"
+#include "wins_texts.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -43,6 +44,11 @@ QAction *namedAction(QObject *parent, const char *name, const QString &caption) 
 
 QString latin1(const std::string &text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A document's lines: the reports' ASCII, or What It Wins with a game's name in any UTF-8.
+QString documentText(const std::string &text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -101,6 +107,8 @@ void MainWindow::createActions() {
     mnu5table = namedAction(this, "mnu5table", QStringLiteral("Pick 5 Tables"));
     mnuHelpAbout = namedAction(this, "mnuHelpAbout", QStringLiteral("&Marlek's Lotto Software"));
     mnuDesign = namedAction(this, "mnuDesign", QStringLiteral("&Design"));
+    mnuGamesWins = namedAction(this, "mnuGamesWins", QStringLiteral("&What It Wins..."));
+    mnuGamesWins->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
     mnuGamesGames = namedAction(this, "mnuGamesGames", QStringLiteral("&Games..."));
     mnuGamesGames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 }
@@ -136,9 +144,9 @@ void MainWindow::createMenus() {
     // The wheel designer comes after every menu above, a command on the bar like the catalogues.
     menuBar()->addAction(mnuDesign);
 
-    // The player's games come after the designer.
+    // The games and what a wheel wins in them, after everything above.
     mnuGames = addMenu("mnuGames", QStringLiteral("&Games"));
-    mnuGames->addAction(mnuGamesGames);
+    mnuGames->addActions({mnuGamesWins, mnuGamesGames});
 }
 
 void MainWindow::createStatusBar() {
@@ -184,6 +192,7 @@ void MainWindow::connectSignals() {
     connect(mnu5table, &QAction::triggered, this, &MainWindow::mnu5table_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
     connect(mnuDesign, &QAction::triggered, this, &MainWindow::mnuDesign_Click);
+    connect(mnuGamesWins, &QAction::triggered, this, &MainWindow::mnuGamesWins_Click);
     connect(mnuGamesGames, &QAction::triggered, this, &MainWindow::mnuGamesGames_Click);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::documentActivated);
     connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
@@ -360,7 +369,7 @@ void MainWindow::mnuEditCopy_Click() {
         return;
     }
     const DocumentWindow &doc = commandDocument();
-    if (!m_desktop.setClipboardText(latin1(linesWithCrLf(doc.lines()))))
+    if (!m_desktop.setClipboardText(documentText(linesWithCrLf(doc.lines()))))
         showError(clipboardFailedMessage());
 }
 
@@ -434,7 +443,7 @@ void MainWindow::mnuFilePrint_Click() {
     QStringList lines;
     lines.reserve(static_cast<qsizetype>(doc.lines().size()));
     for (const std::string &line : doc.lines())
-        lines << latin1(line);
+        lines << documentText(line);
     QString reason;
     m_desktop.setBusyPointer(this, true);
     const bool printed = m_desktop.printLines(lines, 12, &reason);
@@ -560,6 +569,55 @@ void MainWindow::mnuGamesGames_Click() {
     m_games = new GamesWindow(m_desktop, defaultGameFolders(), GamesWindow::Purpose::manage, this);
     m_games->setAttribute(Qt::WA_DeleteOnClose);
     m_games->show();
+}
+
+// --- What It Wins -----------------------------------------------------------------------------
+
+// The report on screen (or the report a check or an earlier What It Wins was made from) is the
+// wheel counted; the game comes from the dialog.
+void MainWindow::mnuGamesWins_Click() {
+    const DocumentWindow *shown = shownDocument();
+    if (!shown) {
+        showError(noReportForWinsMessage());
+        return;
+    }
+    const ReportRequest request = shown->request();
+    const std::optional<PlayedWheel> wheel = playedWheelOf(request);
+    if (!wheel) {
+        showError(noReportForWinsMessage());
+        return;
+    }
+    if (const std::string problem = winTableProblem(*wheel); !problem.empty()) {
+        showError(winsRefusedMessage(problem));
+        return;
+    }
+    const GameList games = loadGames(defaultGameFolders());
+    auto *dialog = WinsGameDialog::showModal(
+        wheel->kind, wheel->numbers, playedWheelText(*wheel), games,
+        [this, request, played = *wheel](const WinsGameChoice &choice) {
+            openWinsDocument(request, played, choice);
+        },
+        this);
+    dialog->activateWindow();
+}
+
+void MainWindow::openWinsDocument(const ReportRequest &request, const PlayedWheel &wheel,
+                                  const WinsGameChoice &choice) {
+    m_desktop.setBusyPointer(this, true);
+    std::vector<std::string> lines;
+    std::string caption;
+    try {
+        const WinsDocument document = winsDocument(wheel, choice.game, choice.plain, choice.play);
+        lines = winsLines(document);
+        caption = winsCaption(document);
+    } catch (const std::exception &error) {
+        m_desktop.setBusyPointer(this, false);
+        showError(winsRefusedMessage(error.what()));
+        return;
+    }
+    auto *doc = new DocumentWindow(request, std::move(lines), QStringLiteral("What It Wins"));
+    m_desktop.setBusyPointer(this, false);
+    placeDocument(doc, documentText(caption));
 }
 
 } // namespace marlek

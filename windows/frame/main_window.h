@@ -7,6 +7,8 @@
 #include "report_request.h"
 #include "run_carry_over.h"
 #include "session.h"
+#include "win_table.h"
+#include "wins_game_dialog.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -72,6 +74,7 @@ private:
     void mnu5table_Click();
     void mnuHelpAbout_Click();
     void mnuDesign_Click();
+    void mnuGamesWins_Click();
     // "Games...": the presets and the player's own games, to read, make and change.
     void mnuGamesGames_Click();
 
@@ -97,6 +100,8 @@ private:
     void showGenerator(int kind, bool modal);
     void showOdds(QPointer<OddsWindow> &window, int kind);
     void showError(const std::string &text);
+    void openWinsDocument(const ReportRequest &request, const PlayedWheel &wheel,
+                          const WinsGameChoice &choice);
 
     RunCarryOver m_carried;
     Desktop &m_desktop;
@@ -131,6 +136,7 @@ private:
     QAction *mnuHelpAbout = nullptr;
     QAction *mnuDesign = nullptr;
     QMenu *mnuGames = nullptr;
+    QAction *mnuGamesWins = nullptr;
     QAction *mnuGamesGames = nullptr;
 
     // docs: the run's report documents at positions 1 to 34.

@@ -28,6 +28,7 @@ TEST(WinsTexts, ExactFiguresAsPeopleReadThem) {
         {fraction(1, 2), "1 in 2", "50%"},
         {fraction(2, 3), "1 in 1.50", "66.7%"},
         {fraction(1, 1), "1 in 1", "100%"},
+        {fraction(38755, 38760), "1 in 1.00", "99.99%"},
         {fraction(0, 1), "never", "0%"},
     };
     for (const Case &c : cases) {
