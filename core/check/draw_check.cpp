@@ -554,7 +554,11 @@ std::string drawPromptFor(int kind, std::string_view caption) {
 }
 
 std::string drawCheckCaption(const ReportRequest &request, const std::vector<int> &draw) {
-    return "Draw" + drawText(draw) + "  against" + documentCaption(request);
+    return drawCheckCaptionFor(draw, documentCaption(request));
+}
+
+std::string drawCheckCaptionFor(const std::vector<int> &draw, std::string_view caption) {
+    return "Draw" + drawText(draw) + "  against" + std::string(caption);
 }
 
 std::string noReportToCheckMessage() {

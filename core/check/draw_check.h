@@ -147,6 +147,8 @@ std::string drawPrompt(const ReportRequest &request);
 // The same question for a report of that kind with that caption.
 std::string drawPromptFor(int kind, std::string_view caption);
 std::string drawCheckCaption(const ReportRequest &request, const std::vector<int> &draw);
+// The same for a report with that caption.
+std::string drawCheckCaptionFor(const std::vector<int> &draw, std::string_view caption);
 std::string noReportToCheckMessage();
 std::string noWheelToCheckMessage();
 std::string drawRefusedMessage(std::string_view reason);
