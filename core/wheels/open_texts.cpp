@@ -7,10 +7,12 @@
 namespace marlek {
 namespace {
 
+// In lines short enough for a message box, which does not wrap them.
 const char *const kWhatOpens =
-    "The program opens a report saved by Save As, a wheel file (a first line of k N t m such as "
-    "\"6 20 3 6\", then one ticket a line) or a list of tickets, one a line, their numbers "
-    "separated by spaces, commas or dashes (\"01-02-03-04-05-06\").";
+    "The program opens a report saved by Save As,\n"
+    "a wheel file (a first line of k N t m such as \"6 20 3 6\", then one ticket a line),\n"
+    "or a list of tickets, one a line, their numbers separated by spaces, commas or dashes "
+    "(\"01-02-03-04-05-06\").";
 
 const char *const kPlayOrLeave =
     "Press Continue to choose the numbers to play it with, or Cancel to leave it.";
@@ -35,7 +37,7 @@ std::string wheelFileProvenMessage(std::string_view path, const PlainWheel &whee
            counted(static_cast<std::int64_t>(wheel.tickets.size()), "ticket", "tickets") +
            " over " + plain(wheel.numbers) + " numbers.\n" + "Its " + guaranteeText(g) +
            " guarantee is proven: whenever " + plain(g.drawn) + " of the " +
-           plain(wheel.numbers) + " numbers are drawn" + keys + ", at least one ticket holds " +
+           plain(wheel.numbers) + " numbers are drawn" + keys + ",\nat least one ticket holds " +
            plain(g.matches) + " of them.\n" + kPlayOrLeave;
 }
 
@@ -53,11 +55,11 @@ std::string ticketListProvenMessage(std::string_view path, const TicketList &lis
            counted(static_cast<std::int64_t>(list.tickets.size()), ticket, ticket + "s") +
            " over " + plain(static_cast<std::int64_t>(list.numbers.size())) + " numbers: " +
            numbers + ".\n" + "Proven on opening: " + guarantees +
-           " (t of m: whenever m of these numbers are drawn, at least one ticket holds t of "
+           "\n(t of m: whenever m of these numbers are drawn, at least one ticket holds t of "
            "them).\n" +
-           "It plays as a wheel with the " + played +
-           " guarantee; the number picker's Yes plays the list's own numbers, and Random or "
-           "Choose others.\n" +
+           "It plays as a wheel with the " + played + " guarantee.\n" +
+           "The number picker's Yes plays the list's own numbers; Random or Choose plays "
+           "others.\n" +
            kPlayOrLeave;
 }
 

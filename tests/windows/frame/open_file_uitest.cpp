@@ -102,10 +102,11 @@ TEST_F(OpenFileTest, ATicketListIsProvenStatedAndPlaysItsOwnNumbers) {
               QString::fromStdString(
                   "\"" + path +
                   "\": a list of 5 Pick 5 tickets over 7 numbers: 3 11 17 25 33 40 42.\n"
-                  "Proven on opening: 4 of 5, 3 of 4, 2 of 3, 2 of 2, 1 of 1 (t of m: whenever m "
-                  "of these numbers are drawn, at least one ticket holds t of them).\n"
-                  "It plays as a wheel with the 4 of 5 guarantee; the number picker's Yes plays "
-                  "the list's own numbers, and Random or Choose others.\n"
+                  "Proven on opening: 4 of 5, 3 of 4, 2 of 3, 2 of 2, 1 of 1\n(t of m: whenever "
+                  "m of these numbers are drawn, at least one ticket holds t of them).\n"
+                  "It plays as a wheel with the 4 of 5 guarantee.\n"
+                  "The number picker's Yes plays the list's own numbers; Random or Choose plays "
+                  "others.\n"
                   "Press Continue to choose the numbers to play it with, or Cancel to leave it."));
 
     NumberPicker *shown = picker();
@@ -132,7 +133,7 @@ TEST_F(OpenFileTest, AWheelFileIsProvenBeforeItPlaysAndCancelLeavesIt) {
                                  "\"" + (dir / "wheel.txt").string() +
                                  "\": a Pick 5 wheel of 5 tickets over 7 numbers.\n"
                                  "Its 4 of 5 guarantee is proven: whenever 5 of the 7 numbers "
-                                 "are drawn, at least one ticket holds 4 of them.\n"
+                                 "are drawn,\nat least one ticket holds 4 of them.\n"
                                  "Press Continue to choose the numbers to play it with, or "
                                  "Cancel to leave it."));
     EXPECT_EQ(picker(), nullptr);
@@ -153,7 +154,7 @@ TEST_F(OpenFileTest, AWheelFileIsProvenBeforeItPlaysAndCancelLeavesIt) {
     open(dir / "key.txt");
     EXPECT_NE(lastMessage().indexOf("Its 5 of 6 guarantee is proven: whenever 6 of the 8 numbers "
                                     "are drawn, key number 1 among them (the lowest number you "
-                                    "play), at least one ticket holds 5 of them."),
+                                    "play),\nat least one ticket holds 5 of them."),
               -1)
         << lastMessage().toStdString();
 }
@@ -216,8 +217,8 @@ TEST_F(OpenFileTest, EveryFileThatCannotBeOpenedIsRefusedWithOneMessageAndThePro
     std::string edited = report;
     edited.replace(edited.find("03  17  25  40  42"), 2, "05");
     const std::string whatOpens =
-        ".\nThe program opens a report saved by Save As, a wheel file (a first line of k N t m "
-        "such as \"6 20 3 6\", then one ticket a line) or a list of tickets, one a line, their "
+        ".\nThe program opens a report saved by Save As,\na wheel file (a first line of k N t m "
+        "such as \"6 20 3 6\", then one ticket a line),\nor a list of tickets, one a line, their "
         "numbers separated by spaces, commas or dashes (\"01-02-03-04-05-06\").";
     struct Case {
         const char *name;
