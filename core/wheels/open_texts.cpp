@@ -87,10 +87,10 @@ std::string notALottoKindReason(int kind) {
            counted(kind, "number", "numbers") + " a ticket";
 }
 
-std::string guaranteeNotKeptReason(Guarantee claimed) {
+std::string guaranteeNotKeptReason(Guarantee claimed, int proven) {
     return "the wheel does not keep the " + guaranteeText(claimed) +
-           " guarantee its file claims ('marlek-lotto-cli verify --wheel-file' shows what it "
-           "keeps)";
+           " guarantee its file claims:\nthe proof finds only " +
+           guaranteeText({proven, claimed.drawn});
 }
 
 std::string proofTooLongReason(std::uint64_t checks) {

@@ -34,8 +34,9 @@ std::string wheelNotPlayedMessage(std::string_view path, std::string_view reason
 
 // Why a wheel is not played: reports are for Pick 5 and Pick 6 only.
 std::string notALottoKindReason(int kind);
-// Why a wheel file is not played: the proof found its claimed guarantee false.
-std::string guaranteeNotKeptReason(Guarantee claimed);
+// Why a wheel file is not played: the proof found its claimed guarantee false, and only `proven`
+// matches sure for as many drawn.
+std::string guaranteeNotKeptReason(Guarantee claimed, int proven);
 // Why a wheel or list is not proven here: its proof may take more checks than a proof here takes.
 std::string proofTooLongReason(std::uint64_t checks);
 

@@ -593,7 +593,11 @@ void MainWindow::playOpenedWheel(const QString &path, const PlainWheel &wheel) {
     const bool kept = meetsGuarantee(wheel, proofThreads());
     m_desktop.setBusyPointer(this, false);
     if (!kept) {
-        showError(wheelNotPlayedMessage(shown, guaranteeNotKeptReason(wheel.guarantee)));
+        m_desktop.setBusyPointer(this, true);
+        const int proven =
+            provenMatches(reduced.tickets, reduced.numbers, drawn, proofThreads()) + wheel.keys;
+        m_desktop.setBusyPointer(this, false);
+        showError(wheelNotPlayedMessage(shown, guaranteeNotKeptReason(wheel.guarantee, proven)));
         return;
     }
     if (m_desktop.askTryAgain(this, QString::fromStdString(wheelFileProvenMessage(shown, wheel)),

@@ -244,8 +244,8 @@ TEST_F(OpenFileTest, EveryFileThatCannotBeOpenedIsRefusedWithOneMessageAndThePro
          "cannot be played: reports are for Pick 5 and Pick 6 wheels, and this wheel has 7 "
          "numbers a ticket."},
         {"false.txt", "6 14 3 6\n1 2 3 4 5 6\n7 8 9 10 11 12\n",
-         "cannot be played: the wheel does not keep the 3 of 6 guarantee its file claims "
-         "('marlek-lotto-cli verify --wheel-file' shows what it keeps)."},
+         "cannot be played: the wheel does not keep the 3 of 6 guarantee its file claims:\nthe "
+         "proof finds only 2 of 6."},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
