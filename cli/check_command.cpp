@@ -4,6 +4,7 @@
 #include "wheel_input.h"
 
 #include "draw_check.h"
+#include "saved_report.h"
 #include "wheel_report.h"
 
 #include <CLI/CLI.hpp>
@@ -27,28 +28,17 @@ std::string quoted(const std::string &path) {
 }
 
 // Feeds a saved report to the checker line by line, reading the file once from its start to its
-// end, so a pipe, /dev/stdin or a FIFO is read like a file: CR LF or LF line ends, as the program
-// writes them, the last line included. Throws IoFailure when the file cannot be read.
+// end, so a pipe, /dev/stdin or a FIFO is read like a file. Throws IoFailure when the file cannot
+// be read.
 void feedReportFile(const std::string &path, DrawChecker &checker) {
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw IoFailure("read", path, errno);
-    // Far longer than any report line: a file without line ends is refused, not read whole.
-    std::array<char, 4096> line{};
-    while (file.getline(line.data(), line.size())) {
-        if (file.eof()) // the last line has no line end: the file was cut short
-            throw ReportLineError(checker.linesRead() + 1,
-                                  "the line has no line end: the file ends in the middle of it");
-        checker.feed(std::string_view(line.data(), static_cast<std::size_t>(file.gcount() - 1)));
+    try {
+        feedSavedReport(file, checker);
+    } catch (const ReportReadError &error) {
+        throw IoFailure("read", path, error.error);
     }
-    if (file.bad())
-        throw IoFailure("read", path, errno);
-    if (file.gcount() == static_cast<std::streamsize>(line.size() - 1))
-        throw ReportLineError(checker.linesRead() + 1, "the line is longer than any report line");
-    if (file.gcount() > 0)
-        throw ReportLineError(checker.linesRead() + 1,
-                              "the line has no line end: the file ends in the middle of it");
-    checker.finish();
 }
 
 // The check's lines, held until the whole report was read, so a file that is not a whole report

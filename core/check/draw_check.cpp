@@ -668,14 +668,21 @@ std::vector<std::string> drawCheckLines(const ReportRequest &request,
 }
 
 std::string drawPrompt(const ReportRequest &request) {
-    const int kind = lottoKindOfMode(request.wheel.wheelMode);
+    return drawPromptFor(lottoKindOfMode(request.wheel.wheelMode), documentCaption(request));
+}
+
+std::string drawPromptFor(int kind, std::string_view caption) {
     return "Type the " + plain(kind) + " numbers drawn, each from 1 to " +
            plain(kHighestDrawnNumber) + ", separated by spaces or commas.\n" +
-           "They are checked against the tickets of this report:\n" + documentCaption(request);
+           "They are checked against the tickets of this report:\n" + std::string(caption);
 }
 
 std::string drawCheckCaption(const ReportRequest &request, const std::vector<int> &draw) {
-    return "Draw" + drawText(draw) + "  against" + documentCaption(request);
+    return drawCheckCaptionFor(draw, documentCaption(request));
+}
+
+std::string drawCheckCaptionFor(const std::vector<int> &draw, std::string_view caption) {
+    return "Draw" + drawText(draw) + "  against" + std::string(caption);
 }
 
 std::string noReportToCheckMessage() {

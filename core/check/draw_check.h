@@ -67,6 +67,11 @@ public:
     void finish();
 
     std::int64_t linesRead() const { return m_lineNumber; }
+    // What the report read so far says of itself: its kind (5 or 6), T and N; 0 before its
+    // title and header.
+    int kind() const { return m_kind; }
+    std::int64_t ticketCount() const { return m_ticketCount; }
+    std::int64_t numberCount() const { return m_numberCount; }
 
 private:
     enum class Expect {
@@ -171,7 +176,11 @@ std::vector<std::string> drawCheckLines(const ReportRequest &request, const std:
 // Texts of the window's "Check a Draw...": the question for the draw, the caption of the check's
 // document, and the messages when there is nothing to check or the typed draw is refused.
 std::string drawPrompt(const ReportRequest &request);
+// The same question for a report of that kind with that caption.
+std::string drawPromptFor(int kind, std::string_view caption);
 std::string drawCheckCaption(const ReportRequest &request, const std::vector<int> &draw);
+// The same for a report with that caption.
+std::string drawCheckCaptionFor(const std::vector<int> &draw, std::string_view caption);
 std::string noReportToCheckMessage();
 std::string noWheelToCheckMessage();
 std::string drawRefusedMessage(std::string_view reason);

@@ -62,6 +62,21 @@ DocumentWindow::DocumentWindow(ReportRequest request, std::vector<std::string> l
     Form_Load(std::move(lines));
 }
 
+DocumentWindow::DocumentWindow(std::shared_ptr<const OpenedReport> saved, QWidget *parent)
+    : QWidget(parent), m_saved(std::move(saved)) {
+    setObjectName(QStringLiteral("frmDocument"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Form_Load(m_saved->report.lines);
+}
+
+DocumentWindow::DocumentWindow(std::shared_ptr<const OpenedReport> saved, std::vector<int> draw,
+                               std::vector<std::string> checkLines, QWidget *parent)
+    : QWidget(parent), m_saved(std::move(saved)), m_draw(std::move(draw)) {
+    setObjectName(QStringLiteral("frmDocument"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Form_Load(std::move(checkLines));
+}
+
 void DocumentWindow::Form_Load(std::vector<std::string> lines) {
     m_model = new ReportLinesModel(std::move(lines), this);
 
@@ -87,6 +102,8 @@ const std::vector<std::string> &DocumentWindow::lines() const {
 }
 
 std::int32_t DocumentWindow::ticketCount() const {
+    if (m_saved)
+        return static_cast<std::int32_t>(std::min<std::int64_t>(m_saved->report.ticketCount, INT32_MAX));
     return m_holdsTickets ? reportTicketCount(m_request) : 0;
 }
 

@@ -2,10 +2,12 @@
 // frmDocument: one wheel report as a list of lines inside the main window.
 
 #include "report_request.h"
+#include "saved_report.h"
 
 #include <QAbstractListModel>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +39,12 @@ private:
     QSize m_rowSize;
 };
 
+// A report read back from a file, with the caption its documents name it by.
+struct OpenedReport {
+    SavedReport report;
+    QString caption;
+};
+
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
@@ -53,7 +61,16 @@ public:
     DocumentWindow(ReportRequest request, std::vector<std::string> lines, const QString &listName,
                    QWidget *parent = nullptr);
 
+    // A report read back from a file (File > Open), showing its lines as they were saved; and a
+    // check of such a report against `draw`.
+    explicit DocumentWindow(std::shared_ptr<const OpenedReport> saved, QWidget *parent = nullptr);
+    DocumentWindow(std::shared_ptr<const OpenedReport> saved, std::vector<int> draw,
+                   std::vector<std::string> checkLines, QWidget *parent = nullptr);
+
+    // What the document was written from: a request, or for an opened report none (mode 0) and
+    // the report in openedReport().
     const ReportRequest &request() const { return m_request; }
+    const std::shared_ptr<const OpenedReport> &openedReport() const { return m_saved; }
     // The lines the report wrote, in order: what the window shows and the commands hand over.
     const std::vector<std::string> &lines() const;
     // T as the report states it; 0 for a document that holds no tickets.
@@ -83,6 +100,7 @@ private:
     void Form_Click();
 
     ReportRequest m_request;
+    std::shared_ptr<const OpenedReport> m_saved;
     std::vector<int> m_draw; // what a check document checks against; empty for a report
     QString m_listName;
     bool m_holdsTickets = true;

@@ -11,7 +11,10 @@
 #include "generator_window.h"
 #include "number_picker.h"
 #include "odds_window.h"
+#include "open_texts.h"
 #include "readme_window.h"
+#include "saved_report.h"
+#include "wheel_verify.h"
 #include "wheel_report.h"
 #include "window_units.h"
 #include "wins_texts.h"
@@ -20,6 +23,8 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
@@ -32,6 +37,10 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <system_error>
+#include <thread>
 
 namespace marlek {
 namespace {
@@ -49,6 +58,11 @@ QString latin1(const std::string &text) {
 // A document's lines: the reports' ASCII, or What It Wins with a game's name in any UTF-8.
 QString documentText(const std::string &text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What the system says of an errno, for a message.
+std::string systemReason(int error) {
+    return std::generic_category().message(error);
 }
 
 } // namespace
@@ -94,6 +108,10 @@ void MainWindow::createActions() {
     mnuFilePrint = namedAction(this, "mnuFilePrint", QStringLiteral("&Print..."));
     mnuFilePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFileExit = namedAction(this, "mnuFileExit", QStringLiteral("E&xit"));
+    mnuFileBar3 = namedAction(this, "mnuFileBar3", QString());
+    mnuFileBar3->setSeparator(true);
+    mnuFileOpen = namedAction(this, "mnuFileOpen", QStringLiteral("&Open..."));
+    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuEditCopy = namedAction(this, "mnuEditCopy", QStringLiteral("&CopyAll"));
     mnuEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     mnuEditCheckDraw = namedAction(this, "mnuEditCheckDraw", QStringLiteral("Check a &Draw..."));
@@ -124,6 +142,8 @@ void MainWindow::createMenus() {
 
     mnuFile = addMenu("mnuFile", QStringLiteral("&File"));
     mnuFile->addActions({mnuFileSaveAs, mnuFileBar2, mnuFilePageSetup, mnuFilePrint, mnuFileExit});
+    // Opening files came later than the menu's own items: it follows them, behind a line.
+    mnuFile->addActions({mnuFileBar3, mnuFileOpen});
 
     mnuEdit = addMenu("mnuEdit", QStringLiteral("&Edit"));
     mnuEdit->addActions({mnuEditCopy, mnuEditCheckDraw});
@@ -181,6 +201,7 @@ void MainWindow::connectSignals() {
     connect(mnuFilePageSetup, &QAction::triggered, this, &MainWindow::mnuFilePageSetup_Click);
     connect(mnuFilePrint, &QAction::triggered, this, &MainWindow::mnuFilePrint_Click);
     connect(mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+    connect(mnuFileOpen, &QAction::triggered, this, &MainWindow::mnuFileOpen_Click);
     connect(mnuEditCopy, &QAction::triggered, this, &MainWindow::mnuEditCopy_Click);
     connect(mnuEditCheckDraw, &QAction::triggered, this, &MainWindow::mnuEditCheckDraw_Click);
     connect(mnu6wheel, &QAction::triggered, this, &MainWindow::mnu6wheel_Click);
@@ -373,15 +394,14 @@ void MainWindow::mnuEditCopy_Click() {
         showError(clipboardFailedMessage());
 }
 
-// The drawn numbers for a request's wheel, asked for until they can be a draw of its kind; a
-// refused draw says why and, unless the player cancels there, is asked for again with the text as
-// typed. Nothing on Cancel.
-std::optional<std::vector<int>> MainWindow::askDraw(const ReportRequest &request) {
-    const QString prompt = latin1(drawPrompt(request));
+// The drawn numbers for a report of that kind, asked for with `prompt` until they can be a draw
+// of its kind; a refused draw says why and, unless the player cancels there, is asked for again
+// with the text as typed. Nothing on Cancel.
+std::optional<std::vector<int>> MainWindow::askDraw(int kind, const QString &prompt) {
     QString typed;
     while (m_desktop.askText(this, kMessageTitle, prompt, &typed)) {
         try {
-            return parseDraw(typed.toStdString(), lottoKindOfMode(request.wheel.wheelMode));
+            return parseDraw(typed.toStdString(), kind);
         } catch (const DrawError &error) {
             if (!m_desktop.askTryAgain(
                     this, QString::fromStdString(drawRefusedMessage(error.what())), kMessageTitle))
@@ -398,12 +418,17 @@ void MainWindow::mnuEditCheckDraw_Click() {
         return;
     }
     // A check document checks its report again, against another draw.
+    if (const std::shared_ptr<const OpenedReport> &opened = shown->openedReport()) {
+        checkOpenedReport(opened);
+        return;
+    }
     const ReportRequest request = shown->request();
     if (lottoKindOfMode(request.wheel.wheelMode) == 0) {
         showError(noWheelToCheckMessage());
         return;
     }
-    const std::optional<std::vector<int>> draw = askDraw(request);
+    const std::optional<std::vector<int>> draw =
+        askDraw(lottoKindOfMode(request.wheel.wheelMode), latin1(drawPrompt(request)));
     if (!draw)
         return;
     std::vector<std::string> lines;
@@ -454,6 +479,170 @@ void MainWindow::mnuFilePrint_Click() {
 
 void MainWindow::mnuFileExit_Click() {
     close();
+}
+
+// --- Opening files ----------------------------------------------------------------------------
+
+void MainWindow::mnuFileOpen_Click() {
+    const QString path = m_desktop.askOpenFileName(this, kOpenFilter);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+// Reads the file once it is known what it is: a report by its title, else a wheel file or a
+// ticket list; what is neither may be a lottery's file of past draws. Every refusal says why, and
+// the program goes on.
+void MainWindow::openFile(const QString &path) {
+    const std::string shown = QDir::toNativeSeparators(path).toStdString();
+    if (QFileInfo(path).isDir()) {
+        showError(openUnreadableMessage(shown, systemReason(EISDIR)));
+        return;
+    }
+    errno = 0;
+    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+    if (!in) {
+        showError(openUnreadableMessage(shown, systemReason(errno != 0 ? errno : EIO)));
+        return;
+    }
+    std::string start(9, '\0');
+    in.read(start.data(), static_cast<std::streamsize>(start.size()));
+    start.resize(static_cast<std::size_t>(in.gcount()));
+    in.clear();
+    errno = 0;
+    if (in.bad() || !in.seekg(0)) {
+        showError(openUnreadableMessage(shown, systemReason(errno != 0 ? errno : EIO)));
+        return;
+    }
+    if (beginsLikeReport(start)) {
+        openSavedReport(path, in);
+        return;
+    }
+    std::variant<PlainWheel, TicketList> read;
+    m_desktop.setBusyPointer(this, true);
+    try {
+        read = readWheelOrTicketList(in);
+    } catch (const WheelFileReadError &error) {
+        m_desktop.setBusyPointer(this, false);
+        showError(openUnreadableMessage(shown, systemReason(error.error)));
+        return;
+    } catch (const WheelFileError &error) {
+        m_desktop.setBusyPointer(this, false);
+        if (!importDrawHistory(path))
+            showError(openRefusedMessage(shown, error.what()));
+        return;
+    }
+    m_desktop.setBusyPointer(this, false);
+    if (const auto *wheel = std::get_if<PlainWheel>(&read))
+        playOpenedWheel(path, *wheel);
+    else
+        playOpenedTicketList(path, std::get<TicketList>(read));
+}
+
+// The draw history's import takes a file of past draws from here: true when it took the file
+// (and said what became of it). The program keeps no draw history yet, so no file is taken.
+bool MainWindow::importDrawHistory(const QString &path) {
+    Q_UNUSED(path);
+    return false;
+}
+
+void MainWindow::openSavedReport(const QString &path, std::istream &in) {
+    const std::string shown = QDir::toNativeSeparators(path).toStdString();
+    auto opened = std::make_shared<OpenedReport>();
+    m_desktop.setBusyPointer(this, true);
+    try {
+        opened->report = readSavedReport(in);
+    } catch (const ReportReadError &error) {
+        m_desktop.setBusyPointer(this, false);
+        showError(openUnreadableMessage(shown, systemReason(error.error)));
+        return;
+    } catch (const std::exception &error) { // a line that does not belong there
+        m_desktop.setBusyPointer(this, false);
+        showError(reportRefusedMessage(shown, error.what()));
+        return;
+    }
+    opened->caption = QString::fromStdString(
+        savedReportCaption(QFileInfo(path).fileName().toStdString(), opened->report));
+    auto *doc = new DocumentWindow(std::shared_ptr<const OpenedReport>(std::move(opened)));
+    m_desktop.setBusyPointer(this, false);
+    if (!isVisible())
+        show();
+    placeDocument(doc, doc->openedReport()->caption);
+}
+
+void MainWindow::checkOpenedReport(const std::shared_ptr<const OpenedReport> &opened) {
+    const std::optional<std::vector<int>> draw = askDraw(
+        opened->report.kind,
+        QString::fromStdString(drawPromptFor(opened->report.kind, opened->caption.toStdString())));
+    if (!draw)
+        return;
+    m_desktop.setBusyPointer(this, true);
+    std::vector<std::string> lines = savedReportCheckLines(opened->report, *draw);
+    auto *doc = new DocumentWindow(opened, *draw, std::move(lines));
+    m_desktop.setBusyPointer(this, false);
+    placeDocument(doc, QString::fromStdString(drawCheckCaptionFor(
+                           *draw, "  " + opened->caption.toStdString())));
+}
+
+namespace {
+
+int proofThreads() {
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+} // namespace
+
+// A wheel file's claimed guarantee is proven before it is played: a file is never taken at its
+// word.
+void MainWindow::playOpenedWheel(const QString &path, const PlainWheel &wheel) {
+    const std::string shown = QDir::toNativeSeparators(path).toStdString();
+    if (wheel.kind != 5 && wheel.kind != 6) {
+        showError(wheelNotPlayedMessage(shown, notALottoKindReason(wheel.kind)));
+        return;
+    }
+    const int drawn = wheel.guarantee.drawn - wheel.keys;
+    const PlainWheel reduced = reducedWheel(wheel);
+    if (const std::uint64_t checks =
+            proofChecks(reduced.numbers, drawn, drawn, reduced.tickets.size());
+        checks > kMaxProofChecks) {
+        showError(wheelNotPlayedMessage(shown, proofTooLongReason(checks)));
+        return;
+    }
+    m_desktop.setBusyPointer(this, true);
+    const bool kept = meetsGuarantee(wheel, proofThreads());
+    m_desktop.setBusyPointer(this, false);
+    if (!kept) {
+        m_desktop.setBusyPointer(this, true);
+        const int proven =
+            provenMatches(reduced.tickets, reduced.numbers, drawn, proofThreads()) + wheel.keys;
+        m_desktop.setBusyPointer(this, false);
+        showError(wheelNotPlayedMessage(shown, guaranteeNotKeptReason(wheel.guarantee, proven)));
+        return;
+    }
+    if (m_desktop.askTryAgain(this, QString::fromStdString(wheelFileProvenMessage(shown, wheel)),
+                              kMessageTitle))
+        playWheel(designedWheelChoice(wheel), this);
+}
+
+// A list claims nothing: the proof finds what it keeps for every count drawn, and it plays with
+// what it keeps for a whole draw, over its own numbers unless the player draws or chooses others.
+void MainWindow::playOpenedTicketList(const QString &path, const TicketList &list) {
+    const std::string shown = QDir::toNativeSeparators(path).toStdString();
+    const int numbers = static_cast<int>(list.numbers.size());
+    if (const std::uint64_t checks = proofChecks(numbers, 1, list.kind, list.tickets.size());
+        checks > kMaxProofChecks) {
+        showError(wheelNotPlayedMessage(shown, proofTooLongReason(checks)));
+        return;
+    }
+    m_desktop.setBusyPointer(this, true);
+    const std::vector<Guarantee> proven = provenGuarantees(list, proofThreads());
+    m_desktop.setBusyPointer(this, false);
+    if (!m_desktop.askTryAgain(
+            this, QString::fromStdString(ticketListProvenMessage(shown, list, proven)),
+            kMessageTitle))
+        return;
+    for (std::size_t p = 0; p < list.numbers.size(); ++p)
+        m_carried.picks[p + 1] = static_cast<std::int16_t>(list.numbers[p]);
+    playWheel(designedWheelChoice(wheelOfTicketList(list, proven.back())), this);
 }
 
 // --- Other windows ----------------------------------------------------------------------------

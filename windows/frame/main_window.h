@@ -9,11 +9,14 @@
 #include "session.h"
 #include "win_table.h"
 #include "wins_game_dialog.h"
+#include "ticket_list.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
+#include <iosfwd>
+#include <memory>
 #include <optional>
 
 class QAction;
@@ -27,6 +30,7 @@ class QTimer;
 namespace marlek {
 
 class DocumentWindow;
+struct OpenedReport;
 class GeneratorWindow;
 class OddsWindow;
 
@@ -62,6 +66,9 @@ private:
     void mnuFilePageSetup_Click();
     void mnuFilePrint_Click();
     void mnuFileExit_Click();
+    // "Open...": a saved report as a document, a wheel file or a ticket list to play once its
+    // guarantee is proven.
+    void mnuFileOpen_Click();
     void mnuEditCopy_Click();
     // "Check a Draw...": the report on screen checked against the draw the player types.
     void mnuEditCheckDraw_Click();
@@ -91,7 +98,6 @@ private:
     void openDocumentAtNextPosition(ReportRequest request, const QString &caption);
     DocumentWindow *showDocument(ReportRequest request, const QString &caption);
     void placeDocument(DocumentWindow *doc, const QString &caption);
-    std::optional<std::vector<int>> askDraw(const ReportRequest &request);
     ReportRequest commandRequest() const;
     const DocumentWindow &commandDocument();
     void documentActivated(QMdiSubWindow *window);
@@ -102,6 +108,13 @@ private:
     void showError(const std::string &text);
     void openWinsDocument(const ReportRequest &request, const PlayedWheel &wheel,
                           const WinsGameChoice &choice);
+    void openFile(const QString &path);
+    void openSavedReport(const QString &path, std::istream &in);
+    void playOpenedWheel(const QString &path, const PlainWheel &wheel);
+    void playOpenedTicketList(const QString &path, const TicketList &list);
+    bool importDrawHistory(const QString &path);
+    std::optional<std::vector<int>> askDraw(int kind, const QString &prompt);
+    void checkOpenedReport(const std::shared_ptr<const OpenedReport> &opened);
 
     RunCarryOver m_carried;
     Desktop &m_desktop;
@@ -120,6 +133,8 @@ private:
     QAction *mnuFilePageSetup = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuFileExit = nullptr;
+    QAction *mnuFileBar3 = nullptr;
+    QAction *mnuFileOpen = nullptr;
     QMenu *mnuEdit = nullptr;
     QAction *mnuEditCopy = nullptr;
     QAction *mnuEditCheckDraw = nullptr;
