@@ -11,6 +11,15 @@ QString FakeDesktop::askSaveFileName(QWidget *, const QString &filter) {
     return name;
 }
 
+QString FakeDesktop::askOpenFileName(QWidget *, const QString &filter) {
+    openFilters.push_back(filter);
+    if (openFileNames.empty())
+        return {};
+    QString name = openFileNames.front();
+    openFileNames.pop_front();
+    return name;
+}
+
 void FakeDesktop::showPrintSetup(QWidget *) {
     ++printSetupCount;
 }

@@ -25,6 +25,10 @@ public:
     std::deque<QString> saveFileNames;
     std::vector<QString> saveFilters; // the filter each save dialog was shown with
 
+    // Answers of the next open dialogs, in order; an empty queue answers "" (cancel).
+    std::deque<QString> openFileNames;
+    std::vector<QString> openFilters; // the filter each open dialog was shown with
+
     int printSetupCount = 0;
     bool printerAvailable = true;
     std::vector<QStringList> printedDocuments;
@@ -59,6 +63,7 @@ public:
     std::function<void(const QString &)> lastProgress; // the progress callback of the last page
 
     QString askSaveFileName(QWidget *parent, const QString &filter) override;
+    QString askOpenFileName(QWidget *parent, const QString &filter) override;
     void showPrintSetup(QWidget *parent) override;
     bool printLines(const QStringList &lines, int pointSize, QString *errorText) override;
     bool askText(QWidget *parent, const QString &title, const QString &prompt,

@@ -16,6 +16,8 @@ namespace marlek {
 
 // The one filter of every save dialog: one entry "All Files (*.txt)" matching "*.txt".
 inline const QString kSaveFilter = QStringLiteral("All Files (*.txt)|*.txt");
+// The filter of the open dialog: text files first, any file beside them.
+inline const QString kOpenFilter = QStringLiteral("Text Files (*.txt)|*.txt|All Files (*)|*");
 // Title of every message the program shows.
 inline const QString kMessageTitle = QStringLiteral("Marlek's Lotto");
 
@@ -27,6 +29,10 @@ public:
     // extension, no overwrite prompt. Returns the chosen path exactly as chosen, or an empty string
     // on cancel.
     virtual QString askSaveFileName(QWidget *parent, const QString &filter) = 0;
+
+    // Open-file dialog for an existing file, `filter` in the same form. Returns the chosen path,
+    // or an empty string on cancel.
+    virtual QString askOpenFileName(QWidget *parent, const QString &filter) = 0;
 
     // The printer set-up dialog; the printer chosen there is the one printLines uses afterwards.
     virtual void showPrintSetup(QWidget *parent) = 0;

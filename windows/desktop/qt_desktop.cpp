@@ -75,6 +75,10 @@ QString QtDesktop::askSaveFileName(QWidget *parent, const QString &filter) {
                                         QFileDialog::DontConfirmOverwrite);
 }
 
+QString QtDesktop::askOpenFileName(QWidget *parent, const QString &filter) {
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), qtFileFilter(filter));
+}
+
 bool QtDesktop::askText(QWidget *parent, const QString &title, const QString &prompt,
                         QString *text) {
     bool accepted = false;

@@ -21,6 +21,7 @@ public:
     ~QtDesktop() override;
 
     QString askSaveFileName(QWidget *parent, const QString &filter) override;
+    QString askOpenFileName(QWidget *parent, const QString &filter) override;
     void showPrintSetup(QWidget *parent) override;
     bool printLines(const QStringList &lines, int pointSize, QString *errorText) override;
     bool askText(QWidget *parent, const QString &title, const QString &prompt,

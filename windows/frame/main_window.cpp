@@ -6,7 +6,13 @@
 #include "document_file.h"
 #include "document_window.h"
 #include "draw_check.h"
+#include "draw_import.h"
 #include "generator_window.h"
+#include "history_check.h"
+#include "history_range_dialog.h"
+#include "import_draws_window.h"
+#include "past_draws_window.h"
+#include "report_tickets.h"
 #include "number_picker.h"
 #include "odds_window.h"
 #include "readme_window.h"
@@ -99,6 +105,13 @@ void MainWindow::createActions() {
     mnu5table = namedAction(this, "mnu5table", QStringLiteral("Pick 5 Tables"));
     mnuHelpAbout = namedAction(this, "mnuHelpAbout", QStringLiteral("&Marlek's Lotto Software"));
     mnuDesign = namedAction(this, "mnuDesign", QStringLiteral("&Design"));
+    mnuHistoryImport = namedAction(this, "mnuHistoryImport", QStringLiteral("&Import Draws..."));
+    mnuHistoryImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    mnuHistoryDraws = namedAction(this, "mnuHistoryDraws", QStringLiteral("&Past Draws..."));
+    mnuHistoryDraws->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    mnuHistoryCheck =
+        namedAction(this, "mnuHistoryCheck", QStringLiteral("&Check Against Past Draws..."));
+    mnuHistoryCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 }
 
 void MainWindow::createMenus() {
@@ -131,6 +144,9 @@ void MainWindow::createMenus() {
 
     // The wheel designer comes after every menu above, a command on the bar like the catalogues.
     menuBar()->addAction(mnuDesign);
+
+    mnuHistory = addMenu("mnuHistory", QStringLiteral("&History"));
+    mnuHistory->addActions({mnuHistoryImport, mnuHistoryDraws, mnuHistoryCheck});
 }
 
 void MainWindow::createStatusBar() {
@@ -176,6 +192,9 @@ void MainWindow::connectSignals() {
     connect(mnu5table, &QAction::triggered, this, &MainWindow::mnu5table_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
     connect(mnuDesign, &QAction::triggered, this, &MainWindow::mnuDesign_Click);
+    connect(mnuHistoryImport, &QAction::triggered, this, &MainWindow::mnuHistoryImport_Click);
+    connect(mnuHistoryDraws, &QAction::triggered, this, &MainWindow::mnuHistoryDraws_Click);
+    connect(mnuHistoryCheck, &QAction::triggered, this, &MainWindow::mnuHistoryCheck_Click);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::documentActivated);
     connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
 }
@@ -539,6 +558,81 @@ void MainWindow::mnuDesign_Click() {
     m_designer->show();
     m_designer->raise();
     m_designer->activateWindow();
+}
+
+// --- The draw history ---------------------------------------------------------------------
+
+namespace {
+
+// The games read afresh each time: a game the player saved meanwhile is there.
+GameList currentGames() {
+    return loadGames(defaultGameFolders());
+}
+
+} // namespace
+
+void MainWindow::mnuHistoryImport_Click() {
+    const QString path = m_desktop.askOpenFileName(this, kDrawFileFilter);
+    if (path.isEmpty())
+        return;
+    std::string text;
+    try {
+        text = readFileText(path.toStdString());
+    } catch (const std::exception &error) {
+        showError(error.what());
+        return;
+    }
+    delete m_history.data();
+    m_history = new ImportDrawsWindow(m_desktop, currentGames(), path, std::move(text), this);
+    showModal(m_history);
+}
+
+void MainWindow::mnuHistoryDraws_Click() {
+    delete m_history.data();
+    m_history = new PastDrawsWindow(m_desktop, currentGames(), this);
+    showModal(m_history);
+}
+
+void MainWindow::mnuHistoryCheck_Click() {
+    const DocumentWindow *shown = shownDocument();
+    if (!shown) {
+        showError(noReportToCheckMessage());
+        return;
+    }
+    const ReportRequest request = shown->request();
+    if (lottoKindOfMode(request.wheel.wheelMode) == 0) {
+        showError(noWheelToCheckMessage());
+        return;
+    }
+    delete m_history.data();
+    m_history = new HistoryRangeDialog(
+        m_desktop, currentGames(),
+        [this, request](const GameRange &range) { openHistoryCheck(request, range); }, this);
+    showModal(m_history);
+}
+
+void MainWindow::openHistoryCheck(const ReportRequest &request, const GameRange &range) {
+    std::vector<std::string> lines;
+    m_desktop.setBusyPointer(this, true);
+    try {
+        if (reportTicketCount(request) > static_cast<std::int32_t>(kMaxHistoryTickets))
+            throw std::invalid_argument("the report has more than the " +
+                                        std::to_string(kMaxHistoryTickets) +
+                                        " tickets checked against past draws at once");
+        const std::vector<std::vector<int>> tickets = ticketsOfRequest(request);
+        const std::vector<Draw> draws =
+            DrawStore(drawDatabasePath()).draws(range.game.name, range.from, range.to);
+        lines = historyCheckLines(
+            checkAgainstDraws(range.game, draws, tickets, range.from, range.to));
+    } catch (const std::exception &error) {
+        m_desktop.setBusyPointer(this, false);
+        showError(checkFailedMessage(error.what()));
+        return;
+    }
+    // The document keeps the report's request, so Check a Draw on it checks the same tickets.
+    auto *doc = new DocumentWindow(request, std::vector<int>{}, std::move(lines));
+    m_desktop.setBusyPointer(this, false);
+    placeDocument(doc, QString::fromStdString("Past Draws of " + range.game.name));
 }
 
 } // namespace marlek

@@ -25,6 +25,7 @@ class QTimer;
 namespace marlek {
 
 class DocumentWindow;
+struct GameRange;
 class GeneratorWindow;
 class OddsWindow;
 
@@ -72,6 +73,12 @@ private:
     void mnu5table_Click();
     void mnuHelpAbout_Click();
     void mnuDesign_Click();
+    // The draw history: a lottery's file imported, the stored draws listed, the report on screen
+    // checked against them.
+    void mnuHistoryImport_Click();
+    void mnuHistoryDraws_Click();
+    void mnuHistoryCheck_Click();
+    void openHistoryCheck(const ReportRequest &request, const GameRange &range);
 
     void createWidgets();
     void createActions();
@@ -128,6 +135,10 @@ private:
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;
     QAction *mnuDesign = nullptr;
+    QMenu *mnuHistory = nullptr;
+    QAction *mnuHistoryImport = nullptr;
+    QAction *mnuHistoryDraws = nullptr;
+    QAction *mnuHistoryCheck = nullptr;
 
     // docs: the run's report documents at positions 1 to 34.
     std::array<QPointer<DocumentWindow>, kDocumentPositions> m_docs;
@@ -140,6 +151,7 @@ private:
     QPointer<QDialog> m_readMe;
     QPointer<QDialog> m_about;
     QPointer<QDialog> m_designer;
+    QPointer<QDialog> m_history; // the history window open, one at a time
     std::array<QPointer<GeneratorWindow>, 2> m_generators; // Pick 5, Pick 6
     QPointer<OddsWindow> m_odds5;
     QPointer<OddsWindow> m_odds6;

@@ -138,6 +138,11 @@ TEST_F(MainWindowTest, MenuBarHoldsExactlyTheProgramsMenusAndCommands) {
          {{"Pick 6 Tables", "mnu6table", none}, {"Pick 5 Tables", "mnu5table", none}}},
         {"&About", "mnuHelp", {{"&Marlek's Lotto Software", "mnuHelpAbout", none}}},
         {"&Design", "mnuDesign", {}},
+        {"&History",
+         "mnuHistory",
+         {{"&Import Draws...", "mnuHistoryImport", QKeySequence(Qt::CTRL | Qt::Key_I)},
+          {"&Past Draws...", "mnuHistoryDraws", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)},
+          {"&Check Against Past Draws...", "mnuHistoryCheck", QKeySequence(Qt::CTRL | Qt::Key_H)}}},
     };
 
     const QList<QAction *> bar = window.menuBar()->actions();
