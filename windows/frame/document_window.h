@@ -49,6 +49,8 @@ public:
                    std::vector<std::string> checkLines, QWidget *parent = nullptr);
 
     const ReportRequest &request() const { return m_request; }
+    // The draw a check document checks against; empty for a report.
+    const std::vector<int> &draw() const { return m_draw; }
     // The lines the report wrote, in order: what the window shows and the commands hand over.
     const std::vector<std::string> &lines() const;
     // T as the report states it.

@@ -11,6 +11,7 @@
 #include "history_check.h"
 #include "history_range_dialog.h"
 #include "import_draws_window.h"
+#include "keep_draw_dialog.h"
 #include "past_draws_window.h"
 #include "report_tickets.h"
 #include "number_picker.h"
@@ -96,6 +97,8 @@ void MainWindow::createActions() {
     mnuEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     mnuEditCheckDraw = namedAction(this, "mnuEditCheckDraw", QStringLiteral("Check a &Draw..."));
     mnuEditCheckDraw->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuEditKeepDraw =
+        namedAction(this, "mnuEditKeepDraw", QStringLiteral("&Keep the Draw in the History..."));
     mnu6wheel = namedAction(this, "mnu6wheel", QStringLiteral("&Pick 6 Lotto"));
     mnu5wheel = namedAction(this, "mnu5wheel", QStringLiteral("&Pick 5 Lotto"));
     mnureadme = namedAction(this, "mnureadme", QStringLiteral("&Read Me"));
@@ -127,7 +130,7 @@ void MainWindow::createMenus() {
     mnuFile->addActions({mnuFileSaveAs, mnuFileBar2, mnuFilePageSetup, mnuFilePrint, mnuFileExit});
 
     mnuEdit = addMenu("mnuEdit", QStringLiteral("&Edit"));
-    mnuEdit->addActions({mnuEditCopy, mnuEditCheckDraw});
+    mnuEdit->addActions({mnuEditCopy, mnuEditCheckDraw, mnuEditKeepDraw});
 
     // The two catalogues are commands on the menu bar itself.
     menuBar()->addAction(mnu6wheel);
@@ -183,6 +186,7 @@ void MainWindow::connectSignals() {
     connect(mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
     connect(mnuEditCopy, &QAction::triggered, this, &MainWindow::mnuEditCopy_Click);
     connect(mnuEditCheckDraw, &QAction::triggered, this, &MainWindow::mnuEditCheckDraw_Click);
+    connect(mnuEditKeepDraw, &QAction::triggered, this, &MainWindow::mnuEditKeepDraw_Click);
     connect(mnu6wheel, &QAction::triggered, this, &MainWindow::mnu6wheel_Click);
     connect(mnu5wheel, &QAction::triggered, this, &MainWindow::mnu5wheel_Click);
     connect(mnureadme, &QAction::triggered, this, &MainWindow::mnureadme_Click);
@@ -590,6 +594,18 @@ void MainWindow::mnuHistoryImport_Click() {
 void MainWindow::mnuHistoryDraws_Click() {
     delete m_history.data();
     m_history = new PastDrawsWindow(m_desktop, currentGames(), this);
+    showModal(m_history);
+}
+
+void MainWindow::mnuEditKeepDraw_Click() {
+    const DocumentWindow *shown = shownDocument();
+    if (!shown || shown->draw().empty()) {
+        showError("Check a Draw first: the draw kept is the one the check on screen was made "
+                  "against.");
+        return;
+    }
+    delete m_history.data();
+    m_history = new KeepDrawDialog(m_desktop, currentGames(), shown->draw(), this);
     showModal(m_history);
 }
 

@@ -64,6 +64,8 @@ private:
     void mnuEditCopy_Click();
     // "Check a Draw...": the report on screen checked against the draw the player types.
     void mnuEditCheckDraw_Click();
+    // The draw of the check document on screen kept in a game's past draws.
+    void mnuEditKeepDraw_Click();
     void mnu6wheel_Click();
     void mnu5wheel_Click();
     void mnureadme_Click();
@@ -123,6 +125,7 @@ private:
     QMenu *mnuEdit = nullptr;
     QAction *mnuEditCopy = nullptr;
     QAction *mnuEditCheckDraw = nullptr;
+    QAction *mnuEditKeepDraw = nullptr;
     QAction *mnu6wheel = nullptr;
     QAction *mnu5wheel = nullptr;
     QMenu *mnufun = nullptr;

@@ -210,5 +210,31 @@ TEST_F(HistoryMenuTest, ChecksTheReportOnScreenAgainstThePastDrawsAsADocument) {
     EXPECT_TRUE(desktop.clipboard.startsWith("Past Draws of Test Lotto\r\n")) << desktop.clipboard.toStdString();
 }
 
+TEST_F(HistoryMenuTest, TheCheckedDrawCanBeKeptInAGamesPastDraws) {
+    trigger("mnuEditKeepDraw"); // no check on screen
+    ASSERT_EQ(desktop.messages.size(), 1u);
+    EXPECT_EQ(desktop.messages[0].text, "Check a Draw first: the draw kept is the one the check on "
+                                        "screen was made against.");
+
+    const std::vector<std::int16_t> numbers = {3, 7, 14, 21, 29, 48, 1, 2};
+    window.openWheelDocument(reportRequestFor(fullWheelChoice(6, 8, -1), numbers));
+    desktop.textAnswers.push_back(QStringLiteral("3 7 14 21 29 48"));
+    trigger("mnuEditCheckDraw"); // as before: the check opens, nothing is kept
+    ASSERT_EQ(documents().size(), 1u);
+    EXPECT_EQ(DrawStore(drawDatabasePath()).count("Test Lotto"), 0);
+
+    trigger("mnuEditKeepDraw");
+    QWidget *keep = test::openTopLevel("frmKeepDraw");
+    ASSERT_NE(keep, nullptr);
+    chooseGame(keep->findChild<QComboBox *>("cboGame"), "Test Lotto");
+    keep->findChild<QLineEdit *>("txtDate")->setText("2021-01-02");
+    click(keep, "cmdKeep");
+    ASSERT_EQ(desktop.messages.size(), 2u);
+    EXPECT_EQ(desktop.messages[1].text, "The draw of 2021-01-02 (3 7 14 21 29 48) is kept in Test "
+                                        "Lotto's past draws.");
+    EXPECT_EQ(test::openTopLevel("frmKeepDraw"), nullptr);
+    EXPECT_EQ(DrawStore(drawDatabasePath()).count("Test Lotto"), 1);
+}
+
 } // namespace
 } // namespace marlek
