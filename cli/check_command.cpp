@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "history_command.h"
 #include "options.h"
 #include "wheel_choice.h"
 #include "wheel_input.h"
@@ -21,6 +22,7 @@ namespace {
 struct CheckOptions : WheelOptions {
     std::string draw;
     std::string report;
+    HistoryCheckOptions history; // check --history: every stored draw in place of one
 };
 
 std::string quoted(const std::string &path) {
@@ -101,6 +103,12 @@ private:
 };
 
 void runCheck(const CheckOptions &options, const CLI::App &command, Io &io) {
+    if (options.history.history)
+        return runHistoryCheck(options.history, options, options.report, command, io);
+    for (const char *name : {"--game", "--from", "--to", "--wheel-file", "--tickets", "--format"})
+        if (command.count(name) > 0)
+            throw UsageError(std::string(name) + " goes with --history (a check against every "
+                                                 "stored draw)");
     const bool fromFile = command.count("--report") > 0;
     if (fromFile && options.report.empty())
         throw UsageError("--report: the file name is empty");
@@ -159,10 +167,13 @@ void addCheckCommand(CLI::App &app, Io &io) {
     for (const char *name : {"--wheel", "--full", "--numbers"})
         report->excludes(command->get_option(name));
     report->excludes(kind);
+    addHistoryCheckOptions(*command, options->history);
     command->footer("Examples:\n"
                     "  marlek-lotto-cli check --kind 5 --wheel 0 --numbers 3,11,17,25,33,40,42 "
                     "--draw 11,25,33,40,42\n"
-                    "  marlek-lotto-cli check --report wheel14.txt --draw 2,9,14,21,30,44");
+                    "  marlek-lotto-cli check --report wheel14.txt --draw 2,9,14,21,30,44\n"
+                    "  marlek-lotto-cli check --report wheel14.txt --history --game \"Lotto 6/49\" "
+                    "--from 2020-01-01");
     command->callback([options, command, &io] { runCheck(*options, *command, io); });
 }
 

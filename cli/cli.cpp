@@ -52,12 +52,16 @@ std::optional<CLI::App *> helpAskedFor(CLI::App &app, const std::vector<std::str
     if (std::find_if(args.begin(), end,
                      [](const std::string &arg) { return arg == "--help" || arg == "-h"; }) == end)
         return std::nullopt;
+    // The innermost command named ("history import --help" shows import's help).
+    CLI::App *shown = &app;
     for (auto arg = args.begin(); arg != end; ++arg) {
-        for (CLI::App *command : app.get_subcommands([](CLI::App *) { return true; }))
-            if (command->get_name() == *arg)
-                return command;
+        for (CLI::App *command : shown->get_subcommands([](CLI::App *) { return true; }))
+            if (command->get_name() == *arg) {
+                shown = command;
+                break;
+            }
     }
-    return &app;
+    return shown;
 }
 
 // The command word comes first; a misspelt one gets a message that lists the real ones.
@@ -88,7 +92,8 @@ void writeOutputLine(Io &io, std::string_view line) {
 int run(const std::vector<std::string> &args, Io io) {
     CLI::App app{"Marlek's Lotto Software on the command line: wheel reports, proofs of the "
                  "wheels' guarantees, catalogues, all-combinations files, odds tables and "
-                 "checks of a draw against a wheel's tickets, the games you play and what a wheel wins in them.",
+                 "checks of a draw against a wheel's tickets, the games you play, what a wheel wins in them and "
+                 "their past draws.",
                  kProgramName};
     app.require_subcommand(1);
     app.footer("Run '" + std::string(kProgramName) +
@@ -105,6 +110,7 @@ int run(const std::vector<std::string> &args, Io io) {
     addCheckCommand(app, io);
     addGamesCommand(app, io);
     addWinsCommand(app, io);
+    addHistoryCommand(app, io);
 
     if (const std::optional<CLI::App *> command = helpAskedFor(app, args)) {
         errno = 0;

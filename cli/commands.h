@@ -75,6 +75,7 @@ void addOddsCommand(CLI::App &app, Io &io);
 void addCheckCommand(CLI::App &app, Io &io);
 void addGamesCommand(CLI::App &app, Io &io);
 void addWinsCommand(CLI::App &app, Io &io);
+void addHistoryCommand(CLI::App &app, Io &io);
 
 // Parses the arguments (without the program name), runs the command and returns the exit status.
 int run(const std::vector<std::string> &args, Io io);

@@ -128,6 +128,23 @@ ImportSummary importDrawFile(DrawStore &store, std::string_view text, const Game
     return summary;
 }
 
+std::string keepTypedDraw(DrawStore &store, const Game &game, const Draw &draw) {
+    const GameRules *rules = rulesOn(game, draw.date);
+    if (!rules)
+        return "The draw is not kept: " + dateText(draw.date) + " is before " + game.name +
+               "'s first rules.";
+    if (const std::optional<std::string> problem = drawProblem(draw, *rules))
+        return "The draw is not kept: " + *problem + ".";
+    const StoreResult result = store.store(game.name, {{draw, 0}});
+    if (!result.contradictions.empty())
+        return "The draw is not kept: " + contradictionText(result.contradictions.front()) + ".";
+    if (result.alreadyStored > 0)
+        return game.name + "'s past draws hold the draw of " + dateText(draw.date) + " (" +
+               drawNumbersText(draw) + ") already.";
+    return "The draw of " + dateText(draw.date) + " (" + drawNumbersText(draw) +
+           ") is kept in " + game.name + "'s past draws.";
+}
+
 std::string importCountsText(const ImportSummary &summary) {
     return counted(summary.rows, "row", "rows") + ": " +
            counted(summary.stored.added, "draw added", "draws added") + ", " +

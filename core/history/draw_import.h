@@ -60,6 +60,11 @@ ImportSummary importDrawFile(DrawStore &store, std::string_view text, const Game
                              const std::optional<ColumnLayout> &layout,
                              const StoreProgress &progress = {});
 
+// Keeps one typed draw of `game` (its main numbers, no bonus) in the store when it fits the game's
+// rules of its date, and says what became of it in a sentence for the player: kept, stored
+// already, disagreeing with a stored draw (which is kept), or refused and why. Throws HistoryError.
+std::string keepTypedDraw(DrawStore &store, const Game &game, const Draw &draw);
+
 // "12 rows: 9 draws added, 1 already stored, 1 contradicting a stored draw, 1 refused".
 std::string importCountsText(const ImportSummary &summary);
 

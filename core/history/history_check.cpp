@@ -103,6 +103,16 @@ std::string fixed(double value, int decimals) {
     return buffer;
 }
 
+// An expected count: two decimals, or three figures below 1 so a rare level does not read 0.
+std::string expectedText(double value) {
+    if (value >= 0.995 || value == 0)
+        return fixed(value, 2);
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.3g", value);
+    std::string text = buffer;
+    return text.find('e') == std::string::npos ? text : fixed(value, 8);
+}
+
 std::string padLeft(const std::string &text, std::size_t width) {
     return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
 }
@@ -212,6 +222,7 @@ HistoryCheck checkAgainstDraws(const Game &game, const std::vector<Draw> &draws,
             continue;
         ++check.checkedDraws;
         allPrized &= !rules->prizes.empty();
+        check.unprizedDraws += rules->prizes.empty();
         const std::vector<LevelKey> keys = levelsOf(*rules);
         for (const LevelKey &key : keys) {
             LevelRecord &record = levels[key];
@@ -316,11 +327,14 @@ HistoryCheck checkAgainstDraws(const Game &game, const std::vector<Draw> &draws,
 std::vector<std::string> historyCheckLines(const HistoryCheck &check) {
     std::vector<std::string> lines;
     lines.push_back("Past Draws of " + check.game);
-    std::string range = check.from ? "from " + dateText(*check.from) : std::string("from the first");
-    range += check.to ? " to " + dateText(*check.to) : std::string(" to the last");
+    const std::string range = check.from && check.to ? "from " + dateText(*check.from) + " to " +
+                                                           dateText(*check.to)
+                              : check.from ? "from " + dateText(*check.from) + " on"
+                              : check.to   ? "up to " + dateText(*check.to)
+                                           : std::string("(all of them)");
     lines.push_back(counted(static_cast<std::int64_t>(check.tickets), "Ticket", "Tickets") +
                     " of " + plain(check.ticketSize) + " Numbers against " +
-                    counted(check.draws, "stored draw", "stored draws") + " " + range + " draw");
+                    counted(check.draws, "stored draw", "stored draws") + " " + range);
     lines.push_back(pastDrawsNotice());
     if (check.checkedDraws < check.draws)
         lines.push_back(plain(check.draws - check.checkedDraws) +
@@ -328,7 +342,11 @@ std::vector<std::string> historyCheckLines(const HistoryCheck &check) {
                         "another count of numbers than a ticket holds.");
     lines.push_back("");
 
-    const std::string winWord = check.prizesGiven ? "won a prize" : "matched 3 or more";
+    const std::string winWord = check.prizesGiven ? "won a prize"
+                                : check.unprizedDraws == check.checkedDraws
+                                    ? "matched 3 or more"
+                                    : "won a prize (matched 3 or more where the rules name no "
+                                      "prizes)";
     lines.push_back("Draws where a ticket " + winWord + ": " + grouped(static_cast<std::int64_t>(
                                                                   check.wins.size())) +
                     " of " + grouped(check.checkedDraws));
@@ -349,8 +367,8 @@ std::vector<std::string> historyCheckLines(const HistoryCheck &check) {
                                         "expect in that many draws");
     lines.push_back("  level   reached   expected");
     for (const LevelRecord &level : check.levels)
-        lines.push_back("  " + padRight(level.level, 6) + padLeft(grouped(level.reached), 9) +
-                        padLeft(fixed(level.expected, 2), 11));
+        lines.push_back("  " + padRight(level.level, 6) + padLeft(groupedOrZero(level.reached), 9) +
+                        padLeft(expectedText(level.expected), 11));
     lines.push_back("");
 
     if (check.pricedDraws > 0) {
@@ -367,8 +385,9 @@ std::vector<std::string> historyCheckLines(const HistoryCheck &check) {
     lines.push_back("Numbers drawn: times drawn, and what even chances expect");
     lines.push_back("  number   drawn   expected");
     for (const NumberRecord &number : check.numbers)
-        lines.push_back("  " + padLeft(plain(number.number), 6) + padLeft(grouped(number.drawn), 8) +
-                        padLeft(fixed(number.expected, 2), 11));
+        lines.push_back("  " + padLeft(plain(number.number), 6) +
+                        padLeft(groupedOrZero(number.drawn), 8) +
+                        padLeft(expectedText(number.expected), 11));
     if (check.uniformity) {
         const UniformityTest &test = *check.uniformity;
         lines.push_back("");

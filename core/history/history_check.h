@@ -58,7 +58,8 @@ struct HistoryCheck {
     int ticketSize = 0;
     std::int64_t draws = 0;        // stored draws in the range
     std::int64_t checkedDraws = 0; // those whose rules draw as many numbers as a ticket holds
-    bool prizesGiven = false;      // every checked draw's rules name prizes; else wins are 3 or more
+    bool prizesGiven = false;      // every checked draw's rules name prizes
+    std::int64_t unprizedDraws = 0; // checked draws whose rules name none: a win is 3 or more
     std::vector<WinningDraw> wins;
     std::vector<LevelRecord> levels; // highest first
     // Money, over the checked draws whose rules give a price.

@@ -71,6 +71,8 @@ public:
     // the report in openedReport().
     const ReportRequest &request() const { return m_request; }
     const std::shared_ptr<const OpenedReport> &openedReport() const { return m_saved; }
+    // The draw a check document checks against; empty for a report.
+    const std::vector<int> &draw() const { return m_draw; }
     // The lines the report wrote, in order: what the window shows and the commands hand over.
     const std::vector<std::string> &lines() const;
     // T as the report states it; 0 for a document that holds no tickets.

@@ -8,7 +8,14 @@
 #include "draw_check.h"
 #include "game_library.h"
 #include "games_window.h"
+#include "draw_import.h"
 #include "generator_window.h"
+#include "history_check.h"
+#include "history_range_dialog.h"
+#include "import_draws_window.h"
+#include "keep_draw_dialog.h"
+#include "past_draws_window.h"
+#include "report_tickets.h"
 #include "number_picker.h"
 #include "odds_window.h"
 #include "open_texts.h"
@@ -116,6 +123,8 @@ void MainWindow::createActions() {
     mnuEditCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     mnuEditCheckDraw = namedAction(this, "mnuEditCheckDraw", QStringLiteral("Check a &Draw..."));
     mnuEditCheckDraw->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuEditKeepDraw =
+        namedAction(this, "mnuEditKeepDraw", QStringLiteral("&Keep the Draw in the History..."));
     mnu6wheel = namedAction(this, "mnu6wheel", QStringLiteral("&Pick 6 Lotto"));
     mnu5wheel = namedAction(this, "mnu5wheel", QStringLiteral("&Pick 5 Lotto"));
     mnureadme = namedAction(this, "mnureadme", QStringLiteral("&Read Me"));
@@ -129,6 +138,13 @@ void MainWindow::createActions() {
     mnuGamesWins->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
     mnuGamesGames = namedAction(this, "mnuGamesGames", QStringLiteral("&Games..."));
     mnuGamesGames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuHistoryImport = namedAction(this, "mnuHistoryImport", QStringLiteral("&Import Draws..."));
+    mnuHistoryImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    mnuHistoryDraws = namedAction(this, "mnuHistoryDraws", QStringLiteral("&Past Draws..."));
+    mnuHistoryDraws->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    mnuHistoryCheck =
+        namedAction(this, "mnuHistoryCheck", QStringLiteral("&Check Against Past Draws..."));
+    mnuHistoryCheck->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 }
 
 void MainWindow::createMenus() {
@@ -146,7 +162,7 @@ void MainWindow::createMenus() {
     mnuFile->addActions({mnuFileBar3, mnuFileOpen});
 
     mnuEdit = addMenu("mnuEdit", QStringLiteral("&Edit"));
-    mnuEdit->addActions({mnuEditCopy, mnuEditCheckDraw});
+    mnuEdit->addActions({mnuEditCopy, mnuEditCheckDraw, mnuEditKeepDraw});
 
     // The two catalogues are commands on the menu bar itself.
     menuBar()->addAction(mnu6wheel);
@@ -167,6 +183,10 @@ void MainWindow::createMenus() {
     // The games and what a wheel wins in them, after everything above.
     mnuGames = addMenu("mnuGames", QStringLiteral("&Games"));
     mnuGames->addActions({mnuGamesWins, mnuGamesGames});
+
+    // The draw history comes last.
+    mnuHistory = addMenu("mnuHistory", QStringLiteral("&History"));
+    mnuHistory->addActions({mnuHistoryImport, mnuHistoryDraws, mnuHistoryCheck});
 }
 
 void MainWindow::createStatusBar() {
@@ -204,6 +224,7 @@ void MainWindow::connectSignals() {
     connect(mnuFileOpen, &QAction::triggered, this, &MainWindow::mnuFileOpen_Click);
     connect(mnuEditCopy, &QAction::triggered, this, &MainWindow::mnuEditCopy_Click);
     connect(mnuEditCheckDraw, &QAction::triggered, this, &MainWindow::mnuEditCheckDraw_Click);
+    connect(mnuEditKeepDraw, &QAction::triggered, this, &MainWindow::mnuEditKeepDraw_Click);
     connect(mnu6wheel, &QAction::triggered, this, &MainWindow::mnu6wheel_Click);
     connect(mnu5wheel, &QAction::triggered, this, &MainWindow::mnu5wheel_Click);
     connect(mnureadme, &QAction::triggered, this, &MainWindow::mnureadme_Click);
@@ -215,6 +236,9 @@ void MainWindow::connectSignals() {
     connect(mnuDesign, &QAction::triggered, this, &MainWindow::mnuDesign_Click);
     connect(mnuGamesWins, &QAction::triggered, this, &MainWindow::mnuGamesWins_Click);
     connect(mnuGamesGames, &QAction::triggered, this, &MainWindow::mnuGamesGames_Click);
+    connect(mnuHistoryImport, &QAction::triggered, this, &MainWindow::mnuHistoryImport_Click);
+    connect(mnuHistoryDraws, &QAction::triggered, this, &MainWindow::mnuHistoryDraws_Click);
+    connect(mnuHistoryCheck, &QAction::triggered, this, &MainWindow::mnuHistoryCheck_Click);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::documentActivated);
     connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
 }
@@ -807,6 +831,93 @@ void MainWindow::openWinsDocument(const ReportRequest &request, const PlayedWhee
     auto *doc = new DocumentWindow(request, std::move(lines), QStringLiteral("What It Wins"));
     m_desktop.setBusyPointer(this, false);
     placeDocument(doc, documentText(caption));
+}
+
+// --- The draw history ---------------------------------------------------------------------
+
+namespace {
+
+// The games read afresh each time: a game the player saved meanwhile is there.
+GameList currentGames() {
+    return loadGames(defaultGameFolders());
+}
+
+} // namespace
+
+void MainWindow::mnuHistoryImport_Click() {
+    const QString path = m_desktop.askOpenFileName(this, kDrawFileFilter);
+    if (path.isEmpty())
+        return;
+    std::string text;
+    try {
+        text = readFileText(path.toStdString());
+    } catch (const std::exception &error) {
+        showError(error.what());
+        return;
+    }
+    delete m_history.data();
+    m_history = new ImportDrawsWindow(m_desktop, currentGames(), path, std::move(text), this);
+    showModal(m_history);
+}
+
+void MainWindow::mnuHistoryDraws_Click() {
+    delete m_history.data();
+    m_history = new PastDrawsWindow(m_desktop, currentGames(), this);
+    showModal(m_history);
+}
+
+void MainWindow::mnuEditKeepDraw_Click() {
+    const DocumentWindow *shown = shownDocument();
+    if (!shown || shown->draw().empty()) {
+        showError("Check a Draw first: the draw kept is the one the check on screen was made "
+                  "against.");
+        return;
+    }
+    delete m_history.data();
+    m_history = new KeepDrawDialog(m_desktop, currentGames(), shown->draw(), this);
+    showModal(m_history);
+}
+
+void MainWindow::mnuHistoryCheck_Click() {
+    const DocumentWindow *shown = shownDocument();
+    if (!shown) {
+        showError(noReportToCheckMessage());
+        return;
+    }
+    const ReportRequest request = shown->request();
+    if (lottoKindOfMode(request.wheel.wheelMode) == 0) {
+        showError(noWheelToCheckMessage());
+        return;
+    }
+    delete m_history.data();
+    m_history = new HistoryRangeDialog(
+        m_desktop, currentGames(),
+        [this, request](const GameRange &range) { openHistoryCheck(request, range); }, this);
+    showModal(m_history);
+}
+
+void MainWindow::openHistoryCheck(const ReportRequest &request, const GameRange &range) {
+    std::vector<std::string> lines;
+    m_desktop.setBusyPointer(this, true);
+    try {
+        if (reportTicketCount(request) > static_cast<std::int32_t>(kMaxHistoryTickets))
+            throw std::invalid_argument("the report has more than the " +
+                                        std::to_string(kMaxHistoryTickets) +
+                                        " tickets checked against past draws at once");
+        const std::vector<std::vector<int>> tickets = ticketsOfRequest(request);
+        const std::vector<Draw> draws =
+            DrawStore(drawDatabasePath()).draws(range.game.name, range.from, range.to);
+        lines = historyCheckLines(
+            checkAgainstDraws(range.game, draws, tickets, range.from, range.to));
+    } catch (const std::exception &error) {
+        m_desktop.setBusyPointer(this, false);
+        showError(checkFailedMessage(error.what()));
+        return;
+    }
+    // The document keeps the report's request, so Check a Draw on it checks the same tickets.
+    auto *doc = new DocumentWindow(request, std::vector<int>{}, std::move(lines));
+    m_desktop.setBusyPointer(this, false);
+    placeDocument(doc, QString::fromStdString("Past Draws of " + range.game.name));
 }
 
 } // namespace marlek

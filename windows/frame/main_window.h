@@ -31,6 +31,7 @@ namespace marlek {
 
 class DocumentWindow;
 struct OpenedReport;
+struct GameRange;
 class GeneratorWindow;
 class OddsWindow;
 
@@ -72,6 +73,8 @@ private:
     void mnuEditCopy_Click();
     // "Check a Draw...": the report on screen checked against the draw the player types.
     void mnuEditCheckDraw_Click();
+    // The draw of the check document on screen kept in a game's past draws.
+    void mnuEditKeepDraw_Click();
     void mnu6wheel_Click();
     void mnu5wheel_Click();
     void mnureadme_Click();
@@ -84,6 +87,12 @@ private:
     void mnuGamesWins_Click();
     // "Games...": the presets and the player's own games, to read, make and change.
     void mnuGamesGames_Click();
+    // The draw history: a lottery's file imported, the stored draws listed, the report on screen
+    // checked against them.
+    void mnuHistoryImport_Click();
+    void mnuHistoryDraws_Click();
+    void mnuHistoryCheck_Click();
+    void openHistoryCheck(const ReportRequest &request, const GameRange &range);
 
     void createWidgets();
     void createActions();
@@ -138,6 +147,7 @@ private:
     QMenu *mnuEdit = nullptr;
     QAction *mnuEditCopy = nullptr;
     QAction *mnuEditCheckDraw = nullptr;
+    QAction *mnuEditKeepDraw = nullptr;
     QAction *mnu6wheel = nullptr;
     QAction *mnu5wheel = nullptr;
     QMenu *mnufun = nullptr;
@@ -153,6 +163,10 @@ private:
     QMenu *mnuGames = nullptr;
     QAction *mnuGamesWins = nullptr;
     QAction *mnuGamesGames = nullptr;
+    QMenu *mnuHistory = nullptr;
+    QAction *mnuHistoryImport = nullptr;
+    QAction *mnuHistoryDraws = nullptr;
+    QAction *mnuHistoryCheck = nullptr;
 
     // docs: the run's report documents at positions 1 to 34.
     std::array<QPointer<DocumentWindow>, kDocumentPositions> m_docs;
@@ -166,6 +180,7 @@ private:
     QPointer<QDialog> m_about;
     QPointer<QDialog> m_designer;
     QPointer<QDialog> m_games;
+    QPointer<QDialog> m_history; // the history window open, one at a time
     std::array<QPointer<GeneratorWindow>, 2> m_generators; // Pick 5, Pick 6
     QPointer<OddsWindow> m_odds5;
     QPointer<OddsWindow> m_odds6;

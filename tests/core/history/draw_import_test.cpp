@@ -201,6 +201,24 @@ TEST_F(DrawImport, RangesAndGamesAreKeptApart) {
     EXPECT_EQ(store.count("Another Game"), 0);
 }
 
+TEST_F(DrawImport, TypedDrawIsKeptOnceAndNeverOverAnother) {
+    DrawStore store(path);
+    const Draw typed{on(2020, 10, 3), {}, {18, 30, 40, 48, 12, 3}, {}};
+    EXPECT_EQ(keepTypedDraw(store, game, typed),
+              "The draw of 2020-10-03 (18 30 40 48 12 3) is kept in Test Lotto's past draws.");
+    EXPECT_EQ(keepTypedDraw(store, game, typed),
+              "Test Lotto's past draws hold the draw of 2020-10-03 (18 30 40 48 12 3) already.");
+    EXPECT_EQ(keepTypedDraw(store, game, Draw{on(2020, 10, 3), {}, {1, 2, 3, 4, 5, 6}, {}}),
+              "The draw is not kept: 2020-10-03: typed 1 2 3 4 5 6, the stored draw 18 30 40 48 "
+              "12 3; the stored draw is kept.");
+    EXPECT_EQ(keepTypedDraw(store, game, Draw{on(1995, 1, 1), {}, {1, 2, 3, 4, 5, 45}, {}}),
+              "The draw is not kept: the number 45 is outside 1 to 40 by the rules from "
+              "1990-01-01.");
+    EXPECT_EQ(keepTypedDraw(store, game, Draw{on(1989, 1, 1), {}, {1, 2, 3, 4, 5, 6}, {}}),
+              "The draw is not kept: 1989-01-01 is before Test Lotto's first rules.");
+    EXPECT_EQ(store.count(game.name), 1);
+}
+
 TEST(DrawStoreFile, UnwritableDatabaseIsReportedWithItsPath) {
     test::TempDir dir;
     test::writeFileBytes(dir / "draws.sqlite", "not a database, just some text in the way");

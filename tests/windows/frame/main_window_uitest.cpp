@@ -127,7 +127,8 @@ TEST_F(MainWindowTest, MenuBarHoldsExactlyTheProgramsMenusAndCommands) {
         {"&Edit",
          "mnuEdit",
          {{"&CopyAll", "mnuEditCopy", QKeySequence(Qt::CTRL | Qt::Key_C)},
-          {"Check a &Draw...", "mnuEditCheckDraw", QKeySequence(Qt::CTRL | Qt::Key_D)}}},
+          {"Check a &Draw...", "mnuEditCheckDraw", QKeySequence(Qt::CTRL | Qt::Key_D)},
+          {"&Keep the Draw in the History...", "mnuEditKeepDraw", none}}},
         {"&Pick 6 Lotto", "mnu6wheel", {}},
         {"&Pick 5 Lotto", "mnu5wheel", {}},
         {"&Just for Fun",
@@ -144,6 +145,11 @@ TEST_F(MainWindowTest, MenuBarHoldsExactlyTheProgramsMenusAndCommands) {
          "mnuGames",
          {{"&What It Wins...", "mnuGamesWins", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
           {"&Games...", "mnuGamesGames", QKeySequence(Qt::CTRL | Qt::Key_G)}}},
+        {"&History",
+         "mnuHistory",
+         {{"&Import Draws...", "mnuHistoryImport", QKeySequence(Qt::CTRL | Qt::Key_I)},
+          {"&Past Draws...", "mnuHistoryDraws", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H)},
+          {"&Check Against Past Draws...", "mnuHistoryCheck", QKeySequence(Qt::CTRL | Qt::Key_H)}}},
     };
 
     const QList<QAction *> bar = window.menuBar()->actions();
