@@ -72,6 +72,8 @@ private:
     void mnu5table_Click();
     void mnuHelpAbout_Click();
     void mnuDesign_Click();
+    // "Games...": the presets and the player's own games, to read, make and change.
+    void mnuGamesGames_Click();
 
     void createWidgets();
     void createActions();
@@ -128,6 +130,8 @@ private:
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;
     QAction *mnuDesign = nullptr;
+    QMenu *mnuGames = nullptr;
+    QAction *mnuGamesGames = nullptr;
 
     // docs: the run's report documents at positions 1 to 34.
     std::array<QPointer<DocumentWindow>, kDocumentPositions> m_docs;
@@ -140,6 +144,7 @@ private:
     QPointer<QDialog> m_readMe;
     QPointer<QDialog> m_about;
     QPointer<QDialog> m_designer;
+    QPointer<QDialog> m_games;
     std::array<QPointer<GeneratorWindow>, 2> m_generators; // Pick 5, Pick 6
     QPointer<OddsWindow> m_odds5;
     QPointer<OddsWindow> m_odds6;
