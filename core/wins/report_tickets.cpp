@@ -71,8 +71,9 @@ void ReportTicketsReader::feed(std::string_view line) {
         m_pickAny = numberAfter(line, "Pick Any ");
         const std::size_t keys = line.find(", Key Number");
         if (keys != std::string_view::npos) {
-            std::string_view rest = line.substr(keys);
-            rest.remove_prefix(rest.find(' ', 2) + 1); // after "Number" or "Numbers"
+            std::string_view rest = line.substr(keys + std::string_view(", Key Number").size());
+            if (rest.starts_with('s'))
+                rest.remove_prefix(1);
             rest = rest.substr(0, rest.find(" among them"));
             m_wheel.keys = static_cast<int>(wholeNumbers(rest).size());
         }

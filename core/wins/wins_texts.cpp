@@ -58,13 +58,33 @@ std::string withCurrency(const std::string &amount, const std::string &currency)
     return currency.empty() ? amount : amount + " " + currency;
 }
 
+// A sentence in lines of at most `width` characters, broken between words.
+void addWrapped(std::vector<std::string> &lines, const std::string &text, std::size_t width = 90) {
+    std::string line;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find(' ', at);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string word = text.substr(at, end - at);
+        if (!line.empty() && line.size() + 1 + word.size() > width) {
+            lines.push_back(line);
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+        at = end + 1;
+    }
+    if (!line.empty())
+        lines.push_back(line);
+}
+
 void addTableLines(const WinsDocument &document, std::vector<std::string> &lines) {
     const WinTable &table = document.table;
     const std::string n = plain(table.numbers);
     lines.push_back("The Win Table");
-    lines.push_back("For every count of winning numbers among your " + n +
-                    ", over every way they can fall: how many tickets match each count (the "
-                    "fewest, the most, on average) and in how many ways at least one does.");
+    addWrapped(lines, "For every count of winning numbers among your " + n +
+                          ", over every way they can fall: how many tickets match each count (the "
+                          "fewest, the most, on average) and in how many ways at least one does.");
     for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row) {
         lines.push_back("");
         lines.push_back(plain(row->winning) +
@@ -139,18 +159,19 @@ void addOddsLines(const WinsDocument &document, std::vector<std::string> &lines)
                     " a Ticket");
     if (rules.bonus.kind == BonusKind::pool) {
         if (document.play == BonusPlay::sameChoice)
-            lines.push_back("Every ticket plays the same " + plain(rules.bonus.count) +
-                            " bonus number" + (rules.bonus.count == 1 ? "" : "s") + ".");
+            addWrapped(lines, "Every ticket plays the same " + plain(rules.bonus.count) +
+                                  " bonus number" + (rules.bonus.count == 1 ? "" : "s") + ".");
         else
-            lines.push_back(
+            addWrapped(
+                lines,
                 "Each of the " +
                 groupedOrZero(combinations(rules.bonus.field, rules.bonus.count)) +
                 " choices of bonus numbers is played on every ticket, so each ticket of the "
                 "wheel is bought that many times.");
     }
-    lines.push_back("Odds and expectations for one draw, counted exactly over every way it can "
-                    "fall: they say how often a prize comes over many draws, never what the "
-                    "next draw brings.");
+    addWrapped(lines, "Odds and expectations for one draw, counted exactly over every way it can "
+                      "fall: they say how often a prize comes over many draws, never what the "
+                      "next draw brings.");
     lines.push_back("");
     constexpr std::size_t kLabel = 28;
     constexpr std::size_t kColumn = 20;
@@ -180,8 +201,8 @@ void addOddsLines(const WinsDocument &document, std::vector<std::string> &lines)
             estimated |= play->estimated;
     }
     if (estimated)
-        lines.push_back("Prizes marked (estimate) are shared among their winners; the "
-                        "expectations use the game's estimates.");
+        addWrapped(lines, "Prizes marked (estimate) are shared among their winners; the "
+                          "expectations use the game's estimates.");
 
     for (std::size_t i = 0; i < document.odds.wheel.levels.size(); ++i) {
         const LevelOdds &first = document.odds.wheel.levels[i];

@@ -109,6 +109,25 @@ TEST_F(WinsCommand, ASavedReportGivesTheTableOfItsWheelAndAnEditedOneIsRefused) 
         << refused.err;
 }
 
+TEST_F(WinsCommand, AKeyWheelsReportGivesTheSameAsItsWheelFile) {
+    // Key number 1 in every ticket: any two of the other six lie in one ticket.
+    const std::string wheel =
+        write("key.wheel", "5 7 3 3 1\n1 2 3 4 5\n1 2 3 6 7\n1 4 5 6 7\n");
+    const std::string numbers = "9,2,4,6,8,10,12";
+    const std::string report = (m_dir.path() / "key.txt").string();
+    ASSERT_EQ(runCli({"report", "--wheel-file", wheel, "--numbers", numbers, "--out", report}).status, 0);
+    const test::CliResult fromReport = runCli({"wins", "--report", report});
+    const test::CliResult fromWheel = runCli({"wins", "--wheel-file", wheel, "--numbers", numbers});
+    ASSERT_EQ(fromReport.status, 0) << fromReport.err;
+    EXPECT_EQ(fromReport.out, fromWheel.out);
+    EXPECT_NE(fromReport.out.find("3 Tickets over 7 Numbers, 5 a Ticket, 3 of 3 Guarantee, Key Number 9\n"),
+              std::string::npos)
+        << fromReport.out;
+    EXPECT_NE(fromReport.out.find("The 3 of 3 Guarantee holds in all 15 Ways 3 of your Numbers can be "
+                                  "drawn that hold the Key Number."),
+              std::string::npos);
+}
+
 TEST_F(WinsCommand, AWheelFileThatFailsItsClaimListsItsHolesAsTheDrawnNumbers) {
     // Two tickets over 7 numbers claiming 4 of 5: the draws that leave out two of 3, 4 and 5
     // meet each ticket in 3 only.
