@@ -10,7 +10,7 @@
 #include "wheel_input.h"
 
 #include "number_text.h"
-#include "report_tickets.h"
+#include "report_wheel_reader.h"
 #include "wins_texts.h"
 
 #include <CLI/CLI.hpp>

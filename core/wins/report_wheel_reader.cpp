@@ -1,4 +1,4 @@
-#include "report_tickets.h"
+#include "report_wheel_reader.h"
 
 #include "number_text.h"
 #include "wheel_verify.h"
