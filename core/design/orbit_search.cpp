@@ -227,7 +227,7 @@ std::optional<PlainWheel> searchOrbitWheel(const OrbitRequest &request,
         }
         const double chance = std::exp(static_cast<double>(cost - nextCost) / temperature);
         if (nextCost <= cost || chance > static_cast<double>(random() >> 11) * 0x1.0p-53) {
-            for (const auto [d, change] : changes)
+            for (const auto &[d, change] : changes)
                 cover[d] += change;
             chosen[index] = next;
             cost = nextCost;
