@@ -12,6 +12,8 @@ packages=(
     # Qt 6 Widgets, PrintSupport, Svg and WebEngine
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev qt6-webengine-dev-tools
     libgl-dev libglx-dev qt6-qpa-plugins fonts-dejavu-core
+    # the draw history's database
+    libsqlite3-dev
     # tests: a real display, PDF text, desktop-entry and metainfo validators, man pages, packaging
     xvfb xauth poppler-utils desktop-file-utils appstream scdoc librsvg2-bin dpkg-dev file
     # tests: the packages installed into a fresh Debian root, and their windows driven there

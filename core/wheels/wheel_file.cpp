@@ -130,6 +130,23 @@ NumberSet ticketOf(const std::string &line, std::size_t lineNumber, const PlainW
     return ticket;
 }
 
+// The tickets after a header, from line 2 to the end of the file.
+PlainWheel readTickets(PlainWheel wheel, std::istream &in) {
+    std::vector<int> values;
+    std::size_t lineNumber = 2;
+    for (std::optional<std::string> line = nextLine(in, lineNumber); line;
+         line = nextLine(in, ++lineNumber)) {
+        if (wheel.tickets.size() == kMaxWheelFileTickets)
+            fail(lineNumber, "more than " + std::to_string(kMaxWheelFileTickets) +
+                                 " tickets; no wheel file holds that many");
+        wheel.tickets.push_back(ticketOf(*line, lineNumber, wheel, values));
+    }
+    if (wheel.tickets.empty())
+        throw WheelFileError("line 2: the file ends after its header; a wheel needs at least one "
+                             "ticket");
+    return wheel;
+}
+
 } // namespace
 
 WheelFileReadError::WheelFileReadError(int error)
@@ -149,20 +166,11 @@ void writeWheelFile(const PlainWheel &wheel, const WheelLineSink &sink) {
 }
 
 PlainWheel readWheelFile(std::istream &in) {
-    PlainWheel wheel = headerOf(nextLine(in, 1));
-    std::vector<int> values;
-    std::size_t lineNumber = 2;
-    for (std::optional<std::string> line = nextLine(in, lineNumber); line;
-         line = nextLine(in, ++lineNumber)) {
-        if (wheel.tickets.size() == kMaxWheelFileTickets)
-            fail(lineNumber, "more than " + std::to_string(kMaxWheelFileTickets) +
-                                 " tickets; no wheel file holds that many");
-        wheel.tickets.push_back(ticketOf(*line, lineNumber, wheel, values));
-    }
-    if (wheel.tickets.empty())
-        throw WheelFileError("line 2: the file ends after its header; a wheel needs at least one "
-                             "ticket");
-    return wheel;
+    return readTickets(headerOf(nextLine(in, 1)), in);
+}
+
+PlainWheel readWheelFileAfter(std::string_view header, std::istream &rest) {
+    return readTickets(headerOf(std::string(header)), rest);
 }
 
 } // namespace marlek

@@ -41,4 +41,8 @@ void writeWheelFile(const PlainWheel &wheel, const WheelLineSink &sink);
 // or WheelFileReadError when the stream fails.
 PlainWheel readWheelFile(std::istream &in);
 
+// The same for a file whose first line, `header` (without its line end), was read already: `rest`
+// holds the lines after it, numbered from 2.
+PlainWheel readWheelFileAfter(std::string_view header, std::istream &rest);
+
 } // namespace marlek

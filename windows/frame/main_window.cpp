@@ -6,6 +6,8 @@
 #include "document_file.h"
 #include "document_window.h"
 #include "draw_check.h"
+#include "game_library.h"
+#include "games_window.h"
 #include "generator_window.h"
 #include "number_picker.h"
 #include "odds_window.h"
@@ -107,6 +109,8 @@ void MainWindow::createActions() {
     mnuDesign = namedAction(this, "mnuDesign", QStringLiteral("&Design"));
     mnuGamesWins = namedAction(this, "mnuGamesWins", QStringLiteral("&What It Wins..."));
     mnuGamesWins->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
+    mnuGamesGames = namedAction(this, "mnuGamesGames", QStringLiteral("&Games..."));
+    mnuGamesGames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 
 void MainWindow::createMenus() {
@@ -140,9 +144,9 @@ void MainWindow::createMenus() {
     // The wheel designer comes after every menu above, a command on the bar like the catalogues.
     menuBar()->addAction(mnuDesign);
 
-    // The games and what a wheel wins in them, after everything above.
+    // The games and what a wheel wins in them, after the designer.
     mnuGames = addMenu("mnuGames", QStringLiteral("&Games"));
-    mnuGames->addAction(mnuGamesWins);
+    mnuGames->addActions({mnuGamesWins, mnuGamesGames});
 }
 
 void MainWindow::createStatusBar() {
@@ -189,6 +193,7 @@ void MainWindow::connectSignals() {
     connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
     connect(mnuDesign, &QAction::triggered, this, &MainWindow::mnuDesign_Click);
     connect(mnuGamesWins, &QAction::triggered, this, &MainWindow::mnuGamesWins_Click);
+    connect(mnuGamesGames, &QAction::triggered, this, &MainWindow::mnuGamesGames_Click);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::documentActivated);
     connect(m_clock, &QTimer::timeout, this, &MainWindow::updateClock);
 }
@@ -601,6 +606,18 @@ void MainWindow::openWinsDocument(const ReportRequest &request, const PlayedWhee
     auto *doc = new DocumentWindow(request, std::move(lines), QStringLiteral("What It Wins"));
     m_desktop.setBusyPointer(this, false);
     placeDocument(doc, documentText(caption));
+}
+
+void MainWindow::mnuGamesGames_Click() {
+    if (m_games) {
+        m_games->raise();
+        m_games->activateWindow();
+        return;
+    }
+    // The folders are looked up afresh each time: the games are files the player may change.
+    m_games = new GamesWindow(m_desktop, defaultGameFolders(), GamesWindow::Purpose::manage, this);
+    m_games->setAttribute(Qt::WA_DeleteOnClose);
+    m_games->show();
 }
 
 } // namespace marlek

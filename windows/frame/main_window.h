@@ -75,6 +75,8 @@ private:
     void mnuHelpAbout_Click();
     void mnuDesign_Click();
     void mnuGamesWins_Click();
+    // "Games...": the presets and the player's own games, to read, make and change.
+    void mnuGamesGames_Click();
 
     void createWidgets();
     void createActions();
@@ -135,6 +137,7 @@ private:
     QAction *mnuDesign = nullptr;
     QMenu *mnuGames = nullptr;
     QAction *mnuGamesWins = nullptr;
+    QAction *mnuGamesGames = nullptr;
 
     // docs: the run's report documents at positions 1 to 34.
     std::array<QPointer<DocumentWindow>, kDocumentPositions> m_docs;
@@ -147,6 +150,7 @@ private:
     QPointer<QDialog> m_readMe;
     QPointer<QDialog> m_about;
     QPointer<QDialog> m_designer;
+    QPointer<QDialog> m_games;
     std::array<QPointer<GeneratorWindow>, 2> m_generators; // Pick 5, Pick 6
     QPointer<OddsWindow> m_odds5;
     QPointer<OddsWindow> m_odds6;

@@ -140,7 +140,8 @@ TEST_F(MainWindowTest, MenuBarHoldsExactlyTheProgramsMenusAndCommands) {
         {"&Design", "mnuDesign", {}},
         {"&Games",
          "mnuGames",
-         {{"&What It Wins...", "mnuGamesWins", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)}}},
+         {{"&What It Wins...", "mnuGamesWins", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W)},
+          {"&Games...", "mnuGamesGames", QKeySequence(Qt::CTRL | Qt::Key_G)}}},
     };
 
     const QList<QAction *> bar = window.menuBar()->actions();
