@@ -140,6 +140,7 @@ TEST_F(MainWindowTest, MenuBarHoldsExactlyTheProgramsMenusAndCommands) {
          {{"Pick 6 Tables", "mnu6table", none}, {"Pick 5 Tables", "mnu5table", none}}},
         {"&About", "mnuHelp", {{"&Marlek's Lotto Software", "mnuHelpAbout", none}}},
         {"&Design", "mnuDesign", {}},
+        {"&Games", "mnuGames", {{"&Games...", "mnuGamesGames", QKeySequence(Qt::CTRL | Qt::Key_G)}}},
     };
 
     const QList<QAction *> bar = window.menuBar()->actions();
