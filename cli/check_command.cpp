@@ -2,6 +2,7 @@
 #include "history_command.h"
 #include "options.h"
 #include "wheel_choice.h"
+#include "wheel_input.h"
 
 #include "draw_check.h"
 #include "wheel_report.h"
@@ -137,7 +138,11 @@ void runCheck(const CheckOptions &options, const CLI::App &command, Io &io) {
         }
         const std::vector<int> draw = parseDraw(options.draw, 0);
         HeldLines held;
-        DrawChecker checker(draw, [&held](std::string_view line) { held.add(line); });
+        // A saved report may have been edited: its own tickets decide whether the guarantee
+        // it states holds.
+        DrawChecker checker(
+            draw, [&held](std::string_view line) { held.add(line); }, GuaranteeProof::Proven,
+            threadsToRun(0));
         feedReportFile(options.report, checker);
         held.writeTo(io);
     } catch (const DrawError &error) {

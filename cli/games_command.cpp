@@ -7,6 +7,7 @@
 #include "shown_text.h"
 
 #include "game.h"
+#include "game_texts.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -31,12 +32,6 @@ std::string orDash(const std::string &text) {
 
 std::string originName(const GameEntry &entry) {
     return entry.origin == GameOrigin::preset ? "preset" : "yours";
-}
-
-std::string priceText(const std::optional<Money> &price, const std::string &currency) {
-    if (!price)
-        return {};
-    return groupedMoneyText(*price) + (currency.empty() ? "" : ' ' + currency);
 }
 
 std::string drawText(const GameRules &rules) {
@@ -174,64 +169,9 @@ void listAsJson(const GameList &list, Io &io) {
                    {"refused", refused}});
 }
 
-// "Rules from 2012-01-15 to 2015-10-06", "Rules from 2015-10-07 on", "Rules since the game began".
-std::string rulesHeading(const GameRules &rules, const std::optional<Date> &to) {
-    std::string heading = rules.from ? "Rules from " + dateText(*rules.from)
-                                     : std::string("Rules since the game began");
-    if (to)
-        return heading + (rules.from ? " to " : ", to ") + dateText(*to);
-    return rules.from ? heading + " on" : heading;
-}
-
 void showAsText(const GameEntry &entry, Io &io) {
-    const Game &game = entry.game;
-    writeOutputLine(io, game.name);
-    writeOutputLine(io,
-                    std::string(entry.origin == GameOrigin::preset ? "  preset: " : "  yours: ") +
-                        shownText(entry.path));
-    if (!game.note.empty())
-        writeOutputLine(io, "  note: " + game.note);
-    for (std::size_t i = 0; i < game.rules.size(); ++i) {
-        const GameRules &rules = game.rules[i];
-        const std::optional<Date> to = lastDayOf(game, i);
-        writeOutputLine(io, "");
-        writeOutputLine(io, rulesHeading(rules, to));
-        writeOutputLine(io, "  main draw: " + std::to_string(rules.drawn) +
-                                " of the numbers 1 to " + std::to_string(rules.field) +
-                                "; a ticket holds " + std::to_string(rules.drawn));
-        if (rules.bonus.kind == BonusKind::pool)
-            writeOutputLine(io, "  bonus pool: " + std::to_string(rules.bonus.count) +
-                                    " of the numbers 1 to " + std::to_string(rules.bonus.field) +
-                                    "; a ticket picks " + std::to_string(rules.bonus.count));
-        else if (rules.bonus.kind == BonusKind::ball)
-            writeOutputLine(io, "  bonus ball: " + std::to_string(rules.bonus.count) +
-                                    " more drawn from the same numbers after the main draw");
-        writeOutputLine(io, "  price of a ticket: " + (rules.price
-                                                           ? priceText(rules.price, game.currency)
-                                                           : std::string("not given")));
-        if (rules.prizes.empty()) {
-            writeOutputLine(io, "  prizes: not given");
-            continue;
-        }
-        writeOutputLine(io, rules.bonus.kind == BonusKind::none ? "  prizes (numbers matched):"
-                            : rules.bonus.kind == BonusKind::pool
-                                ? "  prizes (main numbers matched + bonus numbers matched):"
-                                : "  prizes (main numbers matched + bonus balls matched):");
-        std::size_t amountWidth = 0;
-        for (const PrizeLevel &level : rules.prizes)
-            amountWidth = std::max(amountWidth, groupedMoneyText(level.amount).size());
-        bool anyBonus = false;
-        for (const PrizeLevel &level : rules.prizes) {
-            anyBonus |= rules.bonus.kind != BonusKind::none && !level.bonus;
-            writeOutputLine(io, "    " + padded(levelText(level), 5) +
-                                    (level.kind == PrizeKind::fixed ? "fixed     " : "estimate  ") +
-                                    padLeft(groupedMoneyText(level.amount), amountWidth) +
-                                    (game.currency.empty() ? "" : ' ' + game.currency));
-        }
-        if (anyBonus)
-            writeOutputLine(io, "  a level without + takes the tickets with that many main numbers "
-                                "matched that no level with + takes");
-    }
+    for (const std::string &line : gameDescriptionLines(entry))
+        writeOutputLine(io, line);
 }
 
 void showAsTsv(const GameEntry &entry, Io &io) {

@@ -53,7 +53,8 @@ void writeLines(const ReportOptions &options, Io &io, WriteLines write) {
 // A wheel file's report: every argument checked, the work of the proof bounded and the file
 // opened before the proof, which a stop signal cuts short; then written.
 void runWheelFileReport(const ReportOptions &options, const CLI::App &command, Io &io) {
-    const PlainWheel wheel = readWheelFileAt(options.wheelFile);
+    const WheelInput input = readWheelFileAt(options.wheelFile);
+    const PlainWheel &wheel = input.wheel;
     if (wheel.kind != 5 && wheel.kind != 6)
         throw UsageError("--wheel-file: reports are for Pick 5 and Pick 6 wheels, and this "
                          "wheel has " +
@@ -61,7 +62,7 @@ void runWheelFileReport(const ReportOptions &options, const CLI::App &command, I
     if (command.count("--kind") > 0 && options.kind != wheel.kind)
         throw UsageError("--kind: the wheel file holds a Pick " + plain(wheel.kind) + " wheel");
     // Cheap arguments first: the numbers and the --out name are checked before the proof.
-    const ReportRequest request = designedRequest(wheel, options, command);
+    const ReportRequest request = designedRequest(wheel, options, command, input.listNumbers);
     if (command.count("--out") > 0 && options.out.empty())
         throw UsageError("--out: the file name is empty");
     const int drawn = wheel.guarantee.drawn - wheel.keys;
@@ -121,7 +122,9 @@ void addReportCommand(CLI::App &app, Io &io) {
         ->add_option("--wheel-file", options->wheelFile,
                      "a designed or imported wheel: the wheel file FILE (a line \"K N T M\", "
                      "then one ticket a line), reported as a catalogued wheel is; with C key "
-                     "numbers (\"K N T M C\"), the first C of --numbers are the keys")
+                     "numbers (\"K N T M C\"), the first C of --numbers are the keys; or a "
+                     "ticket list (one ticket a line, e.g. \"01-02-03-04-05-06\"), played over "
+                     "its own numbers unless --numbers gives others")
         ->type_name("FILE")
         ->excludes(command->get_option("--wheel"))
         ->excludes(command->get_option("--full"));

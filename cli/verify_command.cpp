@@ -96,8 +96,9 @@ void addVerifyCommand(CLI::App &app, Io &io) {
                             ->description("only the wheels of this kind: 5 or 6");
     command
         ->add_option("--wheel-file", options->wheelFile,
-                     "prove the wheel in FILE (a line \"K N T M\", then one ticket a line) "
-                     "instead of the catalogue")
+                     "prove the wheel in FILE (a line \"K N T M\", then one ticket a line; or "
+                     "a ticket list, one ticket a line, e.g. \"01-02-03-04-05-06\") instead of "
+                     "the catalogue")
         ->type_name("FILE")
         ->excludes(kind);
     addThreadsOption(*command, options->threads);
@@ -115,7 +116,7 @@ void addVerifyCommand(CLI::App &app, Io &io) {
         "  marlek-lotto-cli verify --wheel-file wheel20.txt");
     command->callback([options, command, &io] {
         const bool ok = command->count("--wheel-file") > 0
-                            ? writeWheelProofTable(readWheelFileAt(options->wheelFile),
+                            ? writeWheelProofTable(readWheelFileAt(options->wheelFile).wheel,
                                                    threadsToRun(options->threads), io)
                             : writeVerifyTable(cataloguedWheels(options->kind), io);
         if (!ok)

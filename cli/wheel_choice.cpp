@@ -80,7 +80,10 @@ ReportRequest requestForOptions(const WheelOptions &options, const CLI::App &com
 }
 
 ReportRequest designedRequest(const PlainWheel &wheel, const WheelOptions &options,
-                              const CLI::App &command) {
+                              const CLI::App &command, std::span<const int> ownNumbers) {
+    if (!ownNumbers.empty() && options.numbers.empty() && command.count("--numbers") == 0)
+        return reportRequestFor(designedWheelChoice(wheel),
+                                std::vector<std::int16_t>(ownNumbers.begin(), ownNumbers.end()));
     return reportRequestFor(designedWheelChoice(wheel),
                             numbersFor(options, command, wheel.numbers));
 }

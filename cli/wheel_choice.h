@@ -5,6 +5,7 @@
 
 #include "report_request.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,8 +31,9 @@ void addWheelChoiceOptions(CLI::App &command, WheelOptions &options);
 ReportRequest requestForOptions(const WheelOptions &options, const CLI::App &command,
                                 std::string_view commandName);
 
-// The request of a designed wheel over --numbers (1 to N when not given).
+// The request of a designed wheel over --numbers (when not given, `ownNumbers` if there are any,
+// else 1 to N).
 ReportRequest designedRequest(const PlainWheel &wheel, const WheelOptions &options,
-                              const CLI::App &command);
+                              const CLI::App &command, std::span<const int> ownNumbers = {});
 
 } // namespace marlek::cli

@@ -4,6 +4,7 @@
 #include "number_text.h"
 #include "options.h"
 #include "output_file.h"
+#include "ticket_list.h"
 #include "wheel_file.h"
 #include "wheel_verify.h"
 
@@ -16,7 +17,7 @@
 
 namespace marlek::cli {
 
-PlainWheel readWheelFileAt(const std::string &path) {
+WheelInput readWheelFileAt(const std::string &path) {
     if (path.empty())
         throw UsageError("--wheel-file: the file name is empty");
     std::error_code error;
@@ -25,13 +26,22 @@ PlainWheel readWheelFileAt(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw IoFailure("read", path, errno);
+    std::variant<PlainWheel, TicketList> read;
     try {
-        return readWheelFile(in);
+        read = readWheelOrTicketList(in);
     } catch (const WheelFileReadError &error) {
         throw IoFailure("read", path, error.error);
     } catch (const WheelFileError &error) {
         throw UsageError("--wheel-file: \"" + path + "\" is no wheel file: " + error.what());
     }
+    if (auto *wheel = std::get_if<PlainWheel>(&read))
+        return {std::move(*wheel), {}};
+    // A list claims nothing: its guarantee is the one the proof finds.
+    TicketList &list = std::get<TicketList>(read);
+    PlainWheel wheel = wheelOfTicketList(list, {list.kind, list.kind});
+    requireProvable(wheel, list.kind, list.kind);
+    wheel.guarantee.matches = provenMatches(list.tickets, wheel.numbers, list.kind);
+    return {std::move(wheel), std::move(list.numbers)};
 }
 
 namespace {

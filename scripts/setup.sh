@@ -7,6 +7,8 @@ packages=(
     # build tools and test libraries
     build-essential cmake ninja-build pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
+    # exact fractions for the odds of a wheel
+    libgmp-dev
     # Qt 6 Widgets, PrintSupport, Svg and WebEngine
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev qt6-webengine-dev-tools
     libgl-dev libglx-dev qt6-qpa-plugins fonts-dejavu-core

@@ -83,6 +83,27 @@ bool allDigits(std::string_view text) {
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// A count as the report groups it ("38,760"), into `value`; false for any other text.
+bool readGrouped(std::string_view text, std::uint64_t &value) {
+    std::string digits;
+    for (char c : text)
+        if (c != ',')
+            digits += c;
+    if (!allDigits(digits) || digits.size() > 18)
+        return false;
+    value = std::stoull(digits);
+    return groupedOrZero(static_cast<std::int64_t>(value)) == text;
+}
+
+std::string grouped(std::uint64_t count) {
+    return groupedOrZero(static_cast<std::int64_t>(count));
+}
+
+// The digits of the ticket number at `at` ("07"), without a check: the ticket was checked.
+int ticketNumberAt(const char *at) {
+    return (at[0] - '0') * 10 + (at[1] - '0');
+}
+
 // What is wrong with a typed word that is not plain digits, with an example of the kind's count.
 std::string notADrawnNumber(std::string_view word, int kind) {
     const std::string shownWord = shown(word);
@@ -155,8 +176,9 @@ void checkDrawCount(const std::vector<int> &draw, int kind) {
 ReportLineError::ReportLineError(std::int64_t lineNumber, const std::string &reason)
     : std::runtime_error("line " + plain(lineNumber) + ": " + reason), lineNumber(lineNumber) {}
 
-DrawChecker::DrawChecker(std::vector<int> draw, ReportSink sink)
-    : m_draw(std::move(draw)), m_sink(std::move(sink)) {
+DrawChecker::DrawChecker(std::vector<int> draw, ReportSink sink, GuaranteeProof proof, int threads)
+    : m_draw(std::move(draw)), m_sink(std::move(sink)), m_proof(proof),
+      m_threads(std::max(threads, 1)) {
     for (int number : m_draw) {
         if (number < 1 || number > kHighestDrawnNumber)
             throw DrawError(plain(number) +
@@ -272,6 +294,9 @@ void DrawChecker::readHeader(std::string_view line) {
     m_tickets = plain(tickets);
     m_numbers = plain(numbers);
     m_guarantee = std::string(cursor.rest.substr(0, cursor.rest.size() - kEnd.size()));
+    readGuarantee(line);
+    if (!m_coverage.empty())
+        readCoverage(line);
 
     // The heading names the report as its document's caption does.
     m_sink(m_title + " Draw Check");
@@ -280,6 +305,43 @@ void DrawChecker::readHeader(std::string_view line) {
     m_sink("The Draw" + drawText(m_draw));
     m_sink("");
     m_expect = Expect::BlankAfterHeader;
+}
+
+// The label " 4 of 5" (t of m), or "  6" (t of the kind: a full wheel's): a ticket wins 1 to m
+// numbers, and a draw has no more numbers than a ticket.
+void DrawChecker::readGuarantee(std::string_view line) {
+    Cursor cursor{m_guarantee};
+    std::int64_t matches = 0;
+    std::int64_t drawn = m_kind;
+    while (cursor.rest.starts_with("  ")) // a full wheel's label has two
+        cursor.literal(" ");
+    if (!cursor.literal(" ") || !cursor.number(matches) ||
+        (!cursor.atEnd() && (!cursor.literal(" of ") || !cursor.number(drawn) || !cursor.atEnd())))
+        refuse(shown(line) + " states no guarantee \"T of M\" before \"Guarantee\"");
+    const std::string stated = "the guarantee \"" + plain(matches) + " of " + plain(drawn) + "\"";
+    if (drawn > m_kind)
+        refuse(stated + " counts " + plain(drawn) + " numbers drawn, but a Pick " + plain(m_kind) +
+               " draw has " + plain(m_kind));
+    if (matches < 1 || matches > drawn)
+        refuse(stated + " promises " + plain(matches) + " numbers won of " + plain(drawn) +
+               " drawn: a ticket can win 1 to " + plain(drawn) + " of them");
+    m_labelMatches = static_cast<int>(matches);
+    m_labelDrawn = static_cast<int>(drawn);
+}
+
+// " for 37,506 of 38,760 Draws": no more draws kept than there are.
+void DrawChecker::readCoverage(std::string_view line) {
+    const std::string_view coverage(m_coverage);
+    const std::size_t of = coverage.find(" of ");
+    constexpr std::string_view kFor = " for ";
+    constexpr std::string_view kDraws = " Draws";
+    if (!readGrouped(coverage.substr(kFor.size(), of - kFor.size()), m_claimedCovered) ||
+        !readGrouped(coverage.substr(of + 4, coverage.size() - of - 4 - kDraws.size()),
+                     m_claimedDraws))
+        refuse(shown(line) + " does not end in \"Guarantee for K of D Draws\" with two counts");
+    if (m_claimedCovered > m_claimedDraws)
+        refuse("the guarantee is kept for " + grouped(m_claimedCovered) + " of " +
+               grouped(m_claimedDraws) + " Draws: more draws than there are");
 }
 
 // "  3  11  17  25  33  40  42"
@@ -296,6 +358,7 @@ void DrawChecker::readNumbers(std::string_view line) {
         if (m_played[static_cast<std::size_t>(number)])
             refuse(plain(number) + " is played twice");
         m_played[static_cast<std::size_t>(number)] = true;
+        m_place[static_cast<std::size_t>(number)] = static_cast<std::uint8_t>(count + 1);
         if (m_drawn[static_cast<std::size_t>(number)])
             ++m_playedDrawn;
         ++count;
@@ -303,6 +366,12 @@ void DrawChecker::readNumbers(std::string_view line) {
     if (count != m_numberCount)
         refuse("the report plays " + countOf(m_numberCount, "number", "numbers") + ", but " +
                plain(count) + " are on this line");
+    if (m_proof == GuaranteeProof::Proven) {
+        if (count > kMostProvenNumbers)
+            refuse("the report plays " + plain(count) + " numbers: a report plays at most " +
+                   plain(kMostProvenNumbers));
+        m_tally.emplace(static_cast<int>(count), m_labelMatches);
+    }
     m_sink("The " + m_numbers + " Numbers you've Selected to Play");
     m_sink(std::string(line));
     m_sink("");
@@ -392,6 +461,13 @@ void DrawChecker::readTicket(std::string_view line) {
     if (hits < 0)
         refuseTicketNumbers(line, expected);
 
+    if (m_tally) {
+        NumberSet places = 0;
+        for (int j = 0; j < m_kind; ++j)
+            places |= bitOf(m_place[static_cast<std::size_t>(ticketNumberAt(numbers + 4 * j))]);
+        m_tally->add(places);
+    }
+
     m_ticketsRead = expected;
     ++m_ticketsWithHits[static_cast<std::size_t>(hits)];
     m_bestHits = std::max(m_bestHits, hits);
@@ -427,6 +503,10 @@ void DrawChecker::readPickAny(std::string_view line) {
         condition > m_kind || !cursor.literal(" of the " + m_numbers + " Numbers you've Selected"))
         refuse(shown(line) + " where the report has \"Pick Any M of the " + m_numbers +
                " Numbers you've Selected\" (M from 1 to " + plain(m_kind) + ")");
+    if (condition != m_labelDrawn)
+        refuse(shown(line) + " counts " + plain(condition) +
+               " numbers drawn, but the guarantee of line 2, \"" + plain(m_labelMatches) + " of " +
+               plain(m_labelDrawn) + "\", counts " + plain(m_labelDrawn));
     // A key wheel says its keys in the same line: ", Key Numbers 7 12 among them".
     if (!cursor.atEnd()) {
         const bool one = !cursor.rest.starts_with(", Key Numbers ");
@@ -451,6 +531,10 @@ void DrawChecker::readCheckAll(std::string_view line) {
         !cursor.number(matches) || !cursor.literal(" Numbers") || !cursor.atEnd())
         refuse(shown(line) + " where the report has \"Check All  " + m_tickets +
                " Tickets. At Least 1 Ticket will have M Numbers\"");
+    if (matches != m_labelMatches)
+        refuse(shown(line) + " promises " + plain(matches) +
+               " numbers, but the guarantee of line 2, \"" + plain(m_labelMatches) + " of " +
+               plain(m_labelDrawn) + "\", promises " + plain(m_labelMatches));
     m_matchCount = matches;
     m_expect = Expect::ThatsYour;
 }
@@ -480,6 +564,11 @@ void DrawChecker::readKeys(std::string_view &rest, std::string_view line) {
     while (cursor.literal(" ") && cursor.number(number)) {
         if (number > kHighestDrawnNumber || !m_played[static_cast<std::size_t>(number)])
             refuse(plain(number) + " is a key number, but not one of the numbers played");
+        if (m_isKey[static_cast<std::size_t>(number)])
+            refuse(plain(number) + " is named twice as a key number");
+        m_isKey[static_cast<std::size_t>(number)] = true;
+        if (m_tally)
+            m_keyPlaces |= bitOf(m_place[static_cast<std::size_t>(number)]);
         m_keyNumbers += " " + plain(number);
         ++m_keyCount;
         m_keysDrawn = m_keysDrawn && m_drawn[static_cast<std::size_t>(number)];
@@ -487,6 +576,12 @@ void DrawChecker::readKeys(std::string_view &rest, std::string_view line) {
     }
     if (m_keyCount == 0)
         refuse(shown(line) + " names no key number");
+    // Keys are on every ticket and drawn: as many keys as the guarantee's matches would make it
+    // hold by the keys alone.
+    if (m_keyCount >= m_labelMatches)
+        refuse(shown(line) + " names " + plain(m_keyCount) + " key numbers, but the guarantee \"" +
+               plain(m_labelMatches) + " of " + plain(m_labelDrawn) + "\" has room for at most " +
+               plain(m_labelMatches - 1));
 }
 
 void DrawChecker::finish() {
@@ -496,7 +591,24 @@ void DrawChecker::finish() {
                                  : std::string("the report ends here, before its last line "
                                                "\"Good Luck in All your Lotto Pursuits\""));
     }
+    if (m_tally)
+        proveGuarantee();
     writeSummary();
+}
+
+// Every draw of m of the numbers played (holding the keys) against the tickets read: the
+// guarantee holds when no draw the report promises it for leaves every ticket short.
+void DrawChecker::proveGuarantee() {
+    m_allDraws = m_tally->draws(m_labelDrawn, m_keyPlaces);
+    if (!m_coverage.empty() && m_claimedDraws != m_allDraws)
+        throw ReportLineError(
+            2, "the guarantee is stated for " + grouped(m_claimedCovered) + " of " +
+                   grouped(m_claimedDraws) + " Draws, but " + plain(m_labelDrawn) + " of the " +
+                   m_numbers + " numbers played" +
+                   (m_keyCount > 0 ? ", the key numbers among them," : "") + " can be drawn in " +
+                   grouped(m_allDraws) + (m_allDraws == 1 ? " way" : " ways"));
+    m_keptDraws = m_allDraws - m_tally->uncovered(m_labelDrawn, m_keyPlaces, m_threads);
+    m_guaranteeKept = m_keptDraws >= (m_coverage.empty() ? m_allDraws : m_claimedCovered);
 }
 
 void DrawChecker::writeSummary() {
@@ -509,15 +621,27 @@ void DrawChecker::writeSummary() {
         m_sink("Your best Ticket has " + countOf(m_bestHits, "Hit", "Hits"));
     m_sink("Your " + m_numbers + " Numbers hold " + plain(m_playedDrawn) + " of the " +
            plain(static_cast<std::int64_t>(m_draw.size())) + " Drawn");
-    std::string condition = "Thats your " + m_guarantee + " Guarantee" + m_coverage + ", when " +
-                            plain(m_condition) + " of your Numbers are Drawn";
+    std::string condition = ", when " + plain(m_condition) + " of your Numbers are Drawn";
     if (m_keyCount > 0)
         condition += std::string(m_keyCount == 1 ? ", Key Number" : ", Key Numbers") +
                      m_keyNumbers + " among them";
-    m_sink(condition);
+    if (m_guaranteeKept) {
+        m_sink("Thats your " + m_guarantee + " Guarantee" + m_coverage + condition);
+    } else {
+        const std::size_t label = m_guarantee.find_first_not_of(' ');
+        m_sink("These Tickets do not keep the guarantee the report states: " +
+               m_guarantee.substr(label) + m_coverage + condition);
+        m_sink("They keep it for " + grouped(m_keptDraws) + " of the " + grouped(m_allDraws) +
+               " such Draws");
+    }
     const std::string promised = plain(m_matchCount) + " Numbers";
     if (m_playedDrawn < m_condition || !m_keysDrawn)
         m_sink("This Draw: it does not apply");
+    else if (!m_guaranteeKept)
+        m_sink(m_bestHits >= m_matchCount
+                   ? "This Draw: it is one these Tickets cover, and At Least 1 Ticket has " +
+                         promised
+                   : "This Draw: it is not one these Tickets cover: NO Ticket has " + promised);
     else if (!m_coverage.empty())
         m_sink(m_bestHits >= m_matchCount
                    ? "This Draw: it is one the wheel covers, and At Least 1 Ticket has " + promised

@@ -4,11 +4,13 @@
 // one line at a time, exactly as the report writer emits it or as a saved report holds it, and
 // writes the check's lines as it goes, so a full wheel of millions of tickets is never held.
 
+#include "cover_tally.h"
 #include "report_request.h"
 #include "wheel_report.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -39,18 +41,29 @@ struct ReportLineError : std::runtime_error {
     std::int64_t lineNumber;
 };
 
+// Whether the checker proves the guarantee a report states over the report's own tickets. A
+// report the program writes from a request keeps it by construction; a saved report read back
+// may have been edited: its tickets decide, and the check says plainly when they do not keep it.
+enum class GuaranteeProof { Trusted, Proven };
+
+// The most numbers a report read back may play: the largest field any report is written for.
+inline constexpr int kMostProvenNumbers = 60;
+
 class DrawChecker {
 public:
     // `draw`: distinct numbers from 1 to 99, ascending (parseDraw's result). The check's lines go
-    // to `sink`, one call a line, the view valid only during the call.
-    DrawChecker(std::vector<int> draw, ReportSink sink);
+    // to `sink`, one call a line, the view valid only during the call. A proof runs on `threads`
+    // threads.
+    DrawChecker(std::vector<int> draw, ReportSink sink,
+                GuaranteeProof proof = GuaranteeProof::Trusted, int threads = 1);
 
     // The next line of the report, without its line end (a trailing CR is taken off). Throws
     // ReportLineError for a line that does not belong there, DrawError when the report's kind
     // needs another count of numbers than the draw has.
     void feed(std::string_view line);
 
-    // The report has ended: writes the summary. Throws ReportLineError if lines are missing.
+    // The report has ended: proves the guarantee if asked to, then writes the summary. Throws
+    // ReportLineError if lines are missing or the report's counts of draws do not add up.
     void finish();
 
     std::int64_t linesRead() const { return m_lineNumber; }
@@ -78,6 +91,8 @@ private:
     [[noreturn]] void refuse(const std::string &reason) const;
     void readTitle(std::string_view line);
     void readHeader(std::string_view line);
+    void readGuarantee(std::string_view line);
+    void readCoverage(std::string_view line);
     void readNumbers(std::string_view line);
     void readTicket(std::string_view line);
     void advanceLabel();
@@ -88,6 +103,7 @@ private:
     void readKeyNumbers(std::string_view line);
     void readKeys(std::string_view &rest, std::string_view line);
     void expectExactly(std::string_view line, std::string_view wanted, Expect next);
+    void proveGuarantee();
     void writeSummary();
 
     std::vector<int> m_draw;
@@ -96,6 +112,8 @@ private:
     static constexpr std::size_t kNumberTableSize = 128;
     std::array<bool, kNumberTableSize> m_drawn{};
     ReportSink m_sink;
+    GuaranteeProof m_proof;
+    int m_threads;
 
     Expect m_expect = Expect::Title;
     std::int64_t m_lineNumber = 0;
@@ -108,14 +126,28 @@ private:
     std::string m_numbers;
     std::int64_t m_numberCount = 0;
     std::string m_guarantee; // the label, leading spaces included
+    int m_labelMatches = 0;  // t and m of the label "t of m"
+    int m_labelDrawn = 0;
     std::array<bool, kNumberTableSize> m_played{};
     int m_playedDrawn = 0;         // m: the player's numbers that were drawn
     int m_condition = 0;           // numbers drawn among the player's that the guarantee needs
     std::int64_t m_matchCount = 0; // hits the guarantee promises then
     std::string m_coverage;        // " for 37,506 of 38,760 Draws": a wheel short of its guarantee
-    std::string m_keyNumbers;      // " 7 12": numbers the guarantee needs drawn too, if any
+    std::uint64_t m_claimedCovered = 0; // 37,506 and 38,760 of that
+    std::uint64_t m_claimedDraws = 0;
+    std::string m_keyNumbers; // " 7 12": numbers the guarantee needs drawn too, if any
     int m_keyCount = 0;
     bool m_keysDrawn = true;
+
+    // The proof over the tickets read: each number played by its place on the numbers line
+    // (from 1), the tickets' t-sets, the key numbers by place, and what the proof found.
+    std::array<std::uint8_t, kNumberTableSize> m_place{};
+    std::optional<CoverTally> m_tally;
+    std::array<bool, kNumberTableSize> m_isKey{};
+    NumberSet m_keyPlaces = 0;
+    bool m_guaranteeKept = true;
+    std::uint64_t m_keptDraws = 0;
+    std::uint64_t m_allDraws = 0;
 
     // The tickets.
     std::int64_t m_ticketsRead = 0;

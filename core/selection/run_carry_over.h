@@ -20,7 +20,7 @@ struct RunCarryOver {
     // The wheel chosen last, played or not, in the kind of the catalogue opened last from the menu:
     // what the document commands report while no document was opened yet in the run. Its index is
     // always set.
-    WheelChoice lastChoice{0, 0, 0, 0, std::nullopt};
+    WheelChoice lastChoice{0, 0, 0, 0, std::nullopt, std::nullopt};
     // The match count a combination-files run leaves (its kind), which the report of a choice
     // whose wheel names none prints.
     std::int16_t matchCountLeft = 0;

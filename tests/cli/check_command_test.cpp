@@ -9,6 +9,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "plain_wheel.h"
+#include "wheel_report.h"
+
+#include <optional>
+#include <utility>
+
 #include <sys/stat.h>
 
 namespace marlek {
@@ -43,6 +49,32 @@ std::string savedWorkedExample() {
         bytes += line + "\r\n";
     return bytes;
 }
+
+// The worked example saved with some of its lines (by index from 0) replaced, or taken out where
+// the replacement is nothing.
+using LineEdits = std::vector<std::pair<std::size_t, std::optional<std::string>>>;
+std::string savedWorkedExampleWith(const LineEdits &edits) {
+    std::vector<std::optional<std::string>> lines(test::kWorkedExampleLines.begin(),
+                                                  test::kWorkedExampleLines.end());
+    for (const auto &[index, line] : edits)
+        lines.at(index) = line;
+    std::string bytes;
+    for (const std::optional<std::string> &line : lines)
+        if (line)
+            bytes += *line + "\r\n";
+    return bytes;
+}
+
+// Ticket 3 taken out, the tickets after it numbered on and every count of tickets put right: one
+// draw of 5 of the 7 numbers (3 17 25 40 42, ticket 3 itself) then leaves every ticket short.
+const LineEdits kTicket3Deleted = {
+    {1, " $4  4 Tickets  7 Numbers  4 of 5 Guarantee"},
+    {6, "Play these 4 Tickets"},
+    {9, std::nullopt},
+    {10, "Lotto Ticket     3    11  17  25  33  42"},
+    {11, "Lotto Ticket     4    11  17  33  40  42"},
+    {16, "Check All  4 Tickets. At Least 1 Ticket will have 4 Numbers"},
+};
 
 TEST(CheckCommand, PrintsTheCoresCheckOfAWheel) {
     const test::CliResult result =
@@ -171,7 +203,78 @@ INSTANTIATE_TEST_SUITE_P(
                 {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
                 std::string(10000, 'x'),
                 2,
-                "line 1: the line is longer than any report line"}));
+                "line 1: the line is longer than any report line"},
+        // Guarantee lines that cannot be true of any tickets, or that the other lines contradict.
+        Refusal{"more drawn than a ticket holds",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                savedWorkedExampleWith({{1, " $5  5 Tickets  7 Numbers  4 of 7 Guarantee"}}),
+                2,
+                "line 2: the guarantee \"4 of 7\" counts 7 numbers drawn, but a Pick 5 draw has 5"},
+        Refusal{"more won than drawn",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                savedWorkedExampleWith({{1, " $5  5 Tickets  7 Numbers  5 of 4 Guarantee"}}),
+                2,
+                "line 2: the guarantee \"5 of 4\" promises 5 numbers won of 4 drawn: a ticket "
+                "can win 1 to 4 of them"},
+        Refusal{"a guarantee in other words",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                savedWorkedExampleWith({{1, " $5  5 Tickets  7 Numbers  four of 5 Guarantee"}}),
+                2,
+                "line 2: \" $5  5 Tickets  7 Numbers  four of 5 Guarantee\" states no guarantee"},
+        Refusal{"more draws kept than there are",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                savedWorkedExampleWith(
+                    {{1, " $5  5 Tickets  7 Numbers  4 of 5 Guarantee for 22 of 21 Draws"}}),
+                2,
+                "line 2: the guarantee is kept for 22 of 21 Draws: more draws than there are"},
+        Refusal{"a count of draws that is not the count of draws",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                savedWorkedExampleWith(
+                    {{1, " $5  5 Tickets  7 Numbers  4 of 5 Guarantee for 20 of 30 Draws"},
+                     {16, "Check All  5 Tickets. For 20 of the 30 ways, At Least 1 Ticket will "
+                          "have 4 Numbers"},
+                     {17, "Thats your  4 of 5 Guarantee for 20 of 30 Draws"}}),
+                2,
+                "line 2: the guarantee is stated for 20 of 30 Draws, but 5 of the 7 numbers "
+                "played can be drawn in 21 ways"},
+        Refusal{"a count drawn that is not the guarantee's",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                savedWorkedExampleWith({{15, "Pick Any 4 of the 7 Numbers you've Selected"}}),
+                2,
+                "line 16: \"Pick Any 4 of the 7 Numbers you've Selected\" counts 4 numbers "
+                "drawn, but the guarantee of line 2, \"4 of 5\", counts 5"},
+        Refusal{"a count won that is not the guarantee's",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                savedWorkedExampleWith(
+                    {{16, "Check All  5 Tickets. At Least 1 Ticket will have 3 Numbers"}}),
+                2,
+                "line 17: \"Check All  5 Tickets. At Least 1 Ticket will have 3 Numbers\" "
+                "promises 3 numbers, but the guarantee of line 2, \"4 of 5\", promises 4"},
+        Refusal{"as many keys as numbers won",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                savedWorkedExampleWith({{15, "Pick Any 5 of the 7 Numbers you've Selected, Key "
+                                             "Numbers 3 11 17 25 among them"}}),
+                2,
+                "names 4 key numbers, but the guarantee \"4 of 5\" has room for at most 3"},
+        Refusal{"a key named twice",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                savedWorkedExampleWith({{15, "Pick Any 5 of the 7 Numbers you've Selected, Key "
+                                             "Numbers 3 3 among them"}}),
+                2,
+                "line 16: 3 is named twice as a key number"},
+        Refusal{"more numbers than any report plays",
+                {"check", "--report", "FILE", "--draw", "1,2,3,4,5"},
+                [] {
+                    std::string numbers;
+                    for (int n = 1; n <= 61; ++n)
+                        numbers += "  " + std::to_string(n);
+                    return savedWorkedExampleWith(
+                        {{1, " $5  5 Tickets  61 Numbers  4 of 5 Guarantee"},
+                         {3, "The 61 Numbers you've Selected to Play"},
+                         {4, numbers}});
+                }(),
+                2,
+                "line 5: the report plays 61 numbers: a report plays at most 60"}));
 
 // The real program reads a report it cannot read twice: from a pipe through /dev/stdin, and from
 // a FIFO written once by another process.
@@ -209,6 +312,123 @@ TEST(CheckCommand, ReadsAReportFromAPipeOrAFifoOnce) {
     EXPECT_EQ(cut.out, "");
     EXPECT_NE(cut.err.find("is not a report as this program saves it"), std::string::npos)
         << cut.err;
+}
+
+// The tickets of a saved report decide whether the guarantee it states holds: a ticket changed,
+// a ticket taken out with its counts put right, or a guarantee line raised is checked as the
+// tickets are, and the check says plainly that they do not keep the guarantee, without claiming
+// it for the draw. A change that keeps the guarantee is checked as the wheel itself.
+TEST(CheckCommand, ProvesTheGuaranteeOverTheTicketsOfTheFile) {
+    struct Case {
+        std::string what;
+        LineEdits edits;
+        std::string draw;
+        std::vector<std::string> lastLines;
+    };
+    const std::string notKept = "These Tickets do not keep the guarantee the report states: 4 of "
+                                "5, when 5 of your Numbers are Drawn";
+    const Case cases[] = {
+        {"ticket 3 taken out: the draw it alone covered",
+         kTicket3Deleted,
+         "3,17,25,40,42",
+         {notKept, "They keep it for 20 of the 21 such Draws",
+          "This Draw: it is not one these Tickets cover: NO Ticket has 4 Numbers"}},
+        {"ticket 3 taken out: a draw the others cover",
+         kTicket3Deleted,
+         "3,11,17,25,33",
+         {notKept, "They keep it for 20 of the 21 such Draws",
+          "This Draw: it is one these Tickets cover, and At Least 1 Ticket has 4 Numbers"}},
+        {"ticket 3 changed into a copy of ticket 1",
+         {{9, "Lotto Ticket     3    03  11  17  25  33"}},
+         "3,17,25,40,42",
+         {notKept, "They keep it for 20 of the 21 such Draws",
+          "This Draw: it is not one these Tickets cover: NO Ticket has 4 Numbers"}},
+        {"the guarantee raised to 5 of 5 in every line",
+         {{1, " $5  5 Tickets  7 Numbers  5 of 5 Guarantee"},
+          {16, "Check All  5 Tickets. At Least 1 Ticket will have 5 Numbers"},
+          {17, "Thats your  5 of 5 Guarantee"}},
+         "11,17,25,33,40",
+         {"These Tickets do not keep the guarantee the report states: 5 of 5, when 5 of your "
+          "Numbers are Drawn",
+          "They keep it for 5 of the 21 such Draws",
+          "This Draw: it is not one these Tickets cover: NO Ticket has 5 Numbers"}},
+        {"fewer draws kept than the report states",
+         {{1, " $5  5 Tickets  7 Numbers  4 of 5 Guarantee for 21 of 21 Draws"},
+          {9, "Lotto Ticket     3    03  11  17  25  33"},
+          {16, "Check All  5 Tickets. For 21 of the 21 ways, At Least 1 Ticket will have 4 "
+               "Numbers"},
+          {17, "Thats your  4 of 5 Guarantee for 21 of 21 Draws"}},
+         "3,11,17,25,33",
+         {"These Tickets do not keep the guarantee the report states: 4 of 5 for 21 of 21 Draws, "
+          "when 5 of your Numbers are Drawn",
+          "They keep it for 20 of the 21 such Draws",
+          "This Draw: it is one these Tickets cover, and At Least 1 Ticket has 4 Numbers"}},
+        {"ticket 5 taken out: the other four keep the guarantee",
+         {{1, " $4  4 Tickets  7 Numbers  4 of 5 Guarantee"},
+          {6, "Play these 4 Tickets"},
+          {11, std::nullopt},
+          {16, "Check All  4 Tickets. At Least 1 Ticket will have 4 Numbers"}},
+         "3,17,25,40,42",
+         {"Thats your  4 of 5 Guarantee, when 5 of your Numbers are Drawn",
+          "This Draw: it applies, and At Least 1 Ticket has 4 Numbers"}},
+    };
+    test::TempDir dir;
+    for (const Case &c : cases) {
+        test::writeFileBytes(dir / "report.txt", savedWorkedExampleWith(c.edits));
+        const test::CliResult result =
+            runCli({"check", "--report", (dir / "report.txt").string(), "--draw", c.draw});
+        EXPECT_EQ(result.status, 0) << c.what << ": " << result.err;
+        std::string expected;
+        for (const std::string &line : c.lastLines)
+            expected += line + "\n";
+        expected += "Good Luck in All your Lotto Pursuits\n";
+        EXPECT_TRUE(result.out.ends_with(expected)) << c.what << ":\n" << result.out;
+        // Nothing before the summary claims the guarantee either.
+        EXPECT_EQ(result.out.find("Thats your") == std::string::npos,
+                  c.lastLines.front().starts_with("These Tickets"))
+            << c.what;
+    }
+}
+
+// Reports of every shape the program writes check from their files exactly as from the wheel:
+// a key wheel's, a full wheel's and one held to a ticket budget, each proven over its tickets.
+TEST(CheckCommand, UneditedReportsOfEveryShapeCheckAsTheWheelItself) {
+    const PlainWheel workedWheel = plainWheelOf(*findWheel(5, 0)); // 4 of 5 over 7
+    PlainWheel budgetWheel = workedWheel;
+    budgetWheel.tickets.erase(budgetWheel.tickets.begin() + 2); // 20 of the 21 draws of 5
+    const std::vector<std::int16_t> numbers = {4, 8, 15, 16, 23, 42, 44, 49};
+    const ReportRequest requests[] = {
+        reportRequestFor(designedWheelChoice(keyWheelOver(workedWheel, 1)), numbers),
+        reportRequestFor(designedWheelChoice(budgetWheel, 20, 21), numbers),
+        reportRequestFor(fullWheelChoice(5, 8, -1), numbers),
+    };
+    test::TempDir dir;
+    for (const ReportRequest &request : requests) {
+        std::string saved;
+        writeReport(request, [&saved](std::string_view line) {
+            saved += line;
+            saved += "\r\n";
+        });
+        test::writeFileBytes(dir / "report.txt", saved);
+        for (const std::vector<int> &draw :
+             {std::vector<int>{4, 8, 15, 16, 23, 42}, std::vector<int>{1, 2, 3, 4, 8, 15}}) {
+            const int kind = lottoKindOfMode(request.wheel.wheelMode);
+            const std::vector<int> drawn(draw.begin(), draw.begin() + kind);
+            std::string drawText;
+            for (int number : drawn)
+                drawText += (drawText.empty() ? "" : ",") + std::to_string(number);
+            std::string expected;
+            writeDrawCheck(request, drawn, [&expected](std::string_view line) {
+                expected += line;
+                expected += '\n';
+            });
+            const test::CliResult result =
+                runCli({"check", "--report", (dir / "report.txt").string(), "--draw", drawText});
+            EXPECT_EQ(result.status, 0) << saved << result.err;
+            EXPECT_EQ(result.out, expected) << saved;
+            EXPECT_EQ(result.out.find("These Tickets"), std::string::npos) << result.out;
+        }
+    }
 }
 
 // A ticket with a repeated number is refused whatever the draw, here with neither copy drawn.

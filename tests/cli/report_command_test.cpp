@@ -221,6 +221,33 @@ TEST(ReportCommand, ReportsAWheelFileAsTheCatalogueReportsItsWheel) {
     EXPECT_EQ(test::readFileBytes(target), coreReport(5, 0, 7, {1, 2, 3, 4, 5, 6, 7}, "\r\n"));
 }
 
+// Pick 5 wheel 0's tickets written by a player with the numbers they play.
+constexpr const char *kWheel0List = "# wheel 0\r\n03-11-17-25-33\r\n03, 11, 25, 33, 40\r\n"
+                                    "3 17 25 40 42\r\n\r\n11 17 25 33 42\r\n11-17-33-40-42";
+
+TEST(ReportCommand, ATicketListPlaysItsOwnNumbersWithTheGuaranteeItsProofFinds) {
+    test::TempDir dir;
+    const std::string list = (dir / "list.txt").string();
+    test::writeFileBytes(list, kWheel0List);
+    const auto own = runCli({"report", "--wheel-file", list});
+    ASSERT_EQ(own.status, 0) << own.err;
+    EXPECT_EQ(own.out, coreReport(5, 0, 7, {3, 11, 17, 25, 33, 40, 42}, "\n"));
+    const auto other = runCli({"report", "--wheel-file", list, "--numbers", "1,2,3,4,5,6,7"});
+    ASSERT_EQ(other.status, 0) << other.err;
+    EXPECT_EQ(other.out, coreReport(5, 0, 7, {1, 2, 3, 4, 5, 6, 7}, "\n"));
+
+    // verify states what it keeps for every count drawn; a bad line is named.
+    const auto verified = runCli({"verify", "--wheel-file", list});
+    EXPECT_EQ(verified.status, 0) << verified.err;
+    EXPECT_EQ(verified.out, "drawn\tproven\tclaimed\tstatus\n1\t1\t\t\n2\t2\t\t\n3\t2\t\t\n"
+                            "4\t3\t\t\n5\t4\t4\tok\n");
+    test::writeFileBytes(list, "1 2 3 4 5\n1 2 3 4 5 6\n");
+    const auto bad = runCli({"verify", "--wheel-file", list});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err, "marlek-lotto-cli: --wheel-file: \"" + list +
+                           "\" is no wheel file: line 2: 5 numbers needed, 6 given\n");
+}
+
 TEST(ReportCommand, AKeyWheelFilesKeysAreTheFirstNumbersAndItsReportSaysSo) {
     test::TempDir dir;
     const std::string wheel = (dir / "wheel.txt").string();

@@ -60,6 +60,15 @@ bool FakeDesktop::askTryAgain(QWidget *parent, const QString &text, const QStrin
     return again;
 }
 
+bool FakeDesktop::askYesNo(QWidget *parent, const QString &text, const QString &title) {
+    showMessage(parent, text, title);
+    if (yesNoAnswers.empty())
+        return false;
+    const bool yes = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return yes;
+}
+
 bool FakeDesktop::clearClipboard() {
     ++clipboardClears;
     if (!clipboardWorks)

@@ -50,6 +50,10 @@ public:
     };
     std::vector<TextRequest> textRequests;
 
+    // Answers of the next yes-or-no questions, in order (recorded in `messages` too); an empty
+    // queue answers No, the safe answer.
+    std::deque<bool> yesNoAnswers;
+
     bool clipboardWorks = true;
     QString clipboard; // what the clipboard holds now
     int clipboardClears = 0;
@@ -70,6 +74,7 @@ public:
                  QString *text) override;
     void showMessage(QWidget *parent, const QString &text, const QString &title) override;
     bool askTryAgain(QWidget *parent, const QString &text, const QString &title) override;
+    bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
     bool clearClipboard() override;
     bool setClipboardText(const QString &text) override;
     void beep() override;

@@ -55,6 +55,10 @@ public:
     // too), true for Try Again and Continue.
     virtual bool askTryAgain(QWidget *parent, const QString &text, const QString &title) = 0;
 
+    // A question with the buttons Yes and No, No the default (Escape and the close box too): true
+    // only for Yes. For a step that cannot be undone, such as removing a file.
+    virtual bool askYesNo(QWidget *parent, const QString &text, const QString &title) = 0;
+
     // Clipboard. Each returns false when the clipboard could not be used.
     virtual bool clearClipboard() = 0;
     virtual bool setClipboardText(const QString &text) = 0;

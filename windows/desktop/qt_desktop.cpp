@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -237,6 +238,13 @@ bool QtDesktop::askTryAgain(QWidget *parent, const QString &text, const QString 
     MessageBox box(text, title, parent);
     box.exec();
     return box.answer() != MessageBox::Answer::Cancel;
+}
+
+bool QtDesktop::askYesNo(QWidget *parent, const QString &text, const QString &title) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 bool QtDesktop::clearClipboard() {

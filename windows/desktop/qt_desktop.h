@@ -28,6 +28,7 @@ public:
                  QString *text) override;
     void showMessage(QWidget *parent, const QString &text, const QString &title) override;
     bool askTryAgain(QWidget *parent, const QString &text, const QString &title) override;
+    bool askYesNo(QWidget *parent, const QString &text, const QString &title) override;
     bool clearClipboard() override;
     bool setClipboardText(const QString &text) override;
     void beep() override;

@@ -6,6 +6,8 @@
 #include "document_file.h"
 #include "document_window.h"
 #include "draw_check.h"
+#include "game_library.h"
+#include "games_window.h"
 #include "draw_import.h"
 #include "generator_window.h"
 #include "history_check.h"
@@ -108,6 +110,8 @@ void MainWindow::createActions() {
     mnu5table = namedAction(this, "mnu5table", QStringLiteral("Pick 5 Tables"));
     mnuHelpAbout = namedAction(this, "mnuHelpAbout", QStringLiteral("&Marlek's Lotto Software"));
     mnuDesign = namedAction(this, "mnuDesign", QStringLiteral("&Design"));
+    mnuGamesGames = namedAction(this, "mnuGamesGames", QStringLiteral("&Games..."));
+    mnuGamesGames->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuHistoryImport = namedAction(this, "mnuHistoryImport", QStringLiteral("&Import Draws..."));
     mnuHistoryImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuHistoryDraws = namedAction(this, "mnuHistoryDraws", QStringLiteral("&Past Draws..."));
@@ -148,6 +152,9 @@ void MainWindow::createMenus() {
     // The wheel designer comes after every menu above, a command on the bar like the catalogues.
     menuBar()->addAction(mnuDesign);
 
+    // The player's games come after the designer.
+    mnuGames = addMenu("mnuGames", QStringLiteral("&Games"));
+    mnuGames->addAction(mnuGamesGames);
     mnuHistory = addMenu("mnuHistory", QStringLiteral("&History"));
     mnuHistory->addActions({mnuHistoryImport, mnuHistoryDraws, mnuHistoryCheck});
 }
@@ -196,6 +203,7 @@ void MainWindow::connectSignals() {
     connect(mnu5table, &QAction::triggered, this, &MainWindow::mnu5table_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
     connect(mnuDesign, &QAction::triggered, this, &MainWindow::mnuDesign_Click);
+    connect(mnuGamesGames, &QAction::triggered, this, &MainWindow::mnuGamesGames_Click);
     connect(mnuHistoryImport, &QAction::triggered, this, &MainWindow::mnuHistoryImport_Click);
     connect(mnuHistoryDraws, &QAction::triggered, this, &MainWindow::mnuHistoryDraws_Click);
     connect(mnuHistoryCheck, &QAction::triggered, this, &MainWindow::mnuHistoryCheck_Click);
@@ -562,6 +570,18 @@ void MainWindow::mnuDesign_Click() {
     m_designer->show();
     m_designer->raise();
     m_designer->activateWindow();
+}
+
+void MainWindow::mnuGamesGames_Click() {
+    if (m_games) {
+        m_games->raise();
+        m_games->activateWindow();
+        return;
+    }
+    // The folders are looked up afresh each time: the games are files the player may change.
+    m_games = new GamesWindow(m_desktop, defaultGameFolders(), GamesWindow::Purpose::manage, this);
+    m_games->setAttribute(Qt::WA_DeleteOnClose);
+    m_games->show();
 }
 
 // --- The draw history ---------------------------------------------------------------------

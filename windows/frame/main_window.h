@@ -75,6 +75,8 @@ private:
     void mnu5table_Click();
     void mnuHelpAbout_Click();
     void mnuDesign_Click();
+    // "Games...": the presets and the player's own games, to read, make and change.
+    void mnuGamesGames_Click();
     // The draw history: a lottery's file imported, the stored draws listed, the report on screen
     // checked against them.
     void mnuHistoryImport_Click();
@@ -138,6 +140,8 @@ private:
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;
     QAction *mnuDesign = nullptr;
+    QMenu *mnuGames = nullptr;
+    QAction *mnuGamesGames = nullptr;
     QMenu *mnuHistory = nullptr;
     QAction *mnuHistoryImport = nullptr;
     QAction *mnuHistoryDraws = nullptr;
@@ -154,6 +158,7 @@ private:
     QPointer<QDialog> m_readMe;
     QPointer<QDialog> m_about;
     QPointer<QDialog> m_designer;
+    QPointer<QDialog> m_games;
     QPointer<QDialog> m_history; // the history window open, one at a time
     std::array<QPointer<GeneratorWindow>, 2> m_generators; // Pick 5, Pick 6
     QPointer<OddsWindow> m_odds5;

@@ -280,5 +280,28 @@ TEST(QtDesktopMessage, AskTryAgainTellsCancelFromTheOtherButtons) {
     }
 }
 
+// A yes-or-no question: only Yes says yes; No, Escape and Enter (No is the default) say no.
+TEST(QtDesktopMessage, AskYesNoSaysYesOnlyForYes) {
+    for (const auto &[answer, yes] : {std::pair{"&Yes", true}, std::pair{"&No", false},
+                                      std::pair{"Escape", false}, std::pair{"Enter", false}}) {
+        QtDesktop desktop;
+        QTimer::singleShot(0, [answer = QString::fromLatin1(answer)] {
+            QWidget *box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            if (answer == "Escape")
+                QTest::keyClick(box, Qt::Key_Escape);
+            else if (answer == "Enter")
+                QTest::keyClick(box, Qt::Key_Return);
+            for (QPushButton *button : box->findChildren<QPushButton *>())
+                if (button->text() == answer)
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+        EXPECT_EQ(desktop.askYesNo(nullptr, QStringLiteral("Remove your game?"),
+                                   QStringLiteral("Marlek's Lotto")),
+                  yes)
+            << answer;
+    }
+}
+
 } // namespace
 } // namespace marlek
