@@ -287,7 +287,19 @@ std::vector<std::vector<int>> ticketsToCheck(const HistoryCheckOptions &options,
         return ticketsOfListFile(options.tickets);
     }
     if (command.count("--wheel-file") > 0) {
-        const PlainWheel plain = readWheelFileAt(options.wheelFile);
+        const WheelInput input = readWheelFileAt(options.wheelFile);
+        const PlainWheel &plain = input.wheel;
+        // A ticket list plays its own numbers unless --numbers gives others.
+        if (!input.listNumbers.empty() && command.count("--numbers") == 0) {
+            std::vector<std::vector<int>> tickets;
+            for (const NumberSet set : plain.tickets) {
+                std::vector<int> ticket;
+                for (const int position : numbersOf(set))
+                    ticket.push_back(input.listNumbers[static_cast<std::size_t>(position - 1)]);
+                tickets.push_back(std::move(ticket));
+            }
+            return tickets;
+        }
         if (plain.kind != 5 && plain.kind != 6)
             throw UsageError("--wheel-file: reports are for Pick 5 and Pick 6 wheels, and this "
                              "wheel has " + std::to_string(plain.kind) + " numbers a ticket");

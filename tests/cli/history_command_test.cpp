@@ -171,6 +171,14 @@ TEST_F(HistoryCommand, ChecksEachKindOfTicketsAgainstTheStoredDraws) {
     EXPECT_EQ(json["spent"], "12.00");
     EXPECT_EQ(json["won"], "1000000.00");
     EXPECT_EQ(json["chi_square"]["degrees_of_freedom"], 48);
+
+    // The same list read as --wheel-file plays its own numbers: the same record.
+    const test::CliResult asList = runCli({"check", "--history", "--game", "Test Lotto",
+                                           "--tickets", (files / "tickets.txt").string()});
+    const test::CliResult asWheel = runCli({"check", "--history", "--game", "Test Lotto",
+                                            "--wheel-file", (files / "tickets.txt").string()});
+    EXPECT_EQ(asWheel.status, 0) << asWheel.err;
+    EXPECT_EQ(asWheel.out, asList.out);
 }
 
 } // namespace
