@@ -78,11 +78,13 @@ PlayedWheel chosenWheel(const WinsOptions &options, const CLI::App &command) {
         return reportWheel(options.report);
     }
     if (command.count("--wheel-file") > 0) {
-        const PlainWheel wheel = readWheelFileAt(options.wheelFile);
+        const WheelInput input = readWheelFileAt(options.wheelFile);
+        const PlainWheel &wheel = input.wheel;
         if (command.count("--kind") > 0 && options.kind != wheel.kind)
             throw UsageError("--kind: the wheel file holds a wheel of " +
                              counted(wheel.kind, "number", "numbers") + " a ticket");
         PlayedWheel played = playedWheelOf(wheel);
+        played.shownNumbers = input.listNumbers; // a ticket list's own numbers, if any
         if (command.count("--numbers") > 0)
             played.shownNumbers = parseNumberList(options.numbers, "--numbers", wheel.numbers, 1,
                                                   kHighestDrawnNumber);
@@ -288,7 +290,7 @@ void addWinsCommand(CLI::App &app, Io &io) {
     CLI::Option *kind = addKindOption(*command, options->kind, false);
     addWheelChoiceOptions(*command, *options);
     CLI::Option *wheelFile =
-        command->add_option("--wheel-file", options->wheelFile, "a wheel file (as design writes it)")
+        command->add_option("--wheel-file", options->wheelFile, "a wheel file (as design writes it) or a ticket list")
             ->type_name("FILE")
             ->excludes(command->get_option("--wheel"))
             ->excludes(command->get_option("--full"));
