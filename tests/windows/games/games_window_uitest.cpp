@@ -666,7 +666,7 @@ TEST_F(GamesWindowTest, EveryControlHasANameAndTabFollowsTheLayout) {
               "Ticket price:");
 }
 
-TEST(GamesMenu, TheGamesMenuComesLastAndOpensTheGamesOfTheUsersFolder) {
+TEST(GamesMenu, TheGamesMenuComesAfterTheDesignerAndOpensTheGamesOfTheUsersFolder) {
     TempDir config;
     const test::ScopedEnv xdg("XDG_CONFIG_HOME", config.path().c_str());
     fs::create_directories(config / "marlek-lotto" / "games");
@@ -675,9 +675,13 @@ TEST(GamesMenu, TheGamesMenuComesLastAndOpensTheGamesOfTheUsersFolder) {
     MainWindow window(desktop);
     window.show();
     const QList<QAction *> bar = window.menuBar()->actions();
-    ASSERT_FALSE(bar.isEmpty());
-    EXPECT_EQ(bar.back()->objectName(), "mnuGamesAction");
-    EXPECT_EQ(bar.back()->text(), "&Games");
+    const auto design = std::find_if(bar.begin(), bar.end(), [](const QAction *action) {
+        return action->objectName() == QStringLiteral("mnuDesign");
+    });
+    ASSERT_NE(design, bar.end());
+    ASSERT_NE(design + 1, bar.end());
+    EXPECT_EQ(design[1]->objectName(), "mnuGamesAction");
+    EXPECT_EQ(design[1]->text(), "&Games");
     auto *games = window.findChild<QAction *>(QStringLiteral("mnuGamesGames"));
     ASSERT_NE(games, nullptr);
     EXPECT_EQ(games->text(), "&Games...");
