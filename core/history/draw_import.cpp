@@ -3,6 +3,7 @@
 #include "file_output.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <fstream>
 #include <iterator>
@@ -38,6 +39,19 @@ std::vector<FileRow> previewRows(std::string_view text, std::size_t rows) {
     if (result.size() > rows + 1)
         result.resize(rows + 1);
     return result;
+}
+
+bool looksLikeDrawFile(std::string_view text) {
+    const std::vector<FileRow> rows = previewRows(text, 1);
+    if (rows.empty())
+        return false;
+    const std::vector<std::string> &header = rows.front().fields;
+    if (layoutFromHeader(header))
+        return true;
+    const bool namesOnly = std::all_of(header.begin(), header.end(), [](const std::string &name) {
+        return std::any_of(name.begin(), name.end(), [](unsigned char c) { return std::isalpha(c); });
+    });
+    return rows.size() > 1 && header.size() >= 3 && namesOnly;
 }
 
 ReadDrawFile readDrawFile(std::string_view text, const Game &game,

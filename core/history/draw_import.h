@@ -38,6 +38,11 @@ inline constexpr std::size_t kMaxDrawFileBytes = std::size_t{64} << 20;
 // (the header first).
 std::vector<FileRow> previewRows(std::string_view text, std::size_t rows);
 
+// Whether a file's text reads as a lottery's draw file rather than anything else a player opens:
+// a header row that names a known layout, or a header of three or more names (no numbers) over at
+// least one row, whose columns the player then maps.
+bool looksLikeDrawFile(std::string_view text);
+
 // Reads a draw file's text for `game`: the layout from the header unless `layout` is given; each
 // row's draw must fit the game's rules of its date. A single main column that holds the bonus
 // numbers too (as some lotteries write "17 33 36 37 64 08") gives them as the bonus when the file

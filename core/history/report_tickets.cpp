@@ -59,4 +59,12 @@ std::vector<std::vector<int>> ticketsOfRequest(const ReportRequest &request) {
     return reader.tickets();
 }
 
+std::vector<std::vector<int>> ticketsOfReportLines(const std::vector<std::string> &lines) {
+    ReportTickets reader;
+    for (const std::string &line : lines)
+        reader.feed(line);
+    reader.finish();
+    return reader.tickets();
+}
+
 } // namespace marlek

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -35,5 +36,9 @@ private:
 // The tickets of a request's report (the report on screen). Throws ReportLineError when the
 // request has no wheel.
 std::vector<std::vector<int>> ticketsOfRequest(const ReportRequest &request);
+
+// The tickets of a report's lines as they were saved (a report opened from its file). Throws
+// ReportLineError.
+std::vector<std::vector<int>> ticketsOfReportLines(const std::vector<std::string> &lines);
 
 } // namespace marlek

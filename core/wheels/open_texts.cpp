@@ -11,8 +11,9 @@ namespace {
 const char *const kWhatOpens =
     "The program opens a report saved by Save As,\n"
     "a wheel file (a first line of k N t m such as \"6 20 3 6\", then one ticket a line),\n"
-    "or a list of tickets, one a line, their numbers separated by spaces, commas or dashes "
-    "(\"01-02-03-04-05-06\").";
+    "a list of tickets, one a line, their numbers separated by spaces, commas or dashes "
+    "(\"01-02-03-04-05-06\"),\n"
+    "or a lottery's file of past draws, its columns named in its first line.";
 
 const char *const kPlayOrLeave =
     "Press Continue to choose the numbers to play it with, or Cancel to leave it.";

@@ -127,4 +127,12 @@ void ReportTicketsReader::finish() {
     m_checker->finish();
 }
 
+PlayedWheel playedWheelOfReportLines(const std::vector<std::string> &lines) {
+    ReportTicketsReader reader;
+    for (const std::string &line : lines)
+        reader.feed(line);
+    reader.finish();
+    return reader.wheel();
+}
+
 } // namespace marlek

@@ -8,7 +8,9 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace marlek {
 
@@ -40,5 +42,9 @@ private:
     std::array<int, kHighestDrawnNumber + 1> m_positionOf{}; // the player's number's position
     PlayedWheel m_wheel;
 };
+
+// The wheel of a report's lines as they were saved (a report opened from its file). Throws
+// ReportLineError.
+PlayedWheel playedWheelOfReportLines(const std::vector<std::string> &lines);
 
 } // namespace marlek

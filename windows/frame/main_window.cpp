@@ -16,6 +16,7 @@
 #include "keep_draw_dialog.h"
 #include "past_draws_window.h"
 #include "report_tickets.h"
+#include "report_wheel_reader.h"
 #include "number_picker.h"
 #include "odds_window.h"
 #include "open_texts.h"
@@ -562,11 +563,22 @@ void MainWindow::openFile(const QString &path) {
         playOpenedTicketList(path, std::get<TicketList>(read));
 }
 
-// The draw history's import takes a file of past draws from here: true when it took the file
-// (and said what became of it). The program keeps no draw history yet, so no file is taken.
+// A lottery's file of past draws opens the import, as History > Import Draws does: true when it
+// took the file. Anything else is left to the message of the wheel file it is not.
 bool MainWindow::importDrawHistory(const QString &path) {
-    Q_UNUSED(path);
-    return false;
+    std::string text;
+    try {
+        text = readFileText(path.toStdString());
+    } catch (const std::exception &) {
+        return false;
+    }
+    if (!looksLikeDrawFile(text))
+        return false;
+    delete m_history.data();
+    m_history = new ImportDrawsWindow(m_desktop, loadGames(defaultGameFolders()), path,
+                                      std::move(text), this);
+    showModal(m_history);
+    return true;
 }
 
 void MainWindow::openSavedReport(const QString &path, std::istream &in) {
@@ -795,7 +807,18 @@ void MainWindow::mnuGamesWins_Click() {
         return;
     }
     const ReportRequest request = shown->request();
-    const std::optional<PlayedWheel> wheel = playedWheelOf(request);
+    std::optional<PlayedWheel> wheel;
+    if (const std::shared_ptr<const OpenedReport> &opened = shown->openedReport()) {
+        // A report opened from its file: its wheel is read from the lines it was saved with.
+        try {
+            wheel = playedWheelOfReportLines(opened->report.lines);
+        } catch (const std::exception &error) {
+            showError(winsRefusedMessage(error.what()));
+            return;
+        }
+    } else {
+        wheel = playedWheelOf(request);
+    }
     if (!wheel) {
         showError(noReportForWinsMessage());
         return;
@@ -885,26 +908,33 @@ void MainWindow::mnuHistoryCheck_Click() {
         return;
     }
     const ReportRequest request = shown->request();
-    if (lottoKindOfMode(request.wheel.wheelMode) == 0) {
+    const std::shared_ptr<const OpenedReport> opened = shown->openedReport();
+    if (!opened && lottoKindOfMode(request.wheel.wheelMode) == 0) {
         showError(noWheelToCheckMessage());
         return;
     }
     delete m_history.data();
     m_history = new HistoryRangeDialog(
         m_desktop, currentGames(),
-        [this, request](const GameRange &range) { openHistoryCheck(request, range); }, this);
+        [this, request, opened](const GameRange &range) { openHistoryCheck(request, opened, range); },
+        this);
     showModal(m_history);
 }
 
-void MainWindow::openHistoryCheck(const ReportRequest &request, const GameRange &range) {
+void MainWindow::openHistoryCheck(const ReportRequest &request,
+                                  const std::shared_ptr<const OpenedReport> &opened,
+                                  const GameRange &range) {
     std::vector<std::string> lines;
     m_desktop.setBusyPointer(this, true);
     try {
-        if (reportTicketCount(request) > static_cast<std::int32_t>(kMaxHistoryTickets))
+        const std::int64_t ticketCount = opened ? opened->report.ticketCount : reportTicketCount(request);
+        if (ticketCount > static_cast<std::int64_t>(kMaxHistoryTickets))
             throw std::invalid_argument("the report has more than the " +
                                         std::to_string(kMaxHistoryTickets) +
                                         " tickets checked against past draws at once");
-        const std::vector<std::vector<int>> tickets = ticketsOfRequest(request);
+        // A report opened from its file gives its tickets from the lines it was saved with.
+        const std::vector<std::vector<int>> tickets =
+            opened ? ticketsOfReportLines(opened->report.lines) : ticketsOfRequest(request);
         const std::vector<Draw> draws =
             DrawStore(drawDatabasePath()).draws(range.game.name, range.from, range.to);
         lines = historyCheckLines(
@@ -914,8 +944,10 @@ void MainWindow::openHistoryCheck(const ReportRequest &request, const GameRange 
         showError(checkFailedMessage(error.what()));
         return;
     }
-    // The document keeps the report's request, so Check a Draw on it checks the same tickets.
-    auto *doc = new DocumentWindow(request, std::vector<int>{}, std::move(lines));
+    // The document keeps the report's request, so Check a Draw on it checks the same tickets; the
+    // record of an opened report is a document of lines.
+    auto *doc = opened ? new DocumentWindow(request, std::move(lines), QStringLiteral("Past Draws"))
+                       : new DocumentWindow(request, std::vector<int>{}, std::move(lines));
     m_desktop.setBusyPointer(this, false);
     placeDocument(doc, QString::fromStdString("Past Draws of " + range.game.name));
 }

@@ -92,7 +92,8 @@ private:
     void mnuHistoryImport_Click();
     void mnuHistoryDraws_Click();
     void mnuHistoryCheck_Click();
-    void openHistoryCheck(const ReportRequest &request, const GameRange &range);
+    void openHistoryCheck(const ReportRequest &request,
+                          const std::shared_ptr<const OpenedReport> &opened, const GameRange &range);
 
     void createWidgets();
     void createActions();

@@ -119,6 +119,21 @@ TEST_F(DrawImport, UnknownHeaderWithoutLayoutIsRefusedWhole) {
     EXPECT_THROW(importDrawFile(store, "\"Date,Numbers\n", game, std::nullopt), DrawFileError);
 }
 
+// File > Open tells a lottery's draw file from the other files a player opens by its header.
+TEST(DrawFileLooks, AHeaderOfNamesMakesADrawFile) {
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"Draw Date,Winning Numbers\n09/26/2020,11 21 27 36 62\n", true}, // a known layout
+        {"When;Which;Balls\n2020-09-26;1234;11 21 27 36 62", true},      // names to map
+        {"When;Which;Balls\n", false},                                   // a header alone
+        {"Name,Value\nSaturday,1\n", false},                             // two unknown names
+        {"01-02-03-04-05-06\n", false},                                  // a ticket list
+        {"6 20 3 6\n1 2 3 4 5 6\n", false},                              // a wheel file
+        {"", false},
+    };
+    for (const auto &[text, drawFile] : cases)
+        EXPECT_EQ(looksLikeDrawFile(text), drawFile) << text;
+}
+
 TEST_F(DrawImport, SameFileTwiceAddsNothing) {
     import("columns_newest_first.csv");
     const ImportSummary again = import("columns_newest_first.csv");

@@ -210,6 +210,46 @@ TEST_F(HistoryMenuTest, ChecksTheReportOnScreenAgainstThePastDrawsAsADocument) {
     EXPECT_TRUE(desktop.clipboard.startsWith("Past Draws of Test Lotto\r\n")) << desktop.clipboard.toStdString();
 }
 
+// A report opened from its file (File > Open) is checked against the past draws, and What It
+// Wins counts it, as the report on screen it was saved from.
+TEST_F(HistoryMenuTest, AnOpenedReportIsCheckedAgainstThePastDrawsAndCounted) {
+    ImportDrawsWindow *import = openImport("columns_newest_first.csv");
+    ASSERT_NE(import, nullptr);
+    chooseGame(import->findChild<QComboBox *>("cboGame"), "Test Lotto");
+    click(import, "cmdImport");
+    import->close();
+
+    const std::vector<std::int16_t> numbers = {3, 7, 14, 21, 29, 48, 1, 2};
+    window.openWheelDocument(reportRequestFor(fullWheelChoice(6, 8, -1), numbers));
+    const QString saved = QString::fromStdString((data.path() / "full8.txt").string());
+    desktop.saveFileNames.push_back(saved);
+    trigger("mnuFileSaveAs");
+    documents()[0]->closeDocument();
+    desktop.openFileNames.push_back(saved);
+    trigger("mnuFileOpen");
+    ASSERT_EQ(documents().size(), 1u);
+    ASSERT_TRUE(documents()[0]->openedReport());
+
+    trigger("mnuGamesWins");
+    QWidget *wins = test::openTopLevel("frmWinsGame");
+    ASSERT_NE(wins, nullptr);
+    wins->close();
+
+    trigger("mnuHistoryCheck");
+    QWidget *ask = test::openTopLevel("frmCheckPastDraws");
+    ASSERT_NE(ask, nullptr);
+    chooseGame(ask->findChild<QComboBox *>("cboGame"), "Test Lotto");
+    ask->findChild<QLineEdit *>("txtFrom")->setText("2020-09-20");
+    click(ask, "cmdCheck");
+    EXPECT_TRUE(desktop.messages.empty()) << desktop.messages.back().text.toStdString();
+    const std::vector<DocumentWindow *> docs = documents();
+    ASSERT_FALSE(docs.empty());
+    const std::vector<std::string> &lines = docs.back()->lines();
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(lines[1], "28 Tickets of 6 Numbers against 3 stored draws from 2020-09-20 on");
+    EXPECT_EQ(lines[5].substr(0, 48), "  2020-09-23 (draw 100)  14 3 29 48 7 21 + 35  2");
+}
+
 TEST_F(HistoryMenuTest, TheCheckedDrawCanBeKeptInAGamesPastDraws) {
     trigger("mnuEditKeepDraw"); // no check on screen
     ASSERT_EQ(desktop.messages.size(), 1u);

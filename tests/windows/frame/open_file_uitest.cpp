@@ -218,8 +218,9 @@ TEST_F(OpenFileTest, EveryFileThatCannotBeOpenedIsRefusedWithOneMessageAndThePro
     edited.replace(edited.find("03  17  25  40  42"), 2, "05");
     const std::string whatOpens =
         ".\nThe program opens a report saved by Save As,\na wheel file (a first line of k N t m "
-        "such as \"6 20 3 6\", then one ticket a line),\nor a list of tickets, one a line, their "
-        "numbers separated by spaces, commas or dashes (\"01-02-03-04-05-06\").";
+        "such as \"6 20 3 6\", then one ticket a line),\na list of tickets, one a line, their "
+        "numbers separated by spaces, commas or dashes (\"01-02-03-04-05-06\"),\nor a lottery's "
+        "file of past draws, its columns named in its first line.";
     struct Case {
         const char *name;
         std::string content; // none: the file is not written
@@ -233,8 +234,8 @@ TEST_F(OpenFileTest, EveryFileThatCannotBeOpenedIsRefusedWithOneMessageAndThePro
              whatOpens},
         {"short.txt", "1 2 3 4 5 6\n1 2 3 4 5\n",
          "cannot be opened: line 2: 6 numbers needed, 5 given" + whatOpens},
-        {"draws.csv", "Draw Date,Winning Numbers\n09/26/2020,11 21 27 36 62\n",
-         "cannot be opened: line 1: \"Draw\" is not a whole number" + whatOpens},
+        {"names.csv", "Name,Value\nSaturday,11 21 27 36 62\n",
+         "cannot be opened: line 1: \"Name\" is not a whole number" + whatOpens},
         {"edited.txt", edited, "is not a report as this program saves it: line 10: "},
         {"cut.txt", report.substr(0, report.size() - 10),
          "is not a report as this program saves it: line " +
@@ -272,6 +273,30 @@ TEST_F(OpenFileTest, EveryFileThatCannotBeOpenedIsRefusedWithOneMessageAndThePro
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_NE(lastMessage().indexOf("cannot be read: Is a directory."), -1)
         << lastMessage().toStdString();
+}
+
+// A lottery's file of past draws, its columns named in a header (a known layout, or three names or
+// more that the player maps), opens the import as History > Import Draws does.
+TEST_F(OpenFileTest, ALotterysDrawFileOpensTheImport) {
+    const std::vector<std::pair<const char *, const char *>> files = {
+        {"known.csv", "Draw Date,Winning Numbers\r\n09/26/2020,11 21 27 36 62\r\n"},
+        {"mapped.csv", "When;Which;Balls\n2020-09-26;1234;11 21 27 36 62"},
+    };
+    for (const auto &[name, content] : files) {
+        SCOPED_TRACE(name);
+        writeFileBytes(dir / name, content);
+        open(dir / name);
+        EXPECT_TRUE(desktop.messages.empty()) << lastMessage().toStdString();
+        QWidget *import = nullptr;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->objectName() == QStringLiteral("frmImportDraws"))
+                import = top;
+        ASSERT_NE(import, nullptr);
+        EXPECT_EQ(picker(), nullptr);
+        EXPECT_TRUE(openDocuments().empty());
+        import->close();
+        deleteClosedWindows();
+    }
 }
 
 } // namespace
