@@ -264,8 +264,9 @@ TEST(CombosCommandFaults, AFirstPathThatIsNoFileIsRefusedForARunOfSeveralFiles) 
         }
     }
     EXPECT_EQ(filesIn(dir.path()), (std::vector<std::string>{"null-link", "pipe"}));
-    if (!devHadNumberedFiles)
+    if (!devHadNumberedFiles) {
         EXPECT_FALSE(fs::exists("/dev/1.txt") || fs::exists("/dev/2.txt"));
+    }
 }
 
 // A run of one file writes into a device or a pipe, and takes no lock on its folder: another

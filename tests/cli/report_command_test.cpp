@@ -26,7 +26,7 @@ using test::TempDir;
 std::string coreReport(int mode, int index, int numbers, const std::vector<int> &picks,
                        const char *end) {
     WheelChoice choice{static_cast<std::int16_t>(mode), static_cast<std::int16_t>(index),
-                       static_cast<std::int16_t>(numbers), 0, std::nullopt};
+                       static_cast<std::int16_t>(numbers), 0, std::nullopt, std::nullopt};
     if (mode == 7 || mode == 8) // as the generator hands it on
         choice = fullWheelChoice(mode - 2, numbers, -1);
     std::vector<std::int16_t> played;

@@ -9,7 +9,7 @@ namespace {
 
 WheelChoice wheel(int mode, int count, int tickets) {
     return {static_cast<std::int16_t>(mode), std::nullopt, static_cast<std::int16_t>(count),
-            tickets, std::nullopt};
+            tickets, std::nullopt, std::nullopt};
 }
 
 TEST(PickerTexts, CaptionNamesKindNumbersAndTickets) {

@@ -47,7 +47,7 @@ void setPicks(Played &played, const std::vector<int> &numbers) {
 
 Played catalogued(int kind, int index) {
     return {WheelChoice{static_cast<std::int16_t>(kind), static_cast<std::int16_t>(index), 0, 0,
-                        std::nullopt}};
+                        std::nullopt, std::nullopt}};
 }
 
 Played fullWheel(int mode, int numbers) {

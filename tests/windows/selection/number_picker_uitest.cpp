@@ -27,7 +27,8 @@ protected:
     NumberPicker *open(int mode, int count, int tickets) {
         m_count = count;
         const WheelChoice choice{static_cast<std::int16_t>(mode), std::nullopt,
-                                 static_cast<std::int16_t>(count), tickets, std::nullopt};
+                                 static_cast<std::int16_t>(count), tickets, std::nullopt,
+                                 std::nullopt};
         auto *picker = new NumberPicker(
             session, choice, [this](ReportRequest request) { requests.push_back(request); },
             nullptr);
