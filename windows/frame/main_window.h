@@ -7,9 +7,9 @@
 #include "report_request.h"
 #include "run_carry_over.h"
 #include "session.h"
+#include "ticket_list.h"
 #include "win_table.h"
 #include "wins_game_dialog.h"
-#include "ticket_list.h"
 
 #include <QMainWindow>
 #include <QPointer>
