@@ -362,8 +362,8 @@ std::vector<std::string> winsLines(const WinsDocument &document) {
 }
 
 std::string noReportForWinsMessage() {
-    return "What It Wins counts the tickets of the wheel report on screen. Choose a wheel from a "
-           "catalogue, or design one, and play it first.";
+    return "What It Wins counts the tickets of the wheel report on screen, or of the wheel chosen "
+           "last. Choose a wheel from a catalogue, or design one, first.";
 }
 
 std::string winsRefusedMessage(std::string_view reason) {

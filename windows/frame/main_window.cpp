@@ -802,13 +802,17 @@ void MainWindow::mnuGamesGames_Click() {
 // wheel counted; the game comes from the dialog.
 void MainWindow::mnuGamesWins_Click() {
     const DocumentWindow *shown = shownDocument();
-    if (!shown) {
+    // With no document on screen, the wheel chosen last (in a catalogue, a generator or the
+    // designer, played or not) is counted over its positions 1 to N.
+    if (!shown && m_carried.lastChoice.wheelMode == 0) {
         showError(noReportForWinsMessage());
         return;
     }
-    const ReportRequest request = shown->request();
+    const ReportRequest request =
+        shown ? shown->request() : reportRequestFor(m_carried.lastChoice, {});
     std::optional<PlayedWheel> wheel;
-    if (const std::shared_ptr<const OpenedReport> &opened = shown->openedReport()) {
+    if (const std::shared_ptr<const OpenedReport> opened =
+            shown ? shown->openedReport() : nullptr) {
         // A report opened from its file: its wheel is read from the lines it was saved with.
         try {
             wheel = playedWheelOfReportLines(opened->report.lines);

@@ -16,6 +16,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -89,6 +91,35 @@ TEST_F(WhatItWinsTest, WithoutAReportOnScreenItSaysWhatToDo) {
     EXPECT_EQ(dialog(), nullptr);
     ASSERT_EQ(desktop.messages.size(), 1u);
     EXPECT_EQ(desktop.messages[0].text.toStdString(), noReportForWinsMessage());
+}
+
+// A wheel chosen in a catalogue and not played (the picker closed) is counted as it stands.
+TEST_F(WhatItWinsTest, WithoutAReportTheWheelChosenLastIsCounted) {
+    trigger("mnu5wheel");
+    QWidget *catalogue = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->objectName() == QStringLiteral("Form1"))
+            catalogue = top;
+    ASSERT_NE(catalogue, nullptr);
+    auto *rows = catalogue->findChild<QListWidget *>(QStringLiteral("List1"));
+    const QList<QListWidgetItem *> found = rows->findItems(
+        QStringLiteral("    $   17        17    Tickets   15  Numbers        3 of 5"), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    rows->scrollToItem(found[0]);
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(found[0]).center());
+    QTest::mouseClick(catalogue->findChild<QPushButton *>(QStringLiteral("Command4")), Qt::LeftButton);
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top != &window && top->isVisible())
+            top->close();
+
+    trigger("mnuGamesWins");
+    EXPECT_TRUE(desktop.messages.empty());
+    WinsGameDialog *shown = dialog();
+    ASSERT_NE(shown, nullptr);
+    bool named = false;
+    for (const QLabel *label : shown->findChildren<QLabel *>())
+        named = named || label->text().contains(QStringLiteral("17 Tickets over 15 Numbers"));
+    EXPECT_TRUE(named);
 }
 
 TEST_F(WhatItWinsTest, CountsTheReportOnScreenInTheChosenGameAsADocumentLikeAReport) {
