@@ -8,6 +8,7 @@
 
 #include "game.h"
 #include "game_texts.h"
+#include "number_text.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -41,21 +42,6 @@ std::string drawText(const GameRules &rules) {
 
 std::string rulesDateText(const GameRules &rules) {
     return rules.from ? dateText(*rules.from) : std::string();
-}
-
-// The count of characters of UTF-8 text, for lining up columns.
-std::size_t shownWidth(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-std::string padded(const std::string &text, std::size_t width) {
-    return text + std::string(width > shownWidth(text) ? width - shownWidth(text) : 0, ' ');
-}
-
-std::string padLeft(const std::string &text, std::size_t width) {
-    return std::string(width > shownWidth(text) ? width - shownWidth(text) : 0, ' ') + text;
 }
 
 Json jsonOf(const GameEntry &entry) {
@@ -128,8 +114,8 @@ void listAsText(const GameList &list, Io &io) {
             if (entry.origin != origin)
                 continue;
             const GameRules &latest = latestRules(entry.game);
-            std::string line = "  " + padded(entry.game.name, nameWidth) + "  " +
-                               padded(drawText(latest), drawWidth) + "  " +
+            std::string line = "  " + padRight(entry.game.name, nameWidth) + "  " +
+                               padRight(drawText(latest), drawWidth) + "  " +
                                padLeft(priceText(latest.price, entry.game.currency), priceWidth);
             if (latest.from)
                 line += "  rules from " + dateText(*latest.from);

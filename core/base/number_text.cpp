@@ -1,5 +1,7 @@
 #include "number_text.h"
 
+#include <algorithm>
+
 namespace marlek {
 
 std::string plain(std::int64_t value) { return std::to_string(value); }
@@ -47,6 +49,22 @@ std::int64_t combinations(int n, int k) {
 
 std::int64_t filesNeeded(std::int64_t total, std::int64_t perFile) {
     return total / perFile + (total % perFile != 0 ? 1 : 0);
+}
+
+std::size_t shownWidth(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string padRight(const std::string &text, std::size_t width) {
+    const std::size_t shown = shownWidth(text);
+    return text + std::string(width > shown ? width - shown : 0, ' ');
+}
+
+std::string padLeft(const std::string &text, std::size_t width) {
+    const std::size_t shown = shownWidth(text);
+    return std::string(width > shown ? width - shown : 0, ' ') + text;
 }
 
 } // namespace marlek

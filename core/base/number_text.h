@@ -20,6 +20,12 @@ std::string grouped(std::int64_t value);
 std::string groupedOrZero(std::int64_t value);
 
 // A count and what it counts, one or many, grouped: "1 ticket", "0 tickets", "1,000 tickets".
+// The count of characters of UTF-8 text, for lining up columns.
+std::size_t shownWidth(std::string_view text);
+// `text` with spaces after it (padRight) or before it (padLeft) up to `width` characters.
+std::string padRight(const std::string &text, std::size_t width);
+std::string padLeft(const std::string &text, std::size_t width);
+
 std::string counted(std::int64_t count, std::string_view one, std::string_view many);
 
 // The count of k-number combinations of n numbers, C(n, k), exact; 0 when n < k or n < 0.

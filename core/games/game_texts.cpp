@@ -1,26 +1,12 @@
 #include "game_texts.h"
 
+#include "number_text.h"
 #include "shown_text.h"
 
 #include <algorithm>
 
 namespace marlek {
 namespace {
-
-// The count of characters of UTF-8 text, for lining up columns.
-std::size_t shownWidth(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
-std::string padded(const std::string &text, std::size_t width) {
-    return text + std::string(width > shownWidth(text) ? width - shownWidth(text) : 0, ' ');
-}
-
-std::string padLeft(const std::string &text, std::size_t width) {
-    return std::string(width > shownWidth(text) ? width - shownWidth(text) : 0, ' ') + text;
-}
 
 void addRulesLines(const Game &game, std::size_t index, std::vector<std::string> &lines) {
     const GameRules &rules = game.rules[index];
@@ -52,7 +38,7 @@ void addRulesLines(const Game &game, std::size_t index, std::vector<std::string>
     bool anyBonus = false;
     for (const PrizeLevel &level : rules.prizes) {
         anyBonus |= rules.bonus.kind != BonusKind::none && !level.bonus;
-        lines.push_back("    " + padded(levelText(level), 5) +
+        lines.push_back("    " + padRight(levelText(level), 5) +
                         (level.kind == PrizeKind::fixed ? "fixed     " : "estimate  ") +
                         padLeft(groupedMoneyText(level.amount), amountWidth) +
                         (game.currency.empty() ? "" : ' ' + game.currency));

@@ -113,14 +113,6 @@ std::string expectedText(double value) {
     return text.find('e') == std::string::npos ? text : fixed(value, 8);
 }
 
-std::string padLeft(const std::string &text, std::size_t width) {
-    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
-}
-
-std::string padRight(const std::string &text, std::size_t width) {
-    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
-}
-
 std::string moneyWithCurrency(Money amount, const std::string &currency) {
     return groupedMoneyText(amount) + (currency.empty() ? "" : " " + currency);
 }

@@ -31,14 +31,6 @@ std::string groupedDigits(const std::string &digits) {
     return result;
 }
 
-std::string padded(const std::string &text, std::size_t width) {
-    return text + std::string(width > text.size() ? width - text.size() : 0, ' ');
-}
-
-std::string padLeft(const std::string &text, std::size_t width) {
-    return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
-}
-
 std::string count(std::uint64_t value) {
     return groupedOrZero(static_cast<std::int64_t>(value));
 }
@@ -175,12 +167,12 @@ void addOddsLines(const WinsDocument &document, std::vector<std::string> &lines)
     lines.push_back("");
     constexpr std::size_t kLabel = 28;
     constexpr std::size_t kColumn = 20;
-    std::string header = padded("", kLabel);
+    std::string header = padRight("", kLabel);
     for (int p = 0; p < 3; ++p)
         header += padLeft(playName(p, n), kColumn);
     lines.push_back(header);
     auto row = [&](const std::string &label, auto textOf) {
-        std::string line = padded(label, kLabel);
+        std::string line = padRight(label, kLabel);
         for (const PlayOdds *play : plays)
             line += padLeft(textOf(*play), kColumn);
         lines.push_back(line);
@@ -218,8 +210,8 @@ void addOddsLines(const WinsDocument &document, std::vector<std::string> &lines)
             const std::string chance =
                 level.chance ? oneInText(*level.chance) + " (" + percentText(*level.chance) + ")"
                              : std::string("not counted");
-            lines.push_back("  " + padded(playName(p, n), 20) + "at least one ticket wins: " +
-                            padded(chance, 36) + "tickets to expect: " +
+            lines.push_back("  " + padRight(playName(p, n), 20) + "at least one ticket wins: " +
+                            padRight(chance, 36) + "tickets to expect: " +
                             significantText(level.expectedTickets));
         }
     }
