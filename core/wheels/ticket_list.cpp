@@ -1,6 +1,7 @@
 #include "ticket_list.h"
 
 #include "shown_text.h"
+#include "wheel_lines.h"
 #include "wheel_verify.h"
 
 #include <algorithm>
@@ -14,37 +15,6 @@
 
 namespace marlek {
 namespace {
-
-// The same bound as a wheel file's lines: a ticket of six numbers with ", " between takes 22.
-constexpr std::size_t kMaxLineLength = 200;
-
-[[noreturn]] void fail(std::size_t line, const std::string &what) {
-    throw WheelFileError("line " + std::to_string(line) + ": " + what);
-}
-
-// The next line without its line end (and a CR before it), or nothing at the end of the file.
-// `notWhat` names what a file with a longer line is not.
-std::optional<std::string> nextLine(std::istream &in, std::size_t lineNumber,
-                                    std::string_view notWhat = "a ticket list") {
-    std::array<char, kMaxLineLength + 2> buffer{}; // the longest line, its CR and the closing zero
-    errno = 0;
-    in.getline(buffer.data(), buffer.size());
-    if (in.bad())
-        throw WheelFileReadError(errno != 0 ? errno : EIO);
-    auto length = static_cast<std::size_t>(in.gcount());
-    const bool full = in.fail() && !in.eof(); // the buffer filled before the line ended
-    if (length == 0 && !full)
-        return std::nullopt; // the end of the file
-    if (!full && !in.eof())
-        --length; // the LF, counted but not stored
-    std::string line(buffer.data(), length);
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    if (full || line.size() > kMaxLineLength)
-        fail(lineNumber, "the line is longer than " + std::to_string(kMaxLineLength) +
-                             " characters; this is not " + std::string(notWhat));
-    return line;
-}
 
 bool isSpace(char c) {
     return c == ' ' || c == '\t';
@@ -70,7 +40,7 @@ std::vector<int> wordsOf(std::string_view line, std::size_t lineNumber) {
             ++at;
     };
     const auto misplacedMark = [&] {
-        fail(lineNumber, "a comma or dash stands where a number belongs (" + quotedText(line) +
+        failAtLine(lineNumber, "a comma or dash stands where a number belongs (" + quotedText(line) +
                              "); they go between the numbers of a ticket");
     };
     skipSpaces();
@@ -81,12 +51,7 @@ std::vector<int> wordsOf(std::string_view line, std::size_t lineNumber) {
         const std::string_view word = line.substr(start, at - start);
         if (word.empty())
             misplacedMark();
-        int value = 0;
-        const auto [stop, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-        if (word.front() < '0' || word.front() > '9' || error != std::errc{} ||
-            stop != word.data() + word.size())
-            fail(lineNumber, quotedText(word) + " is not a whole number");
-        values.push_back(value);
+        values.push_back(wholeNumberAt(word, lineNumber));
         skipSpaces();
         if (at < line.size() && (line[at] == ',' || line[at] == '-')) {
             ++at;
@@ -110,29 +75,29 @@ public:
         const int count = static_cast<int>(values.size());
         if (m_kind == 0) {
             if (count != 5 && count != 6)
-                fail(lineNumber, "a ticket holds 5 or 6 numbers, not " + std::to_string(count));
+                failAtLine(lineNumber, "a ticket holds 5 or 6 numbers, not " + std::to_string(count));
             m_kind = count;
         } else if (count != m_kind) {
-            fail(lineNumber, std::to_string(m_kind) + " numbers needed, " +
+            failAtLine(lineNumber, std::to_string(m_kind) + " numbers needed, " +
                                  std::to_string(count) + " given");
         }
         if (m_tickets.size() == kMaxWheelFileTickets)
-            fail(lineNumber, "more than " + std::to_string(kMaxWheelFileTickets) +
+            failAtLine(lineNumber, "more than " + std::to_string(kMaxWheelFileTickets) +
                                  " tickets; no ticket list holds that many");
         WrittenTicket ticket{};
         std::array<bool, kHighestTicketNumber + 1> onTicket{};
         for (std::size_t i = 0; i < values.size(); ++i) {
             const int value = values[i];
             if (value < 1 || value > kHighestTicketNumber)
-                fail(lineNumber, std::to_string(value) + " is not a number from 1 to " +
+                failAtLine(lineNumber, std::to_string(value) + " is not a number from 1 to " +
                                      std::to_string(kHighestTicketNumber));
             const auto index = static_cast<std::size_t>(value);
             if (onTicket[index])
-                fail(lineNumber, std::to_string(value) + " is given twice");
+                failAtLine(lineNumber, std::to_string(value) + " is given twice");
             onTicket[index] = true;
             if (!m_used[index]) {
                 if (m_usedCount == kMaxWheelNumbers)
-                    fail(lineNumber, std::to_string(value) + " would be the " +
+                    failAtLine(lineNumber, std::to_string(value) + " would be the " +
                                          std::to_string(kMaxWheelNumbers + 1) +
                                          "th different number; a wheel plays at most " +
                                          std::to_string(kMaxWheelNumbers));
@@ -178,7 +143,7 @@ TicketList readListFrom(std::optional<std::string> first, std::istream &in) {
     ListReader reader;
     std::size_t lineNumber = 1;
     for (std::optional<std::string> line = std::move(first); line;
-         line = nextLine(in, ++lineNumber))
+         line = nextWheelLine(in, ++lineNumber, "a ticket list"))
         reader.add(*line, lineNumber);
     return std::move(reader).finish();
 }
@@ -207,21 +172,21 @@ bool isWheelHeader(std::string_view line) {
 } // namespace
 
 TicketList readTicketList(std::istream &in) {
-    std::optional<std::string> first = nextLine(in, 1);
+    std::optional<std::string> first = nextWheelLine(in, 1, "a ticket list");
     if (first && first->starts_with("\xef\xbb\xbf"))
-        fail(1, "the file begins with a byte-order mark (U+FEFF), which a ticket list does not "
+        failAtLine(1, "the file begins with a byte-order mark (U+FEFF), which a ticket list does not "
                 "have; save it as plain text without one");
     return readListFrom(std::move(first), in);
 }
 
 std::variant<PlainWheel, TicketList> readWheelOrTicketList(std::istream &in) {
-    std::optional<std::string> first = nextLine(in, 1, "a wheel file or a ticket list");
+    std::optional<std::string> first = nextWheelLine(in, 1, "a wheel file or a ticket list");
     if (!first)
         throw WheelFileError("the file is empty: a wheel file begins with a line of k N t m, "
                              "e.g. \"6 20 3 6\", and a ticket list holds one ticket a line, e.g. "
                              "\"01-02-03-04-05-06\"");
     if (first->starts_with("\xef\xbb\xbf"))
-        fail(1, "the file begins with a byte-order mark (U+FEFF), which a wheel file does not "
+        failAtLine(1, "the file begins with a byte-order mark (U+FEFF), which a wheel file does not "
                 "have; save it as plain text without one");
     if (isWheelHeader(*first))
         return readWheelFileAfter(*first, in);

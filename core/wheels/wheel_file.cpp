@@ -2,6 +2,7 @@
 
 #include "number_text.h"
 #include "shown_text.h"
+#include "wheel_lines.h"
 
 #include <bit>
 #include <cerrno>
@@ -13,40 +14,6 @@
 
 namespace marlek {
 namespace {
-
-// Longer lines are no wheel file's: a ticket of eight two-digit numbers takes 23 characters.
-constexpr std::size_t kMaxLineLength = 200;
-
-[[noreturn]] void fail(std::size_t line, const std::string &what) {
-    throw WheelFileError("line " + std::to_string(line) + ": " + what);
-}
-
-// The next line without its line end (and a CR before it), or nothing at the end of the file.
-// Read a line at a time, not a character: a file of a million tickets is read in moments.
-std::optional<std::string> nextLine(std::istream &in, std::size_t lineNumber) {
-    const auto tooLong = [lineNumber] {
-        fail(lineNumber, "the line is longer than " + std::to_string(kMaxLineLength) +
-                             " characters; this is not a wheel file");
-    };
-    char buffer[kMaxLineLength + 2]; // the longest line, its CR and the closing zero
-    errno = 0;
-    in.getline(buffer, sizeof buffer);
-    if (in.bad())
-        throw WheelFileReadError(errno != 0 ? errno : EIO);
-    auto length = static_cast<std::size_t>(in.gcount());
-    if (in.fail() && !in.eof()) // the buffer filled before the line ended
-        tooLong();
-    if (length == 0)
-        return std::nullopt; // the end of the file
-    if (!in.eof())
-        --length; // the LF, counted but not stored
-    std::string line(buffer, length);
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    if (line.size() > kMaxLineLength)
-        tooLong();
-    return line;
-}
 
 // The whole numbers of a line separated by spaces, each checked to be digits only, into `values`
 // (a vector kept from line to line, so a million lines take no million allocations).
@@ -61,13 +28,8 @@ void readWords(const std::string &line, std::size_t lineNumber, std::vector<int>
         std::size_t end = line.find(' ', start);
         if (end == std::string::npos)
             end = line.size();
-        const std::string_view word(line.data() + start, end - start);
-        int value = 0;
-        const auto [stop, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-        if (word.front() < '0' || word.front() > '9' || error != std::errc{} ||
-            stop != word.data() + word.size())
-            fail(lineNumber, quotedText(word) + " is not a whole number");
-        values.push_back(value);
+        values.push_back(
+            wholeNumberAt(std::string_view(line.data() + start, end - start), lineNumber));
         start = end;
     }
 }
@@ -77,26 +39,26 @@ PlainWheel headerOf(const std::optional<std::string> &line) {
         throw WheelFileError("the file is empty: a wheel file begins with a line of k N t m, "
                              "e.g. \"6 20 3 6\"");
     if (line->starts_with("\xef\xbb\xbf"))
-        fail(1, "the file begins with a byte-order mark (U+FEFF), which a wheel file does not "
+        failAtLine(1, "the file begins with a byte-order mark (U+FEFF), which a wheel file does not "
                 "have; save it as plain text without one");
     std::vector<int> values;
     readWords(*line, 1, values);
     if (values.size() < 4)
-        fail(1, "the header needs 4 numbers, k N t m (numbers a ticket, numbers played, the "
+        failAtLine(1, "the header needs 4 numbers, k N t m (numbers a ticket, numbers played, the "
                 "guarantee's t and m, e.g. \"6 20 3 6\"), not " +
                     std::to_string(values.size()));
     if (values.size() > 5)
-        fail(1, "the header holds at most 5 numbers, k N t m and the count of key numbers c "
+        failAtLine(1, "the header holds at most 5 numbers, k N t m and the count of key numbers c "
                 "(e.g. \"6 20 3 6 1\"), not " +
                     std::to_string(values.size()));
     PlainWheel wheel{values[0], values[1], {values[2], values[3]}, {}, 0};
     if (const std::string problem = shapeProblem(wheel.kind, wheel.numbers, wheel.guarantee);
         !problem.empty())
-        fail(1, problem);
+        failAtLine(1, problem);
     if (values.size() == 5) {
         wheel.keys = values[4];
         if (const std::string problem = keyProblem(wheel.guarantee, wheel.keys); !problem.empty())
-            fail(1, problem);
+            failAtLine(1, problem);
     }
     return wheel;
 }
@@ -104,25 +66,25 @@ PlainWheel headerOf(const std::optional<std::string> &line) {
 NumberSet ticketOf(const std::string &line, std::size_t lineNumber, const PlainWheel &wheel,
                    std::vector<int> &values) {
     if (line.find_first_not_of(' ') == std::string::npos)
-        fail(lineNumber, "the line is empty; every line after the header holds one ticket");
+        failAtLine(lineNumber, "the line is empty; every line after the header holds one ticket");
     readWords(line, lineNumber, values);
     if (static_cast<int>(values.size()) != wheel.kind)
-        fail(lineNumber, counted(wheel.kind, "number", "numbers") + " needed, " +
+        failAtLine(lineNumber, counted(wheel.kind, "number", "numbers") + " needed, " +
                              std::to_string(values.size()) + " given");
     NumberSet ticket = 0;
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (values[i] < 1 || values[i] > wheel.numbers)
-            fail(lineNumber, std::to_string(values[i]) + " is not a number from 1 to " +
+            failAtLine(lineNumber, std::to_string(values[i]) + " is not a number from 1 to " +
                                  std::to_string(wheel.numbers));
         if (i > 0 && values[i] <= values[i - 1])
-            fail(lineNumber, values[i] == values[i - 1]
+            failAtLine(lineNumber, values[i] == values[i - 1]
                                  ? std::to_string(values[i]) + " is given twice"
                                  : "the numbers must ascend (" + std::to_string(values[i]) +
                                        " follows " + std::to_string(values[i - 1]) + ")");
         ticket |= bitOf(values[i]);
     }
     if (const NumberSet keys = keySet(wheel.keys); (ticket & keys) != keys)
-        fail(lineNumber,
+        failAtLine(lineNumber,
              "key number " + std::to_string(std::countr_one(ticket & keys) + 1) +
                  " is missing; every ticket holds " +
                  (wheel.keys == 1 ? std::string("the key number 1")
@@ -134,10 +96,10 @@ NumberSet ticketOf(const std::string &line, std::size_t lineNumber, const PlainW
 PlainWheel readTickets(PlainWheel wheel, std::istream &in) {
     std::vector<int> values;
     std::size_t lineNumber = 2;
-    for (std::optional<std::string> line = nextLine(in, lineNumber); line;
-         line = nextLine(in, ++lineNumber)) {
+    for (std::optional<std::string> line = nextWheelLine(in, lineNumber, "a wheel file"); line;
+         line = nextWheelLine(in, ++lineNumber, "a wheel file")) {
         if (wheel.tickets.size() == kMaxWheelFileTickets)
-            fail(lineNumber, "more than " + std::to_string(kMaxWheelFileTickets) +
+            failAtLine(lineNumber, "more than " + std::to_string(kMaxWheelFileTickets) +
                                  " tickets; no wheel file holds that many");
         wheel.tickets.push_back(ticketOf(*line, lineNumber, wheel, values));
     }
@@ -166,7 +128,7 @@ void writeWheelFile(const PlainWheel &wheel, const WheelLineSink &sink) {
 }
 
 PlainWheel readWheelFile(std::istream &in) {
-    return readTickets(headerOf(nextLine(in, 1)), in);
+    return readTickets(headerOf(nextWheelLine(in, 1, "a wheel file")), in);
 }
 
 PlainWheel readWheelFileAfter(std::string_view header, std::istream &rest) {
