@@ -77,7 +77,7 @@ void ReportTicketsReader::feed(std::string_view line) {
             rest = rest.substr(0, rest.find(" among them"));
             m_wheel.keys = static_cast<int>(wholeNumbers(rest).size());
         }
-    } else if (line.starts_with("Check All ") && m_pickAny > 0) {
+    } else if (line.starts_with("Check All  ") && m_pickAny > 0) {
         m_wheel.claimed = Guarantee{numberAfter(line, "will have "), m_pickAny};
     }
 }
