@@ -148,22 +148,8 @@ public:
         return {};
     }
 
-    // Tickets of fewer than k numbers (parts of a join, a one-ticket part) filled up with the
-    // lowest numbers they lack, each ticket once.
     std::vector<NumberSet> filled(const std::vector<NumberSet> &tickets, int numbers) const {
-        std::set<NumberSet> seen;
-        std::vector<NumberSet> result;
-        for (NumberSet ticket : tickets) {
-            const NumberSet all = (NumberSet{1} << numbers) - 1;
-            ticket &= all;
-            while (std::popcount(ticket) > m_kind)
-                ticket &= ticket - 1;
-            for (int number = 1; std::popcount(ticket) < m_kind && number <= numbers; ++number)
-                ticket |= bitOf(number);
-            if (seen.insert(ticket).second)
-                result.push_back(ticket);
-        }
-        return result;
+        return filledTickets(m_kind, tickets, numbers);
     }
 
 private:
@@ -220,6 +206,22 @@ private:
 };
 
 } // namespace
+
+std::vector<NumberSet> filledTickets(int kind, const std::vector<NumberSet> &tickets, int numbers) {
+    const NumberSet all = numbers >= 64 ? ~NumberSet{0} : (NumberSet{1} << numbers) - 1;
+    std::set<NumberSet> seen;
+    std::vector<NumberSet> result;
+    for (NumberSet ticket : tickets) {
+        ticket &= all;
+        while (std::popcount(ticket) > kind)
+            ticket &= ticket - 1;
+        for (int number = 1; std::popcount(ticket) < kind && number <= numbers; ++number)
+            ticket |= bitOf(number);
+        if (seen.insert(ticket).second)
+            result.push_back(ticket);
+    }
+    return result;
+}
 
 std::optional<Construction> constructWheel(int kind, int numbers, Guarantee guarantee) {
     if (kind < 1 || kind > kMostKind || numbers > kMostNumbers || numbers < kind ||

@@ -18,6 +18,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace marlek {
 
@@ -29,5 +30,9 @@ struct Construction {
 // The smallest wheel constructed for k numbers a ticket over N, "t of m" (no keys), or nothing
 // for a shape out of reach (N above 49).
 std::optional<Construction> constructWheel(int kind, int numbers, Guarantee guarantee);
+
+// Tickets of fewer than k numbers (parts of a join, a one-ticket part) filled up with the lowest
+// numbers of 1..N they lack, and tickets of more cut down to k; each ticket once.
+std::vector<NumberSet> filledTickets(int kind, const std::vector<NumberSet> &tickets, int numbers);
 
 } // namespace marlek

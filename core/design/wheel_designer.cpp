@@ -2,6 +2,7 @@
 
 #include "constructions.h"
 #include "cover_proof.h"
+#include "designed_joins.h"
 #include "lower_bound.h"
 #include "number_text.h"
 #include "orbit_search.h"
@@ -681,6 +682,24 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     if (known) {
         start = std::move(known->wheel);
         startSource = std::move(known->source);
+    }
+    if (request.designedJoins && request.ticketBudget == 0 &&
+        (!start || static_cast<int>(start->tickets.size()) > target)) {
+        const int toBeat = start ? static_cast<int>(start->tickets.size()) : 0;
+        if (progress)
+            progress({toBeat, elapsed()}); // the wheel in hand shows while the parts are designed
+        if (std::optional<Construction> joined = joinOfDesignedParts(request, toBeat, cancel)) {
+            const Clock::time_point proofBegin = Clock::now();
+            const bool keeps = uncoveredDraws(joined->wheel.tickets, request.numbers,
+                                              request.guarantee.matches, request.guarantee.drawn,
+                                              request.threads) == 0;
+            proofTime = Clock::now() - proofBegin;
+            if (!keeps)
+                throw std::logic_error("a join of designed parts does not keep " +
+                                       guaranteeText(request.guarantee));
+            start = std::move(joined->wheel);
+            startSource = "a construction: " + joined->method;
+        }
     }
     std::uint64_t startUncovered = 0;
     const bool knownStart = start.has_value();
