@@ -60,9 +60,12 @@ constexpr std::uint64_t kBytesPerDraw = sizeof(std::uint16_t) + 2 * sizeof(std::
 constexpr auto kMaxTickets = static_cast<std::size_t>(kMaxDesignTickets);
 static_assert(kMaxDesignTickets <= std::numeric_limits<std::uint16_t>::max());
 
-// Calls f(set) for every set made of `base` and `size` more numbers out of `pool`, until an f
-// that returns a bool returns false. Yields whether it went through to the end.
-template <typename F> bool forEachChoice(NumberSet pool, int size, NumberSet base, F &&f) {
+// Calls f(set) for every set made of `base` and `size` more numbers out of `pool`, which holds
+// `poolSize` numbers, until an f that returns a bool returns false. Yields whether it went
+// through to the end. The pool's size is passed down rather than counted: this is the search's
+// innermost loop, and a machine without a population count instruction counts bits slowly.
+template <typename F>
+bool forEachChoice(NumberSet pool, int poolSize, int size, NumberSet base, F &&f) {
     if (size == 0) {
         if constexpr (std::is_void_v<std::invoke_result_t<F &, NumberSet>>) {
             f(base);
@@ -71,13 +74,17 @@ template <typename F> bool forEachChoice(NumberSet pool, int size, NumberSet bas
             return f(base);
         }
     }
-    while (std::popcount(pool) >= size) {
+    for (; poolSize >= size; --poolSize) {
         const NumberSet lowest = pool & (~pool + 1);
         pool ^= lowest;
-        if (!forEachChoice(pool, size - 1, base | lowest, f))
+        if (!forEachChoice(pool, poolSize - 1, size - 1, base | lowest, f))
             return false;
     }
     return true;
+}
+
+template <typename F> bool forEachChoice(NumberSet pool, int size, NumberSet base, F &&f) {
+    return forEachChoice(pool, std::popcount(pool), size, base, f);
 }
 
 // How many m-sets one ticket meets in t numbers or more.
@@ -208,8 +215,9 @@ private:
     // the rest of the block in t - 1 numbers and hold one of the two. f(lost, gained).
     template <typename F> void forEachChanged(NumberSet block, NumberSet out, NumberSet in, F &&f) {
         const NumberSet outside = m_all & ~(block | in);
-        forEachChoice(block & ~out, m_t - 1, 0, [&](NumberSet inside) {
-            forEachChoice(outside, m_m - m_t, inside, [&](NumberSet rest) {
+        const int outsideSize = m_numbers - m_kind - 1;
+        forEachChoice(block & ~out, m_kind - 1, m_t - 1, 0, [&](NumberSet inside) {
+            forEachChoice(outside, outsideSize, m_m - m_t, inside, [&](NumberSet rest) {
                 f(static_cast<std::uint32_t>(colexRank(rest | out)),
                   static_cast<std::uint32_t>(colexRank(rest | in)));
             });
@@ -221,15 +229,16 @@ private:
     // taken then): most moves are refused, and refused early.
     long moveCost(NumberSet block, NumberSet out, NumberSet in, double limit) const {
         const NumberSet outside = m_all & ~(block | in);
+        const int outsideSize = m_numbers - m_kind - 1;
         const NumberSet kept = block & ~out;
         long delta = 0;
-        forEachChoice(kept, m_t - 1, 0, [&](NumberSet inside) {
-            forEachChoice(outside, m_m - m_t, inside, [&](NumberSet rest) {
+        forEachChoice(kept, m_kind - 1, m_t - 1, 0, [&](NumberSet inside) {
+            forEachChoice(outside, outsideSize, m_m - m_t, inside, [&](NumberSet rest) {
                 delta -= m_cover[colexRank(rest | in)] == 0 ? 1 : 0;
             });
         });
-        forEachChoice(kept, m_t - 1, 0, [&](NumberSet inside) {
-            return forEachChoice(outside, m_m - m_t, inside, [&](NumberSet rest) {
+        forEachChoice(kept, m_kind - 1, m_t - 1, 0, [&](NumberSet inside) {
+            return forEachChoice(outside, outsideSize, m_m - m_t, inside, [&](NumberSet rest) {
                 delta += m_cover[colexRank(rest | out)] == 1 ? 1 : 0;
                 return delta <= 0 || static_cast<double>(delta) < limit;
             });
