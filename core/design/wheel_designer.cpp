@@ -211,38 +211,42 @@ private:
         m_blocks.push_back(block);
     }
 
-    // The m-sets whose cover changes when `out` leaves a block and `in` joins it: those that meet
-    // the rest of the block in t - 1 numbers and hold one of the two. f(lost, gained).
+    // The m-sets whose cover changes when `out` leaves a block and `in` joins it are those that
+    // meet the rest of the block in t - 1 numbers and hold one of the two, beside m - t numbers
+    // from outside the block: lists of both parts, made once a move, so the loops below are flat.
+    void listChanged(NumberSet block, NumberSet out, NumberSet in) {
+        m_insides.clear();
+        m_rests.clear();
+        forEachChoice(block & ~out, m_kind - 1, m_t - 1, 0,
+                      [this](NumberSet inside) { m_insides.push_back(inside); });
+        forEachChoice(m_all & ~(block | in), m_numbers - m_kind - 1, m_m - m_t, 0,
+                      [this](NumberSet rest) { m_rests.push_back(rest); });
+    }
+
+    // f(lost, gained) for each m-set whose cover changes with the move, by rank.
     template <typename F> void forEachChanged(NumberSet block, NumberSet out, NumberSet in, F &&f) {
-        const NumberSet outside = m_all & ~(block | in);
-        const int outsideSize = m_numbers - m_kind - 1;
-        forEachChoice(block & ~out, m_kind - 1, m_t - 1, 0, [&](NumberSet inside) {
-            forEachChoice(outside, outsideSize, m_m - m_t, inside, [&](NumberSet rest) {
-                f(static_cast<std::uint32_t>(colexRank(rest | out)),
-                  static_cast<std::uint32_t>(colexRank(rest | in)));
-            });
-        });
+        listChanged(block, out, in);
+        for (const NumberSet inside : m_insides)
+            for (const NumberSet rest : m_rests)
+                f(static_cast<std::uint32_t>(colexRank(inside | rest | out)),
+                  static_cast<std::uint32_t>(colexRank(inside | rest | in)));
     }
 
     // The change in uncovered m-sets if `out` left the block and `in` joined it. The gains are
     // counted first, then the losses only until the change reaches `limit` (the move is not
     // taken then): most moves are refused, and refused early.
-    long moveCost(NumberSet block, NumberSet out, NumberSet in, double limit) const {
-        const NumberSet outside = m_all & ~(block | in);
-        const int outsideSize = m_numbers - m_kind - 1;
-        const NumberSet kept = block & ~out;
+    long moveCost(NumberSet block, NumberSet out, NumberSet in, double limit) {
+        listChanged(block, out, in);
         long delta = 0;
-        forEachChoice(kept, m_kind - 1, m_t - 1, 0, [&](NumberSet inside) {
-            forEachChoice(outside, outsideSize, m_m - m_t, inside, [&](NumberSet rest) {
-                delta -= m_cover[colexRank(rest | in)] == 0 ? 1 : 0;
-            });
-        });
-        forEachChoice(kept, m_kind - 1, m_t - 1, 0, [&](NumberSet inside) {
-            return forEachChoice(outside, outsideSize, m_m - m_t, inside, [&](NumberSet rest) {
-                delta += m_cover[colexRank(rest | out)] == 1 ? 1 : 0;
-                return delta <= 0 || static_cast<double>(delta) < limit;
-            });
-        });
+        for (const NumberSet inside : m_insides)
+            for (const NumberSet rest : m_rests)
+                delta -= m_cover[colexRank(inside | rest | in)] == 0 ? 1 : 0;
+        for (const NumberSet inside : m_insides)
+            for (const NumberSet rest : m_rests) {
+                delta += m_cover[colexRank(inside | rest | out)] == 1 ? 1 : 0;
+                if (delta > 0 && static_cast<double>(delta) >= limit)
+                    return delta;
+            }
         return delta;
     }
 
@@ -497,6 +501,8 @@ private:
 
     std::vector<NumberSet> m_blocks;
     std::vector<NumberSet> m_best;
+    std::vector<NumberSet> m_insides; // a move's lists (listChanged)
+    std::vector<NumberSet> m_rests;
     bool m_recordedSinceWarmUp = false;
     // Per ticket and number: the move until which the number may not come back into the ticket.
     std::vector<std::uint64_t> m_tabuUntil;
