@@ -109,6 +109,7 @@ std::optional<Construction> joinOfDesignedParts(const DesignRequest &request, in
         partRequest.numbers = part.numbers;
         partRequest.guarantee = {t, part.drawn};
         partRequest.seed = request.seed + i + 1;
+        partRequest.threads = request.threads;
         partRequest.designedJoins = false;
         if (request.moveBudget != 0) {
             partRequest.moveBudget = std::max<std::uint64_t>(
