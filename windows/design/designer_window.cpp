@@ -328,9 +328,15 @@ DesignRequest DesignerWindow::request() const {
     return request;
 }
 
+void DesignerWindow::commitTypedValues() {
+    for (QSpinBox *field : {spnNumbers, spnMatches, spnDrawn, spnKeys, spnSeconds, spnBudget})
+        field->interpretText();
+}
+
 void DesignerWindow::cmdDesign_Click() {
     if (isDesigning())
         return;
+    commitTypedValues();
     const DesignRequest wanted = request();
     if (const std::string problem = designProblem(wanted); !problem.empty()) {
         m_session.desktop.showMessage(this, qText(problem), kMessageTitle);
@@ -442,6 +448,7 @@ void DesignerWindow::updateButtons() {
 }
 
 void DesignerWindow::cmdSave_Click() {
+    commitTypedValues();
     if (!m_wheel || !resultMatchesFields())
         return;
     const QString path = m_session.desktop.askSaveFileName(this, kSaveFilter);
@@ -459,6 +466,7 @@ void DesignerWindow::cmdSave_Click() {
 }
 
 void DesignerWindow::cmdPlay_Click() {
+    commitTypedValues();
     if (!m_wheel || !resultMatchesFields())
         return;
     // A wheel short of its guarantee carries its coverage: its report never claims the guarantee.

@@ -66,6 +66,9 @@ private:
     void showFieldProblem(QSpinBox *field, std::optional<int> typed);
     // Whether the wheel shown was designed for the fields as they are now.
     bool resultMatchesFields() const;
+    // A value typed but not yet taken (its field not left, as when a button is pressed by its
+    // Alt key) is taken before a button acts on the fields.
+    void commitTypedValues();
 
     Session &m_session;
     int m_threads = 0;

@@ -419,6 +419,28 @@ TEST_F(DesignerWindowTest, ChangedFieldsMarkTheWheelAsNotTheirs) {
     EXPECT_FALSE(child<QLabel>("lblStale")->isVisibleTo(designer));
 }
 
+// A value typed into a field that has not been left counts when Design is pressed without leaving
+// it, as its Alt key does.
+TEST_F(DesignerWindowTest, DesignByTheKeyboardTakesTheValueJustTyped) {
+    child<QComboBox>("cboKind")->setCurrentIndex(0);
+    child<QSpinBox>("spnSeconds")->setValue(1);
+    auto *numbers = child<QSpinBox>("spnNumbers");
+    numbers->setValue(7);
+    auto *matches = child<QSpinBox>("spnMatches");
+    matches->setValue(3);
+    auto *drawn = child<QSpinBox>("spnDrawn");
+    drawn->setValue(3);
+    drawn->setFocus();
+    drawn->selectAll();
+    QTest::keyClicks(drawn, QStringLiteral("4"));
+    EXPECT_EQ(drawn->value(), 3); // not taken while the field has the keyboard
+    child<QPushButton>("cmdDesign")->click(); // as its Alt key does, the keyboard left in place
+    QTRY_VERIFY_WITH_TIMEOUT(!designer->isDesigning(), 10'000);
+    ASSERT_TRUE(designer->wheel().has_value());
+    EXPECT_EQ(designer->wheel()->guarantee, (Guarantee{3, 4}));
+    EXPECT_TRUE(child<QPushButton>("cmdSave")->isEnabled());
+}
+
 // Values outside a field's range are said where they are typed; a count drawn above the ticket's
 // size says why it cannot be.
 TEST_F(DesignerWindowTest, ValuesOutOfRangeAreSaidWhereTheyAreTyped) {
