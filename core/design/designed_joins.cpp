@@ -80,7 +80,8 @@ std::vector<Split> promisingSplits(const DesignRequest &request, int toBeat) {
 } // namespace
 
 std::optional<Construction> joinOfDesignedParts(const DesignRequest &request, int toBeat,
-                                                const std::atomic<bool> *cancel) {
+                                                const std::atomic<bool> *cancel,
+                                                const std::function<void()> &tick) {
     const int kind = request.kind;
     const int t = request.guarantee.matches;
     const std::vector<Split> splits = promisingSplits(request, toBeat);
@@ -124,7 +125,10 @@ std::optional<Construction> joinOfDesignedParts(const DesignRequest &request, in
         }
         if (!designProblem(partRequest).empty())
             continue;
-        DesignResult result = designWheel(partRequest, cancel);
+        DesignResult result = designWheel(partRequest, cancel, [&tick](const DesignProgress &) {
+            if (tick)
+                tick();
+        });
         if (result.keepsGuarantee())
             designed[part] = std::move(result.wheel->tickets);
     }

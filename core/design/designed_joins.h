@@ -10,6 +10,7 @@
 #include "wheel_designer.h"
 
 #include <atomic>
+#include <functional>
 #include <optional>
 
 namespace marlek {
@@ -18,7 +19,9 @@ namespace marlek {
 // are tried in the order of the lower bounds of their parts, only those whose bounds add up to
 // less than toBeat; the parts share the request's time budget (or, under a move budget, its
 // moves), each part designed once. The wheel is not yet proven: the caller proves it.
+// `tick` is called as the parts' searches report progress (on the calling thread).
 std::optional<Construction> joinOfDesignedParts(const DesignRequest &request, int toBeat,
-                                                const std::atomic<bool> *cancel);
+                                                const std::atomic<bool> *cancel,
+                                                const std::function<void()> &tick = {});
 
 } // namespace marlek

@@ -701,9 +701,14 @@ DesignResult designWheel(const DesignRequest &request, const std::atomic<bool> *
     if (request.designedJoins && request.ticketBudget == 0 &&
         (!start || static_cast<int>(start->tickets.size()) > target)) {
         const int toBeat = start ? static_cast<int>(start->tickets.size()) : 0;
-        if (progress)
-            progress({toBeat, elapsed()}); // the wheel in hand shows while the parts are designed
-        if (std::optional<Construction> joined = joinOfDesignedParts(request, toBeat, cancel)) {
+        // The wheel in hand and the time show while the parts are designed.
+        const auto tick = [&] {
+            if (progress)
+                progress({toBeat, elapsed()});
+        };
+        tick();
+        if (std::optional<Construction> joined =
+                joinOfDesignedParts(request, toBeat, cancel, tick)) {
             const Clock::time_point proofBegin = Clock::now();
             const bool keeps = uncoveredDraws(joined->wheel.tickets, request.numbers,
                                               request.guarantee.matches, request.guarantee.drawn,
