@@ -133,6 +133,19 @@ TEST(WheelDesigner, StartsFromAKnownWheelAndStopsAtTheTarget) {
     EXPECT_LE(early.wheel->tickets.size(), 8u);
 }
 
+// With no wheel at hand to start from, a join of two designed parts is the start: 3 of 5 on 20
+// numbers joins 3 of 3 on 9 with 3 of 3 on 11, 32 tickets, which the target takes at once.
+TEST(WheelDesigner, StartsFromAJoinOfDesignedParts) {
+    DesignRequest request = requestFor(5, 20, {3, 5}, 40'000);
+    request.constructions = false;
+    request.targetTickets = 32;
+    const DesignResult result = designWheel(request);
+    ASSERT_TRUE(result.keepsGuarantee());
+    EXPECT_TRUE(meetsGuarantee(*result.wheel));
+    EXPECT_LE(result.wheel->tickets.size(), 32u);
+    EXPECT_NE(result.source.find("each part designed here"), std::string::npos) << result.source;
+}
+
 // With a known wheel to beat and the time to spend, the designer first looks among wheels with a
 // turn symmetry: 4 of 6 over 14 numbers in 14 tickets (two base tickets on two rings of 7), where
 // a free search stalls at 15. The target ends the design as soon as it is found, however slow the
