@@ -150,6 +150,7 @@ DesignRequest requestFor(const DesignOptions &options) {
     if (options.freshStart) {
         request.starts.clear();
         request.constructions = false;
+        request.designedJoins = false; // their parts start from the known wheels too
     }
     return request;
 }
