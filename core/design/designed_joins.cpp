@@ -5,8 +5,9 @@
 #include <algorithm>
 #include <chrono>
 #include <map>
+#include <optional>
 #include <set>
-#include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
