@@ -40,6 +40,57 @@ template <typename Take> void forEachLine(std::istream &in, Take take) {
 ReportReadError::ReportReadError(int error)
     : std::runtime_error("the report could not be read"), error(error) {}
 
+ReportLineChecker::ReportLineChecker() = default;
+ReportLineChecker::~ReportLineChecker() = default;
+
+std::string_view ReportLineChecker::feed(std::string_view line) {
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    if (!m_checker) {
+        // The checker needs a draw of the report's kind, which its title gives; a title of neither
+        // kind is refused by the checker itself, with its own words.
+        std::vector<int> draw(line == "Marlek's Pick 5 Lotto" ? 5 : 6);
+        std::iota(draw.begin(), draw.end(), 1);
+        m_checker = std::make_unique<DrawChecker>(std::move(draw), [](std::string_view) {});
+    }
+    m_checker->feed(line);
+    return line;
+}
+
+void ReportLineChecker::finish() {
+    if (!m_checker)
+        throw ReportLineError(1, "the report is empty");
+    m_checker->finish();
+}
+
+std::int64_t ReportLineChecker::linesRead() const { return m_checker ? m_checker->linesRead() : 0; }
+int ReportLineChecker::kind() const { return m_checker ? m_checker->kind() : 0; }
+std::int64_t ReportLineChecker::ticketCount() const {
+    return m_checker ? m_checker->ticketCount() : 0;
+}
+std::int64_t ReportLineChecker::numberCount() const {
+    return m_checker ? m_checker->numberCount() : 0;
+}
+
+std::vector<int> ticketLineNumbers(std::string_view line) {
+    std::vector<int> numbers;
+    bool ownNumber = true;
+    int value = -1;
+    for (const char c : line) {
+        if (c >= '0' && c <= '9') {
+            value = (value < 0 ? 0 : value * 10) + (c - '0');
+            continue;
+        }
+        if (value >= 0 && !ownNumber)
+            numbers.push_back(value);
+        ownNumber = ownNumber && value < 0;
+        value = -1;
+    }
+    if (value >= 0 && !ownNumber)
+        numbers.push_back(value);
+    return numbers;
+}
+
 void feedSavedReport(std::istream &in, DrawChecker &checker) {
     forEachLine(in, [&checker](std::string_view line) { checker.feed(line); });
     checker.finish();
@@ -53,27 +104,12 @@ bool beginsLikeReport(std::string_view firstLine) {
 
 SavedReport readSavedReport(std::istream &in) {
     SavedReport report;
-    // The checker needs a draw of the report's kind, which its title gives; a title of neither
-    // kind is refused by the checker itself, with its own words.
-    std::unique_ptr<DrawChecker> checker;
-    const auto ignore = [](std::string_view) {};
-    forEachLine(in, [&](std::string_view line) {
-        if (line.ends_with('\r'))
-            line.remove_suffix(1);
-        if (!checker) {
-            std::vector<int> draw(line == "Marlek's Pick 5 Lotto" ? 5 : 6);
-            std::iota(draw.begin(), draw.end(), 1);
-            checker = std::make_unique<DrawChecker>(std::move(draw), ignore);
-        }
-        checker->feed(line);
-        report.lines.emplace_back(line);
-    });
-    if (!checker)
-        throw ReportLineError(1, "the report is empty");
-    checker->finish();
-    report.kind = checker->kind();
-    report.ticketCount = checker->ticketCount();
-    report.numberCount = checker->numberCount();
+    ReportLineChecker checker;
+    forEachLine(in, [&](std::string_view line) { report.lines.emplace_back(checker.feed(line)); });
+    checker.finish();
+    report.kind = checker.kind();
+    report.ticketCount = checker.ticketCount();
+    report.numberCount = checker.numberCount();
     return report;
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,6 +21,37 @@ struct ReportReadError : std::runtime_error {
     explicit ReportReadError(int error);
     int error;
 };
+
+// A report's lines checked one at a time as Check a Draw checks them, with no draw and nothing
+// written: what every reader of a report's lines stands on, so an edited or cut report is refused
+// with its line named wherever it is read. The first line (the title) names the kind.
+class ReportLineChecker {
+public:
+    ReportLineChecker();
+    ~ReportLineChecker();
+    ReportLineChecker(const ReportLineChecker &) = delete;
+    ReportLineChecker &operator=(const ReportLineChecker &) = delete;
+
+    // The next line, with or without a trailing CR; yields it without. Throws ReportLineError for
+    // a line that does not belong where it stands.
+    std::string_view feed(std::string_view line);
+    // The report has ended. Throws ReportLineError when no line came or lines are missing.
+    void finish();
+
+    std::int64_t linesRead() const;
+    // What the report read so far says of itself: its kind (5 or 6), T and N; 0 before its title
+    // and header.
+    int kind() const;
+    std::int64_t ticketCount() const;
+    std::int64_t numberCount() const;
+
+private:
+    std::unique_ptr<DrawChecker> m_checker;
+};
+
+// The numbers of a checked ticket line ("Lotto Ticket     1    3  11  17  25  33  40"), the
+// ticket's own number left out.
+std::vector<int> ticketLineNumbers(std::string_view line);
 
 // Feeds every line of a saved report to the checker (CR LF or LF line ends, as the program writes
 // them, the last line's included), then finishes it. Throws ReportLineError for a line that does

@@ -3,9 +3,8 @@
 // checked against it: a line that does not belong where it stands is refused with its line.
 
 #include "draw_check.h"
+#include "saved_report.h"
 
-#include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,12 +23,11 @@ public:
     // The report has ended. Throws ReportLineError if lines are missing.
     void finish();
 
-    int kind() const { return m_kind; }
+    int kind() const { return m_checker.kind(); }
     const std::vector<std::vector<int>> &tickets() const { return m_tickets; }
 
 private:
-    std::unique_ptr<DrawChecker> m_checker;
-    int m_kind = 0;
+    ReportLineChecker m_checker;
     std::vector<std::vector<int>> m_tickets;
 };
 

@@ -44,22 +44,12 @@ ReportTicketsReader::ReportTicketsReader() = default;
 ReportTicketsReader::~ReportTicketsReader() = default;
 
 void ReportTicketsReader::refuse(const std::string &reason) const {
-    throw ReportLineError(m_lineNumber, reason);
+    throw ReportLineError(m_checker.linesRead(), reason);
 }
 
 void ReportTicketsReader::feed(std::string_view line) {
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    ++m_lineNumber;
-    if (!m_checker) {
-        // The title names the kind; the checker needs a draw of as many numbers, any will do.
-        m_wheel.kind = line == "Marlek's Pick 5 Lotto" ? 5 : 6;
-        std::vector<int> draw;
-        for (int n = 1; n <= m_wheel.kind; ++n)
-            draw.push_back(n);
-        m_checker = std::make_unique<DrawChecker>(draw, [](std::string_view) {});
-    }
-    m_checker->feed(line);
+    line = m_checker.feed(line);
+    m_wheel.kind = m_checker.kind();
     if (m_numbersNext) {
         m_numbersNext = false;
         readNumbers(line);
@@ -100,14 +90,8 @@ void ReportTicketsReader::readNumbers(std::string_view line) {
 }
 
 void ReportTicketsReader::readTicket(std::string_view line) {
-    std::size_t at = std::string_view("Lotto Ticket").size();
-    while (at < line.size() && line[at] == ' ')
-        ++at;
-    while (at < line.size() && line[at] >= '0' && line[at] <= '9') // the ticket's own number
-        ++at;
-    const std::vector<int> numbers = wholeNumbers(line.substr(at));
     NumberSet ticket = 0;
-    for (const int number : numbers) {
+    for (const int number : ticketLineNumbers(line)) {
         const int position = number >= 1 && number <= kHighestDrawnNumber
                                  ? m_positionOf[static_cast<std::size_t>(number)]
                                  : 0;
@@ -121,11 +105,7 @@ void ReportTicketsReader::readTicket(std::string_view line) {
                plain(m_wheel.numbers) + " numbers");
 }
 
-void ReportTicketsReader::finish() {
-    if (!m_checker)
-        refuse("the file is empty");
-    m_checker->finish();
-}
+void ReportTicketsReader::finish() { m_checker.finish(); }
 
 PlayedWheel playedWheelOfReportLines(const std::vector<std::string> &lines) {
     ReportTicketsReader reader;

@@ -4,10 +4,9 @@
 // with the line named), while its player's numbers, tickets and guarantee are taken down.
 
 #include "draw_check.h"
+#include "saved_report.h"
 #include "win_table.h"
 
-#include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +24,7 @@ public:
     void feed(std::string_view line);
     // The report has ended; throws ReportLineError if lines are missing.
     void finish();
-    std::int64_t linesRead() const { return m_lineNumber; }
+    std::int64_t linesRead() const { return m_checker.linesRead(); }
 
     // The wheel read, positions 1..N in the order of the report's numbers line.
     PlayedWheel wheel() const { return m_wheel; }
@@ -35,8 +34,7 @@ private:
     void readNumbers(std::string_view line);
     void readTicket(std::string_view line);
 
-    std::unique_ptr<DrawChecker> m_checker;
-    std::int64_t m_lineNumber = 0;
+    ReportLineChecker m_checker;
     bool m_numbersNext = false;
     int m_pickAny = 0; // M of "Pick Any M of the N Numbers", once read
     std::array<int, kHighestDrawnNumber + 1> m_positionOf{}; // the player's number's position
