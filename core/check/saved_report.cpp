@@ -40,9 +40,6 @@ template <typename Take> void forEachLine(std::istream &in, Take take) {
 ReportReadError::ReportReadError(int error)
     : std::runtime_error("the report could not be read"), error(error) {}
 
-ReportLineChecker::ReportLineChecker() = default;
-ReportLineChecker::~ReportLineChecker() = default;
-
 std::string_view ReportLineChecker::feed(std::string_view line) {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
@@ -72,22 +69,14 @@ std::int64_t ReportLineChecker::numberCount() const {
     return m_checker ? m_checker->numberCount() : 0;
 }
 
-std::vector<int> ticketLineNumbers(std::string_view line) {
-    std::vector<int> numbers;
-    bool ownNumber = true;
-    int value = -1;
-    for (const char c : line) {
-        if (c >= '0' && c <= '9') {
-            value = (value < 0 ? 0 : value * 10) + (c - '0');
-            continue;
-        }
-        if (value >= 0 && !ownNumber)
-            numbers.push_back(value);
-        ownNumber = ownNumber && value < 0;
-        value = -1;
+std::vector<int> ReportLineChecker::ticketNumbers(std::string_view checkedLine) const {
+    const std::size_t count = static_cast<std::size_t>(kind());
+    std::vector<int> numbers(count);
+    const char *at = checkedLine.data() + checkedLine.size() - (4 * count - 2);
+    for (int &number : numbers) {
+        number = (at[0] - '0') * 10 + (at[1] - '0');
+        at += 4;
     }
-    if (value >= 0 && !ownNumber)
-        numbers.push_back(value);
     return numbers;
 }
 

@@ -27,11 +27,6 @@ struct ReportReadError : std::runtime_error {
 // with its line named wherever it is read. The first line (the title) names the kind.
 class ReportLineChecker {
 public:
-    ReportLineChecker();
-    ~ReportLineChecker();
-    ReportLineChecker(const ReportLineChecker &) = delete;
-    ReportLineChecker &operator=(const ReportLineChecker &) = delete;
-
     // The next line, with or without a trailing CR; yields it without. Throws ReportLineError for
     // a line that does not belong where it stands.
     std::string_view feed(std::string_view line);
@@ -45,13 +40,13 @@ public:
     std::int64_t ticketCount() const;
     std::int64_t numberCount() const;
 
+    // The numbers of a ticket line this checker took ("Lotto Ticket     1    03  11  17  25  33
+    // 40"): the kind's numbers written 01 to 99, four characters apart, end the line.
+    std::vector<int> ticketNumbers(std::string_view checkedLine) const;
+
 private:
     std::unique_ptr<DrawChecker> m_checker;
 };
-
-// The numbers of a checked ticket line ("Lotto Ticket     1    3  11  17  25  33  40"), the
-// ticket's own number left out.
-std::vector<int> ticketLineNumbers(std::string_view line);
 
 // Feeds every line of a saved report to the checker (CR LF or LF line ends, as the program writes
 // them, the last line's included), then finishes it. Throws ReportLineError for a line that does

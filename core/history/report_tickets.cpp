@@ -4,13 +4,10 @@
 
 namespace marlek {
 
-ReportTickets::ReportTickets() = default;
-ReportTickets::~ReportTickets() = default;
-
 void ReportTickets::feed(std::string_view line) {
     line = m_checker.feed(line);
     if (line.starts_with("Lotto Ticket"))
-        m_tickets.push_back(ticketLineNumbers(line));
+        m_tickets.push_back(m_checker.ticketNumbers(line));
 }
 
 void ReportTickets::finish() { m_checker.finish(); }

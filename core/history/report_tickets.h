@@ -13,11 +13,6 @@ namespace marlek {
 
 class ReportTickets {
 public:
-    ReportTickets();
-    ~ReportTickets();
-    ReportTickets(const ReportTickets &) = delete;
-    ReportTickets &operator=(const ReportTickets &) = delete;
-
     // The next line of the report (a trailing CR is taken off). Throws ReportLineError.
     void feed(std::string_view line);
     // The report has ended. Throws ReportLineError if lines are missing.

@@ -40,9 +40,6 @@ int numberAfter(std::string_view line, std::string_view prefix) {
 
 } // namespace
 
-ReportTicketsReader::ReportTicketsReader() = default;
-ReportTicketsReader::~ReportTicketsReader() = default;
-
 void ReportTicketsReader::refuse(const std::string &reason) const {
     throw ReportLineError(m_checker.linesRead(), reason);
 }
@@ -91,7 +88,7 @@ void ReportTicketsReader::readNumbers(std::string_view line) {
 
 void ReportTicketsReader::readTicket(std::string_view line) {
     NumberSet ticket = 0;
-    for (const int number : ticketLineNumbers(line)) {
+    for (const int number : m_checker.ticketNumbers(line)) {
         const int position = number >= 1 && number <= kHighestDrawnNumber
                                  ? m_positionOf[static_cast<std::size_t>(number)]
                                  : 0;

@@ -15,9 +15,6 @@ namespace marlek {
 
 class ReportTicketsReader {
 public:
-    ReportTicketsReader();
-    ~ReportTicketsReader();
-
     // The next line, without its line end (a trailing CR is taken off). Throws ReportLineError
     // for a line that is not where a report has it, or a report whose table cannot be counted
     // (more numbers or tickets than winTableProblem takes).
